@@ -1,0 +1,231 @@
+#include "circuitfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+namespace vorn {
+
+namespace {
+
+constexpr std::string_view kHeader2 = "; Author: the Vorn developers";
+constexpr std::string_view kHeader3 = ";";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Parses a data line one character at a time, so that a reader never has to
+// hold a whole line: a line of megabytes costs no memory.
+class CellLineParser {
+public:
+    void Feed(char ch) {
+        if (failed_ || fields_ == 3) return;  // the tail after the third number is ignored
+        if (ch == ' ') {
+            if (inNumber_) EndNumber();
+            return;
+        }
+        if (ch < '0' || ch > '9') {
+            failed_ = true;
+            return;
+        }
+        inNumber_ = true;
+        value_ = value_ * 10 + (ch - '0');
+        if (value_ > INT32_MAX) failed_ = true;  // too large for the grid's integers
+    }
+
+    CellLine Finish() {
+        Feed(' ');  // the last number always ends with a blank
+        CellLine line;
+        if (failed_ || fields_ < 3) return line;
+        line.row = static_cast<std::int32_t>(numbers_[0]);
+        line.column = static_cast<std::int32_t>(numbers_[1]);
+        line.code = static_cast<std::int32_t>(numbers_[2]);
+        line.valid = line.row < kFieldSize && line.column < kFieldSize && IsStorableCode(line.code);
+        return line;
+    }
+
+private:
+    void EndNumber() {
+        numbers_[fields_++] = value_;
+        value_ = 0;
+        inNumber_ = false;
+    }
+
+    std::array<std::int64_t, 3> numbers_{};
+    std::int64_t value_ = 0;
+    int fields_ = 0;
+    bool inNumber_ = false;
+    bool failed_ = false;
+};
+
+[[noreturn]] void Fail(int errorNumber, const char* action, const std::filesystem::path& path) {
+    throw CircuitFileError(errorNumber, std::string(action) + " " + path.string());
+}
+
+// Closes a descriptor when it goes out of scope unless it was closed already.
+struct FileDescriptor {
+    int fd = -1;
+    ~FileDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+std::string FormatCircuit(const CellGrid& cells) {
+    std::string text;
+    text.reserve(4096);
+    text.append("; Vorn file created by ").append(ProgramTitle).append(kLineEnd);
+    text.append(kHeader2).append(kLineEnd);
+    text.append(kHeader3).append(kLineEnd);
+    for (int x = 0; x <= kFieldSize; ++x) {
+        for (int y = 0; y <= kFieldSize; ++y) {
+            const std::int32_t code = cells.at(x, y);
+            if (code == Empty) continue;
+            text.append(" ").append(std::to_string(y));
+            text.append(" ").append(std::to_string(x));
+            text.append(" ").append(std::to_string(code)).append(kLineEnd);
+        }
+    }
+    return text;
+}
+
+// The file a save really replaces: a link is followed, so the link stays.
+std::filesystem::path SaveTarget(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : resolved;
+}
+
+// Creates a new file beside the target under a name nobody else uses.
+int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folder / (".vorn-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Returns 0 once every byte is written, else the error number.
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool IsStorableCode(std::int64_t code) {
+    switch (code) {
+        case 0: case 1: case 2: case 3: case 4: case 6: case 7: case 8: case 9:
+        case 12: case 16: case 17: case 18: case 19: case 20: case 51: case 52: case 53:
+            return true;
+        default:
+            return false;
+    }
+}
+
+CellLine ParseCellLine(std::string_view text) {
+    CellLineParser parser;
+    for (char ch : text) parser.Feed(ch);
+    return parser.Finish();
+}
+
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) {
+    const std::string text = FormatCircuit(cells);
+    const std::filesystem::path target = SaveTarget(path);
+
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode)) Fail(EISDIR, "Cannot write", path);
+
+    std::filesystem::path tempPath;
+    const int fd = CreateTemporaryBeside(target, tempPath);
+    if (fd < 0) Fail(errno, "Cannot create a file beside", path);
+
+    // A replaced file keeps its permissions, so a shared file stays shared.
+    int error = 0;
+    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+    if (error == 0) error = WriteAll(fd, text);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(tempPath.c_str());
+        Fail(error, "Cannot write", path);
+    }
+
+    // Make the rename itself durable; the data is already safe either way.
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    FileDescriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
+ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
+    for (auto& column : scratch.columns) column.fill(0);
+
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0) Fail(errno, "Cannot open", path);
+
+    enum class LinePart { First, Comment, Data };
+    LinePart part = LinePart::First;
+    bool hasText = false;
+    CellLineParser parser;
+
+    // Ends the current line; false once a data line was invalid.
+    auto endLine = [&]() {
+        const bool isData = part == LinePart::Data && hasText;
+        part = LinePart::First;
+        hasText = false;
+        if (!isData) return true;
+        const CellLine line = parser.Finish();
+        parser = CellLineParser{};
+        if (!line.valid) return false;
+        scratch.at(line.column, line.row) = line.code;
+        return true;
+    };
+
+    std::array<char, 65536> buffer;
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno, "Cannot read", path);
+        }
+        if (got == 0) break;
+        for (ssize_t i = 0; i < got; ++i) {
+            const char ch = buffer[static_cast<std::size_t>(i)];
+            if (ch == '\n' || ch == '\r') {
+                if (!endLine()) return ReadVerdict::Invalid;
+                continue;
+            }
+            switch (part) {
+                case LinePart::First:
+                    // The first character is dropped unseen; the writer puts a blank there.
+                    part = ch == ';' ? LinePart::Comment : LinePart::Data;
+                    break;
+                case LinePart::Comment:
+                    break;
+                case LinePart::Data:
+                    hasText = true;
+                    parser.Feed(ch);
+                    break;
+            }
+        }
+    }
+    if (!endLine()) return ReadVerdict::Invalid;
+    return ReadVerdict::Valid;
+}
+
+}  // namespace vorn

@@ -1,0 +1,164 @@
+// The text of circuit files: what is written, and how each line is read.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "circuitfile.h"
+#include "temp_folder.h"
+
+namespace vorn::test {
+namespace {
+
+constexpr const char* kHeader =
+    "; Vorn file created by Vorn v1.1\r\n"
+    "; Author: the Vorn developers\r\n"
+    ";\r\n";
+
+TEST(WriteCircuit, WritesHeaderAndColumnMajorDataLinesWithCrLf) {
+    TempFolder folder;
+    auto cells = std::make_unique<CellGrid>();
+    cells->at(2, 3) = SourceOff;
+    cells->at(3, 3) = WireE;
+    cells->at(5, 3) = Lamp;
+    cells->at(2, 200) = JunctionES;
+    WriteCircuit(folder / "a.vfl", *cells);
+    EXPECT_EQ(ReadBytes(folder / "a.vfl"), std::string(kHeader) +
+                                               " 3 2 6\r\n"
+                                               " 200 2 53\r\n"
+                                               " 3 3 1\r\n"
+                                               " 3 5 8\r\n");
+}
+
+TEST(WriteCircuit, EmptyGridIsTheHeaderAloneAndReadsBackEmpty) {
+    TempFolder folder;
+    auto cells = std::make_unique<CellGrid>();
+    WriteCircuit(folder / "e.vfl", *cells);
+    EXPECT_EQ(ReadBytes(folder / "e.vfl"), kHeader);
+    auto scratch = std::make_unique<NodeGrid>();
+    scratch->at(1, 1) = 5;
+    EXPECT_EQ(ReadCircuit(folder / "e.vfl", *scratch), ReadVerdict::Valid);
+    EXPECT_EQ(*scratch, NodeGrid{});
+}
+
+TEST(ParseCellLine, ReadsRowColumnCode) {
+    const CellLine line = ParseCellLine("3 2 6");
+    EXPECT_TRUE(line.valid);
+    EXPECT_EQ(line.row, 3);
+    EXPECT_EQ(line.column, 2);
+    EXPECT_EQ(line.code, 6);
+}
+
+TEST(ParseCellLine, AcceptsExtraBlanksLeadingZerosAndAnyTail) {
+    for (const char* text : {"3 2 6", "  3   2  6   ", "3 2 6 anything", "003 02 6", "3 2 6 ;x"}) {
+        const CellLine line = ParseCellLine(text);
+        EXPECT_TRUE(line.valid) << text;
+        EXPECT_EQ(line.row, 3) << text;
+        EXPECT_EQ(line.column, 2) << text;
+        EXPECT_EQ(line.code, 6) << text;
+    }
+}
+
+TEST(ParseCellLine, RefusesBadNumbersCodesAndRanges) {
+    for (const char* text : {"3 2 5", "3 2 50", "3 2 10", "3 2 21", "3 2 54", "256 0 1", "0 256 1", "-3 2 6",
+                             "3 2", "3 2 x", "3\t2 6", "3 2 6x", "3 2 6;x", "", "   ", "4294967302 2 6", "3 2 4294967302",
+                             "99999999999999999999999 2 6", "2147483648 0 1"}) {
+        EXPECT_FALSE(ParseCellLine(text).valid) << '"' << text << '"';
+    }
+}
+
+TEST(ParseCellLine, AcceptsExactlyTheStorableCodes) {
+    int accepted = 0;
+    for (int code = 0; code < 100; ++code) accepted += ParseCellLine("1 1 " + std::to_string(code)).valid;
+    EXPECT_EQ(accepted, 18);
+    EXPECT_TRUE(ParseCellLine("255 255 9").valid);
+}
+
+class ReadCircuitText : public ::testing::Test {
+protected:
+    ReadVerdict Read(const std::string& text) {
+        WriteBytes(folder / "c.vfl", text);
+        return ReadCircuit(folder / "c.vfl", *scratch);
+    }
+    TempFolder folder;
+    std::unique_ptr<NodeGrid> scratch = std::make_unique<NodeGrid>();
+};
+
+TEST_F(ReadCircuitText, DropsTheFirstCharacterOfADataLine) {
+    EXPECT_EQ(Read("x3 2 6\n13 4 7\n"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(2, 3), SourceOff);
+    EXPECT_EQ(scratch->at(4, 3), SourceOn);  // "13 4 7" is row 3, column 4
+}
+
+TEST_F(ReadCircuitText, SkipsCommentsEmptyAndOneCharacterLinesAnywhere) {
+    EXPECT_EQ(Read("; a\r\n\r\n 1 1 1\r\n;  3 2 x\r\nx\r\n\n 1 2 2\r\n; end"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(1, 1), WireE);
+    EXPECT_EQ(scratch->at(2, 1), WireS);
+}
+
+TEST_F(ReadCircuitText, LaterLinesOverwriteEarlierOnesAndZeroEmptiesANode) {
+    EXPECT_EQ(Read(" 3 2 6\n 3 2 7\n 4 4 8\n 4 4 0\n"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(2, 3), SourceOn);
+    EXPECT_EQ(scratch->at(4, 4), Empty);
+}
+
+TEST_F(ReadCircuitText, AcceptsLfCrLfAndCrLineEndsAndAMissingLastLineEnd) {
+    EXPECT_EQ(Read(" 1 1 1\r 2 2 2\n 3 3 3\r\n 4 4 4"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(1, 1), 1);
+    EXPECT_EQ(scratch->at(2, 2), 2);
+    EXPECT_EQ(scratch->at(3, 3), 3);
+    EXPECT_EQ(scratch->at(4, 4), 4);
+}
+
+TEST_F(ReadCircuitText, StopsAtTheFirstInvalidLine) {
+    EXPECT_EQ(Read(" 1 1 1\n 3 2 5\n 2 2 2\n"), ReadVerdict::Invalid);
+    EXPECT_EQ(scratch->at(2, 2), Empty);
+}
+
+TEST_F(ReadCircuitText, ClearsTheScratchGridFirst) {
+    scratch->at(7, 7) = Lamp;
+    scratch->at(-1, 0) = 3;
+    EXPECT_EQ(Read("; nothing\n"), ReadVerdict::Valid);
+    EXPECT_EQ(*scratch, NodeGrid{});
+}
+
+TEST_F(ReadCircuitText, GarbageGetsAVerdictNotACrash) {
+    EXPECT_EQ(Read(""), ReadVerdict::Valid);
+    EXPECT_EQ(Read("\r\r\r\r"), ReadVerdict::Valid);
+    EXPECT_EQ(Read(std::string("\0\0\0\0", 4)), ReadVerdict::Invalid);
+    EXPECT_EQ(Read(std::string(" 1 1\0 1\n", 8)), ReadVerdict::Invalid);
+    std::string binary;
+    std::mt19937 rng(1);
+    for (int i = 0; i < 100000; ++i) binary.push_back(static_cast<char>(rng()));
+    EXPECT_EQ(Read(";" + binary.substr(0, 10) + "\n" + binary), ReadVerdict::Invalid);
+}
+
+TEST_F(ReadCircuitText, AMegabyteLineIsReadWithoutHoldingIt) {
+    // Blanks may stand between the numbers in any number.
+    EXPECT_EQ(Read(" 3" + std::string(3'000'000, ' ') + "2 6\n"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(2, 3), SourceOff);
+    EXPECT_EQ(Read(" 3 2 6 " + std::string(3'000'000, 'z') + "\n 4 4 4\n"), ReadVerdict::Valid);
+    EXPECT_EQ(scratch->at(4, 4), Crossing);
+    EXPECT_EQ(Read(" " + std::string(3'000'000, '0') + "3 2 6\n"), ReadVerdict::Valid);
+}
+
+TEST(CircuitRoundTrip, RandomGridsReadBackNodeForNode) {
+    TempFolder folder;
+    std::mt19937 rng(42);
+    static const int kCodes[] = {1, 2, 3, 4, 6, 7, 8, 9, 12, 16, 17, 18, 19, 20, 51, 52, 53};
+    auto cells = std::make_unique<CellGrid>();
+    auto scratch = std::make_unique<NodeGrid>();
+    for (int round = 0; round < 40; ++round) {
+        ClearCellGrid(*cells);
+        const int density = 1 + round * 5;  // percent of the field in use
+        for (int x = 0; x < kFieldSize; ++x)
+            for (int y = 0; y < kFieldSize; ++y)
+                if (static_cast<int>(rng() % 100) < density) cells->at(x, y) = kCodes[rng() % std::size(kCodes)];
+        WriteCircuit(folder / "r.vfl", *cells);
+        ASSERT_EQ(ReadCircuit(folder / "r.vfl", *scratch), ReadVerdict::Valid);
+        ASSERT_EQ(*scratch, *cells) << "round " << round;
+    }
+}
+
+}  // namespace
+}  // namespace vorn::test

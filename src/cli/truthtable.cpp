@@ -1,0 +1,113 @@
+#include "truthtable.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "propagation.h"
+#include "signals.h"
+
+namespace vorn {
+
+namespace {
+
+std::vector<NodePosition> FindCodes(const CellGrid& cells, bool (*wanted)(std::int32_t)) {
+    std::vector<NodePosition> found;
+    for (int x = 0; x < kFieldSize; ++x)
+        for (int y = 0; y < kFieldSize; ++y)
+            if (wanted(cells.at(x, y))) found.push_back({x, y});
+    return found;
+}
+
+std::string Label(char kind, const NodePosition& p) {
+    return std::string(1, kind) + "(" + std::to_string(p.column) + "," + std::to_string(p.row) + ")";
+}
+
+std::vector<std::string> Header(const TruthTable& table) {
+    std::vector<std::string> header;
+    for (const NodePosition& p : table.sources) header.push_back(Label('S', p));
+    for (const NodePosition& p : table.lamps) header.push_back(Label('L', p));
+    return header;
+}
+
+std::string Pad(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+}  // namespace
+
+std::vector<NodePosition> FindSources(const CellGrid& cells) { return FindCodes(cells, IsSourceCode); }
+
+std::vector<NodePosition> FindLamps(const CellGrid& cells) {
+    return FindCodes(cells, [](std::int32_t code) { return code == Lamp; });
+}
+
+std::string SignalText(std::int32_t signal) {
+    return signal == Signal1 ? "1" : signal == Signal0 ? "0" : "-";
+}
+
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queue) {
+    TruthTable table{FindSources(cells), FindLamps(cells), {}};
+    const std::size_t n = table.sources.size();
+    if (n > kMaxTableSources)
+        throw std::length_error("the circuit has " + std::to_string(n) + " sources; a truth table takes at most " +
+                                std::to_string(kMaxTableSources));
+
+    std::vector<std::int32_t> stored;
+    for (const NodePosition& p : table.sources) stored.push_back(cells.at(p.column, p.row));
+
+    const std::uint32_t combinations = std::uint32_t{1} << n;
+    table.rows.reserve(combinations);
+    for (std::uint32_t bits = 0; bits < combinations; ++bits) {
+        std::vector<std::string> row;
+        for (std::size_t i = 0; i < n; ++i) {
+            const bool on = (bits >> (n - 1 - i)) & 1u;
+            cells.at(table.sources[i].column, table.sources[i].row) = on ? SourceOn : SourceOff;
+            row.push_back(on ? "1" : "0");
+        }
+        EvaluateCircuit(cells, signals, queue);
+        for (const NodePosition& p : table.lamps) row.push_back(SignalText(signals.at(p.column, p.row)));
+        table.rows.push_back(std::move(row));
+    }
+    for (std::size_t i = 0; i < n; ++i) cells.at(table.sources[i].column, table.sources[i].row) = stored[i];
+    ResetSignals(signals, queue);
+    return table;
+}
+
+std::string FormatTable(const TruthTable& table) {
+    const std::vector<std::string> header = Header(table);
+    std::vector<std::size_t> widths;
+    for (const std::string& h : header) widths.push_back(h.size());
+
+    auto line = [&](const std::vector<std::string>& cells) {
+        std::string text;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) text += i == table.sources.size() ? "  |  " : "  ";
+            text += Pad(cells[i], widths[i]);
+        }
+        return text + "\n";
+    };
+    std::string text = line(header);
+    for (const auto& row : table.rows) text += line(row);
+    return text;
+}
+
+std::string FormatCsv(const TruthTable& table) {
+    auto line = [](const std::vector<std::string>& cells) {
+        std::string text;
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i > 0 ? "," : "") + cells[i];
+        return text + "\n";
+    };
+    std::string text = line(Header(table));
+    for (const auto& row : table.rows) text += line(row);
+    return text;
+}
+
+std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signals) {
+    std::string text = "column  row  signal\n";
+    for (const NodePosition& p : FindLamps(cells))
+        text += Pad(std::to_string(p.column), 6) + "  " + Pad(std::to_string(p.row), 3) + "  " +
+                Pad(SignalText(signals.at(p.column, p.row)), 6) + "\n";
+    return text;
+}
+
+}  // namespace vorn

@@ -1,0 +1,49 @@
+// Running a circuit for every position of its sources.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cellgrid.h"
+#include "workqueue.h"
+
+namespace vorn {
+
+struct NodePosition {
+    int column = 0;
+    int row = 0;
+};
+
+// Sources in the order the propagation seeds them: column by column, top to
+// bottom. Lamps in the same order.
+std::vector<NodePosition> FindSources(const CellGrid& cells);
+std::vector<NodePosition> FindLamps(const CellGrid& cells);
+
+// "0", "1" or "-" for a lamp without signal.
+std::string SignalText(std::int32_t signal);
+
+// The most sources a truth table takes: 2^16 evaluations.
+inline constexpr std::size_t kMaxTableSources = 16;
+
+struct TruthTable {
+    std::vector<NodePosition> sources, lamps;
+    // One row per combination, counting up with the first source as the
+    // most significant bit: the source values, then the lamp signals.
+    std::vector<std::vector<std::string>> rows;
+};
+
+// Evaluates every combination of the sources' positions. The circuit's own
+// switch positions are left as they were. Throws std::length_error when the
+// circuit has more than kMaxTableSources sources.
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queue);
+
+// The table with aligned columns and a bar between inputs and outputs, or
+// as comma-separated values.
+std::string FormatTable(const TruthTable& table);
+std::string FormatCsv(const TruthTable& table);
+
+// Lamps and their signals after one evaluation with the stored positions.
+std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signals);
+
+}  // namespace vorn

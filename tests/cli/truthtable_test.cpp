@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "grid_text.h"
+#include "truthtable.h"
+
+namespace vorn::test {
+namespace {
+
+struct TruthTableTest : ::testing::Test {
+    std::unique_ptr<SignalGrid> signals = std::make_unique<SignalGrid>();
+    WorkQueue queue;
+};
+
+TEST_F(TruthTableTest, CountsUpWithTheFirstSourceInSeedingOrderMostSignificant) {
+    // A disjunctor of two sources, and a lamp fed by the lower source alone.
+    auto cells = GridFromRows({"0 7 1 18 19 0 0",
+                               "0 0 0 20 17 1 8",
+                               "0 6 1 18 19 0 0",
+                               "0 1 8 0 0 0 0"});
+    const TruthTable table = BuildTruthTable(*cells, *signals, queue);
+    ASSERT_EQ(table.sources.size(), 2u);
+    EXPECT_EQ(table.sources[0].row, 10);  // same column: top to bottom
+    ASSERT_EQ(table.rows.size(), 4u);
+    // Lamps in column order: the one below (column 12), then the gate's (16).
+    EXPECT_EQ(table.rows[0], (std::vector<std::string>{"0", "0", "0", "0"}));
+    EXPECT_EQ(table.rows[1], (std::vector<std::string>{"0", "1", "1", "1"}));
+    EXPECT_EQ(table.rows[2], (std::vector<std::string>{"1", "0", "0", "1"}));
+    EXPECT_EQ(table.rows[3], (std::vector<std::string>{"1", "1", "1", "1"}));
+    // The switch positions the circuit came with are kept.
+    EXPECT_EQ(cells->at(11, 10), SourceOn);
+    EXPECT_EQ(cells->at(11, 12), SourceOff);
+    EXPECT_EQ(*signals, SignalGrid{});
+}
+
+TEST_F(TruthTableTest, FormatsAlignedAndAsCsv) {
+    TruthTable table;
+    table.sources = {{2, 3}};
+    table.lamps = {{14, 10}};
+    table.rows = {{"0", "1"}, {"1", "-"}};
+    EXPECT_EQ(FormatTable(table), "S(2,3)  |  L(14,10)\n     0  |         1\n     1  |         -\n");
+    EXPECT_EQ(FormatCsv(table), "S(2,3),L(14,10)\n0,1\n1,-\n");
+}
+
+TEST_F(TruthTableTest, RefusesMoreSourcesThanTheLimit) {
+    auto cells = std::make_unique<CellGrid>();
+    for (int x = 0; x < static_cast<int>(kMaxTableSources) + 1; ++x) cells->at(x * 2, 0) = SourceOff;
+    EXPECT_THROW(BuildTruthTable(*cells, *signals, queue), std::length_error);
+}
+
+}  // namespace
+}  // namespace vorn::test

@@ -39,6 +39,18 @@ TEST_F(Termination, EndlessCircuitsStillCarryTheirWireSignals) {
     EXPECT_EQ(At(0, 2), NoSignal);
 }
 
+TEST_F(Termination, AGateIsNotKeptWaitingByCrossingsThatWakeEachOther) {
+    // The crossing pair on the left wakes itself for ever without changing
+    // anything; the conjunctor on the right must still be evaluated.
+    const EvaluationStats stats = Run({"0 7 7 0 0 7 1 18 19 0 0",
+                                       "0 2 2 0 0 0 0 16 17 1 8",
+                                       "1 4 4 1 0 0 0 18 19 0 0",
+                                       "0 2 2 0 0 0 0 0 0 0 0"});
+    EXPECT_FALSE(stats.budgetExhausted);
+    EXPECT_EQ(At(7, 1), Signal0);
+    EXPECT_EQ(At(10, 1), Signal0);
+}
+
 // Random circuits of every code, gates included, on a side x side patch.
 void DrawRandomPatch(CellGrid& grid, std::mt19937& rng, int left, int top, int side) {
     static const int kCodes[] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 4, 4, 6, 7, 8, 9, 12, 51, 52, 53, 53};

@@ -113,6 +113,7 @@ private:
     const EvaluationOptions& options_;
     EvaluationStats stats_;
     std::uint64_t quietStreak_ = 0;  // steps in a row that changed no signal
+    std::size_t anchorRun_ = 0;      // entries behind the head known to be gate anchors
 };
 
 void Propagation::CellStep(int x, int y) {
@@ -286,18 +287,27 @@ void Propagation::GateAnchorStep(int x, int y, bool isConjunctor) {
 // waiting node that is not one. Nodes that only wake each other without
 // changing anything could make a gate wait for ever; after a run of such
 // steps longer than two passes over the queue the gate goes first.
+//
+// The entries just behind the head that are known to be anchors are counted
+// in anchorRun_, so that a long run of waiting gates is not searched again
+// at every step: codes do not change during an evaluation, and the exchange
+// only moves anchors within that run.
 void Propagation::Dequeue() {
     queue_.popHead();
+    const bool headIsKnownAnchor = anchorRun_ > 0;
+    if (anchorRun_ > 0) --anchorRun_;
     if (queue_.size() < 2) return;
     if (options_.stopWhenSettled && quietStreak_ > 2 * queue_.size() + 16) return;
-    if (!IsGateAnchorCode(Code(queue_.head().x, queue_.head().y))) return;
-    for (std::size_t i = 1; i < queue_.size(); ++i) {
+    if (!headIsKnownAnchor && !IsGateAnchorCode(Code(queue_.head().x, queue_.head().y))) return;
+    for (std::size_t i = anchorRun_ + 1; i < queue_.size(); ++i) {
         const QueuedNode& n = queue_.at(i);
         if (!IsGateAnchorCode(Code(n.x, n.y))) {
             queue_.swapHeadWith(i);
+            anchorRun_ = i;  // entries 1..i are anchors now, the old head among them
             return;
         }
     }
+    anchorRun_ = queue_.size() - 1;
 }
 
 }  // namespace

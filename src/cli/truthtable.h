@@ -36,7 +36,7 @@ struct TruthTable {
 // Evaluates every combination of the sources' positions. The circuit's own
 // switch positions are left as they were. Throws std::length_error when the
 // circuit has more than kMaxTableSources sources.
-TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queue);
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue);
 
 // The table with aligned columns and a bar between inputs and outputs, or
 // as comma-separated values.
@@ -44,6 +44,6 @@ std::string FormatTable(const TruthTable& table);
 std::string FormatCsv(const TruthTable& table);
 
 // Lamps and their signals after one evaluation with the stored positions.
-std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signals);
+std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signalGrid);
 
 }  // namespace vorn

@@ -39,13 +39,13 @@ struct EvaluationStats {
 };
 
 // Clears the signals of nodes 0..256 x 0..256 and empties the queue.
-void ResetSignals(SignalGrid& signals, WorkQueue& queue);
+void ResetSignals(SignalGrid& signalGrid, WorkQueue& queue);
 
 // Evaluates the circuit from scratch: resets the signals, queues every source
 // column by column and top to bottom, and runs the worklist until it is empty
 // (or settled). Signals are written and nodes queued only inside the field
 // 0..255; everything outside it reads as no signal.
-EvaluationStats EvaluateCircuit(const CellGrid& cells, SignalGrid& signals, WorkQueue& queue,
+EvaluationStats EvaluateCircuit(const CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue,
                                 const EvaluationOptions& options = {});
 
 }  // namespace vorn

@@ -1,0 +1,25 @@
+// The program block: the application, the main window, the command line.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+
+#include "mainform.h"
+#include "vornapplication.h"
+
+int main(int argc, char** argv) {
+    vorn::VornApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Vorn"));
+
+    vorn::Tmain mainWindow;
+    // The first argument names a circuit file; further ones are ignored.
+    // Qt has already taken its own options out of the list.
+    const QStringList arguments = QCoreApplication::arguments();
+    mainWindow.State().CommandLineFile = arguments.size() > 1 ? arguments.at(1) : QString();
+
+    // Where no window manager maximises the window, it still starts as
+    // large as the screen allows.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        mainWindow.resize(screen->availableSize().boundedTo(mainWindow.maximumSize()));
+    mainWindow.showMaximized();
+    return application.exec();
+}

@@ -1,0 +1,34 @@
+// Draws the visible part of a circuit onto an image, as the main window
+// shows it and as the settings dialog previews it.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include "cellgrid.h"
+
+namespace vorn {
+
+struct CircuitColors {
+    QColor wire{0, 0, 0};
+    QColor zero{32, 188, 255};  // signal "0"
+    QColor one{255, 0, 0};      // signal "1"
+};
+
+struct CircuitView {
+    int zoom = 2;       // 1, 2 or 3: nodes 12, 24 or 36 pixels apart
+    int originX = 0;    // the node drawn at the image's top-left corner
+    int originY = 0;
+    bool runMode = false;  // colour wires by their signals
+};
+
+// Repaints the whole image: white, then the wires, then the elements of every
+// node the image shows. Nodes beyond the stored grid are drawn as empty.
+// The image is meant to be Format_RGB32; the 32-bit ARGB formats are drawn
+// on opaquely as they are, any other format is converted to RGB32 first. A
+// zoom outside 1..3 is taken as the nearest of them. Cheap enough to call
+// after every change: a repaint allocates nothing per node.
+void RenderCircuit(QImage& surface, const CellGrid& cells, const SignalGrid& signalGrid, const CircuitView& view,
+                   const CircuitColors& colors);
+
+}  // namespace vorn

@@ -1,0 +1,78 @@
+#include "dialogs.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "circuitfile.h"
+#include "helpviewer.h"
+
+namespace vorn {
+
+namespace {
+
+// The real dialogs: Qt's message box, modal, owned by parent (none when
+// parent is nullptr).
+class RealDialogs final : public Dialogs {
+public:
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override {
+        QMessageBox box(icon, title, text, buttons, parent);
+        if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+        box.exec();
+        return box.standardButton(box.clickedButton());
+    }
+
+    QMessageBox::StandardButton MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                    const QString& text, const QString& checkBoxCaption,
+                                                    bool& checked) override {
+        QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setMinimumWidth(160);
+        auto* checkBox = new QCheckBox(checkBoxCaption, &box);
+        checkBox->setChecked(false);
+        box.setCheckBox(checkBox);
+        box.exec();
+        checked = checkBox->isChecked();
+        return box.standardButton(box.clickedButton());
+    }
+};
+
+RealDialogs& Real() {
+    static RealDialogs dialogs;
+    return dialogs;
+}
+
+Dialogs*& Installed() {
+    static Dialogs* dialogs = nullptr;
+    return dialogs;
+}
+
+void HelpMessageThroughDialogs(QWidget* parent, const QString& text) {
+    Dialogs::Current().Message(parent, QMessageBox::Critical, QString::fromUtf8(ProgramTitle.data(), ProgramTitle.size()),
+                               text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+}  // namespace
+
+QMessageBox::StandardButton Dialogs::MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                         const QString& text, const QString& /*checkBoxCaption*/,
+                                                         bool& checked) {
+    checked = false;
+    return Message(parent, icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Dialogs& Dialogs::Current() {
+    Dialogs* installed = Installed();
+    return installed ? *installed : Real();
+}
+
+void Dialogs::Install(Dialogs* dialogs) {
+    Installed() = dialogs;
+    RouteHelpMessages();
+}
+
+void Dialogs::RouteHelpMessages() { HelpViewer::SetMessageHandler(&HelpMessageThroughDialogs); }
+
+}  // namespace vorn

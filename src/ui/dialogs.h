@@ -1,0 +1,45 @@
+// The one seam through which the windows ask the user something: message
+// boxes and file choosers. Tests install their own answers.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace vorn {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box; returns the button chosen.
+    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) = 0;
+
+    // A modal message box with one OK button and an unchecked check box
+    // under the text (the error dialog that offers help, the error report
+    // dialog). Returns the button chosen (Ok, or NoButton when
+    // the box was closed otherwise) and sets checked to the box's state at
+    // that moment. The default, for test dialogs that do not override it,
+    // passes the text on to Message with an OK button and reports the box
+    // unchecked.
+    virtual QMessageBox::StandardButton MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon,
+                                                            const QString& title, const QString& text,
+                                                            const QString& checkBoxCaption, bool& checked);
+
+    // The dialogs in use: real ones unless a test installed others.
+    static Dialogs& Current();
+    // Installs replacement dialogs (nullptr restores the real ones); the
+    // caller keeps ownership. Also routes the help viewer's messages about a
+    // missing or damaged help file (helpviewer.h) through the dialogs in use.
+    static void Install(Dialogs* dialogs);
+
+    // Points the help viewer's message handler at Current().Message with the
+    // error icon and ProgramTitle as caption. Done by Install and by
+    // VornApplication's constructor.
+    static void RouteHelpMessages();
+};
+
+}  // namespace vorn

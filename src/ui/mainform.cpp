@@ -1,0 +1,255 @@
+// The main window's creation, its status bar, hint line and housekeeping,
+// and the events it watches for the whole window.
+#include "mainform.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "circuitfile.h"
+#include "drawingsurface.h"
+#include "errorreporter.h"
+#include "helpviewer.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr int kStatusPanelCount = 7;
+// Widths of the status panels; panel 1 takes the window width less 250.
+constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
+constexpr int kHintPanelReserve = 250;
+
+QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
+
+bool IsInside(const QObject* object, const QObject* ancestor) {
+    for (; object; object = object->parent())
+        if (object == ancestor) return true;
+    return false;
+}
+
+}  // namespace
+
+QString IdleHintText() { return Title() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn"); }
+
+Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<ProgramState>()) {
+    setMinimumSize(600, 480);
+    setMaximumSize(1280, 1024);
+
+    // The controls first, as the window is laid out.
+    CreateMenus();
+    CreatePopupMenu();
+    CreateToolBar();
+    CreateWorkArea();
+    CreateStatusBar();
+
+    ProgramState& s = *state_;
+
+    // 1. Unexpected errors reach the error reporter from here on.
+    s.ProgramFolder = QCoreApplication::applicationDirPath();
+    while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
+    ErrorReporter::Install(s.ProgramFolder);
+
+    // 2. The help file lies in the help folder beside the program.
+    HelpViewer::SetHelpFile(s.ProgramFolder + QStringLiteral("/help/help.hlp"));
+
+    // 3. The window menu's own commands.
+    CreateSystemMenu();
+
+    // 4.-5. Default colours, a white surface and the first picture.
+    s.Colors = CircuitColors{};
+    if (!Image3->Picture().isNull()) Image3->Picture().fill(Qt::white);
+    Image3->show();
+    reloadcanvas();
+
+    // 6. No gesture, no clip, a new empty document.
+    s.GestureActive = false;
+    s.ClipActive = false;
+    s.DocumentFileName.clear();
+    s.ClearCircuit();
+    setWindowTitle(Title() + QStringLiteral(" - [Новая схема]"));
+
+    // 7. The code sets are built on first use; use them once now.
+    (void)EastSet();
+    (void)SouthSet();
+
+    // 8. The hint handler sees every hint of this window (eventFilter).
+    qApp->installEventFilter(this);
+    LayoutStatusPanels();
+
+    // 9. History counts and scroll steps, until the settings say otherwise.
+    s.UndoCount = 0;
+    s.RedoCount = 0;
+    s.kmiddles = 5;
+    s.km = QApplication::wheelScrollLines();
+    UpdateHistoryCommands();
+
+    // 10. Dropped files are taken; white ground; the view at the top-left.
+    setAcceptDrops(true);
+    QPalette ground = WorkPlace->palette();
+    ground.setColor(QPalette::Window, Qt::white);
+    WorkPlace->setPalette(ground);
+    WorkPlace->setAutoFillBackground(true);
+    HorzScroll->setValue(0);
+    VertScroll->setValue(0);
+
+    // The start-up timer: its first tick, 2 ms after start, paints the grid.
+    startupTimer_ = new QTimer(this);
+    startupTimer_->setSingleShot(true);
+    startupTimer_->setInterval(2);
+    connect(startupTimer_, &QTimer::timeout, this, &Tmain::StartupTick);
+    startupTimer_->start();
+}
+
+Tmain::~Tmain() { qApp->removeEventFilter(this); }
+
+void Tmain::StartupTick() { reloadcanvas(); }
+
+// ---- status bar ------------------------------------------------------------
+
+void Tmain::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    // The panels are placed by hand: their widths add up to more than the
+    // window is wide, and the last ones are simply cut off at its edge.
+    statusPanels_ = new QWidget(bar);
+    statusPanels_->setMinimumSize(0, 20);
+    bar->addWidget(statusPanels_, 1);
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        auto* panel = new QLabel(statusPanels_);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment((i == 0 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        panel->setTextFormat(Qt::PlainText);
+        panels_[static_cast<std::size_t>(i)] = panel;
+    }
+    panels_[0]->setText(QStringLiteral("Новый"));
+    panels_[1]->setText(QStringLiteral(" ") + IdleHintText());
+    panels_[2]->setText(QStringLiteral(" X: "));
+    panels_[3]->setText(QStringLiteral(" Y: "));
+    panels_[4]->setText(QStringLiteral("100%"));
+}
+
+void Tmain::LayoutStatusPanels() {
+    if (!statusPanels_) return;
+    int x = 0;
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        const int w = i == 1 ? std::max(0, width() - kHintPanelReserve) : kPanelWidths[static_cast<std::size_t>(i)];
+        panels_[static_cast<std::size_t>(i)]->setGeometry(x, 0, w, statusPanels_->height());
+        x += w;
+    }
+}
+
+int Tmain::StatusPanelRight(int index) const {
+    const QLabel* panel = StatusPanel(index);
+    return panel->mapTo(statusBar(), QPoint(panel->width(), 0)).x();
+}
+
+void Tmain::ShowHint(const QString& hint) {
+    if (!state_->ClipActive) panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
+    Housekeeping();
+}
+
+void Tmain::UpdateHistoryCommands() {
+    Undo1->setEnabled(state_->UndoCount >= 1);
+    Rendo1->setEnabled(state_->RedoCount >= 1);
+}
+
+void Tmain::Housekeeping() {
+    UpdateHistoryCommands();
+    // The coordinates belong to the work area: once its hint is gone from
+    // the hint line, the pointer has left it.
+    if (!state_->ClipActive && panels_[1]->text() != QStringLiteral(" ") + Image3->Hint()) {
+        panels_[2]->setText(QStringLiteral(" X: "));
+        panels_[3]->setText(QStringLiteral(" Y: "));
+    }
+}
+
+void Tmain::AppendClipLog(const QString& line) { ClipLog->appendPlainText(line); }
+
+// ---- events ------------------------------------------------------------------
+
+bool Tmain::event(QEvent* event) {
+    // Hints are shown in the hint panel, never as a status-bar message.
+    if (event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool Tmain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        // Hints of every control, menu and action of this window.
+        if (IsInside(watched, this)) {
+            ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        }
+        break;
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+            if (event->type() == QEvent::Enter) {
+                if (Image2->isVisible()) Image2->hide();
+                state_->PointerSampleMode = 1;
+            } else {
+                state_->PointerSampleMode = -1;
+            }
+        }
+        break;
+    case QEvent::Wheel:
+        // Every wheel notch over this window scrolls the work area, the
+        // scroll bars included.
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+            HandleWheel(static_cast<QWheelEvent*>(event));
+            return true;
+        }
+        break;
+    case QEvent::Resize:
+        if (watched == WorkPlace) LayoutWorkArea();
+        if (watched == statusPanels_) LayoutStatusPanels();
+        break;
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        if (watched == ToolbarHolder) SyncToolbarCheck();
+        break;
+    case QEvent::MouseButtonPress:
+        if (IsInside(watched, statusBar())) {
+            auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() != Qt::RightButton) break;
+            const int x = statusBar()->mapFromGlobal(press->globalPosition().toPoint()).x();
+            if (x > StatusPanelRight(3) && x < StatusPanelRight(4)) ShowZoomPopup(press->globalPosition().toPoint());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayoutStatusPanels();
+    reloadcanvas();
+}
+
+QMenu* Tmain::createPopupMenu() {
+    // The tool-bar holder is shown and hidden with F11 and its close button;
+    // the window offers no menu of its own for it.
+    return nullptr;
+}
+
+}  // namespace vorn

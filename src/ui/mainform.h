@@ -1,0 +1,197 @@
+// The main window: menus, tool bar, work area with its scroll bars, status
+// bar, tool selection, zoom, scrolling and the keyboard.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QMainWindow>
+#include <QString>
+
+#include "programstate.h"
+
+class QAction;
+class QActionGroup;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QScrollBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QWheelEvent;
+
+namespace vorn {
+
+class DrawingSurface;
+class HoverMarker;
+class WindowMenu;
+
+// The credit notice of the hint line when nothing has a hint.
+QString IdleHintText();
+
+// round(position * newRange / oldRange), halves rounded up; positions and
+// ranges are never negative.
+int ScaleScrollPosition(int position, int newRange, int oldRange);
+
+class Tmain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Tmain(QWidget* parent = nullptr);
+    ~Tmain() override;
+
+    ProgramState& State() { return *state_; }
+    const ProgramState& State() const { return *state_; }
+
+    // ---- repaint -------------------------------------------------------
+    // Repaints the whole visible picture from the grids.
+    void reloadcanvas();
+    // The node shown at the surface's top-left corner.
+    int OriginX() const;
+    int OriginY() const;
+
+    // ---- tools ---------------------------------------------------------
+    void WireClick();
+    void CuSoClick();
+    void LampClick();
+    void Not1Click();
+    void And1Click();
+    void Or1Click();
+    void DelClick();
+
+    // ---- zoom, scrolling, layout ---------------------------------------
+    void Zoom1Click();
+    void Zoom2Click();
+    void Zoom3Click();
+    void Showtoolkit1Click();
+    // One wheel notch; the same handlers serve the wheel everywhere in the window.
+    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
+    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
+    // The middle button went down or up in the work area: fast scrolling.
+    void StartFastScroll();
+    void StopFastScroll();
+
+    // ---- keyboard and system menu --------------------------------------
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void SystemCommand(int command);
+
+    // ---- status bar and housekeeping ------------------------------------
+    // The hint handler: the application's current hint changed.
+    void ShowHint(const QString& hint);
+    // Undo and redo commands from UndoCount and RedoCount, and the node
+    // coordinates cleared once the pointer has left the work area. Called
+    // whenever one of these inputs changes.
+    void Housekeeping();
+    void UpdateHistoryCommands();
+    QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
+    // Right edge of a status panel, in the coordinates of the status bar.
+    int StatusPanelRight(int index) const;
+    void AppendClipLog(const QString& line);
+
+    // ---- controls --------------------------------------------------------
+    QWidget* WorkPlace = nullptr;       // the work panel right of the tool bar
+    QWidget* InnerPanel = nullptr;      // holds the drawing surface
+    DrawingSurface* Image3 = nullptr;   // the circuit picture; takes the mouse
+    HoverMarker* Image2 = nullptr;      // the hover marker over it
+    QScrollBar* HorzScroll = nullptr;
+    QScrollBar* VertScroll = nullptr;
+    QDockWidget* ToolbarHolder = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QPlainTextEdit* ClipLog = nullptr;  // hidden: the recorded clip events
+    std::array<QAction*, 7> ToolButtons{};  // tool bar buttons, wire .. eraser
+    std::array<QAction*, 7> ToolItems{};    // the Tools menu items
+    WindowMenu* SystemMenu = nullptr;
+
+    QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* Close1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Rendo1 = nullptr;
+    QAction* Refresh1 = nullptr;
+    QMenu* Tools1 = nullptr;
+    QAction* Showtoolkit1 = nullptr;
+    QMenu* Start1 = nullptr;
+    QAction* Run2 = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* Settings1 = nullptr;
+    QAction* Zoom1 = nullptr;
+    QAction* Zoom2 = nullptr;
+    QAction* Zoom3 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* Master1 = nullptr;
+    QAction* About1 = nullptr;
+
+    // The work area's pop-up menu.
+    QMenu* PopupMenu1 = nullptr;
+    QAction* MoveObject1 = nullptr;
+    QAction* DeleteObject1 = nullptr;
+    QAction* ObjectHelp1 = nullptr;
+    QAction* PopupSeparator1 = nullptr;
+    QAction* PopupZoom1 = nullptr;
+    QAction* PopupZoom2 = nullptr;
+    QAction* PopupZoom3 = nullptr;
+    QAction* PopupSeparator2 = nullptr;
+    QAction* Run1 = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    // mainform_menus.cpp
+    void CreateMenus();
+    void CreatePopupMenu();
+    void CreateToolBar();
+    void CreateSystemMenu();
+    void SelectTool(int tool);
+    void SyncToolControls();
+    void ResetHoverMarker();
+    void ExitClick();
+    void ContentsClick();
+    void SyncRunCheck();
+
+    // mainform_viewport.cpp
+    void CreateWorkArea();
+    void LayoutWorkArea();
+    void SetZoom(int zoom);
+    void SyncZoomChecks();
+    void SyncToolbarCheck();
+    void ApplyScrollRanges();
+    void ScrollBy(QScrollBar* bar, long long pixels);
+    long long ScrollAmount(const QScrollBar* bar, int multiplier) const;
+    void HandleWheel(QWheelEvent* event);
+    void ShowZoomPopup(const QPoint& globalPosition);
+    void RestorePopupItems();
+
+    // mainform.cpp
+    void CreateStatusBar();
+    void LayoutStatusPanels();
+    void StartupTick();
+
+    std::unique_ptr<ProgramState> state_;
+    std::array<QLabel*, 7> panels_{};
+    QWidget* statusPanels_ = nullptr;
+    QActionGroup* toolButtonGroup_ = nullptr;
+    QActionGroup* toolItemGroup_ = nullptr;
+    QActionGroup* zoomItemGroup_ = nullptr;
+    QActionGroup* zoomPopupGroup_ = nullptr;
+    QTimer* startupTimer_ = nullptr;
+    bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom
+    int repaintHold_ = 0;           // > 0: scroll changes do not repaint on their own
+    int wheelRemainder_ = 0;        // angle not yet spent on whole notches
+};
+
+}  // namespace vorn

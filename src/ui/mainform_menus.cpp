@@ -1,0 +1,303 @@
+// The main window's menus, its tool bar and the tool operations.
+#include <algorithm>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFontMetrics>
+#include <QDockWidget>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "drawingsurface.h"
+#include "helpviewer.h"
+#include "mainform.h"
+#include "toolicons.h"
+
+namespace vorn {
+
+namespace {
+
+struct ToolRow {
+    const char* button;  // tool-bar caption
+    const char* hint;    // tool-bar hint
+    const char* item;    // Tools menu item
+};
+
+constexpr std::array<ToolRow, 7> kTools = {{
+    {"Провод", "Провод", "&Провода и паяльник"},
+    {"Источник", "Источник", "&Источник"},
+    {"Лампочка", "Лампочка", "&Лампочка"},
+    {"Инвертор", "Инвектор", "&Инвертор"},
+    {"Конъюнктор", "Конъюнктор", "&Конъюнктор"},
+    {"Дизъюнктор", "Дизъюнктор", "&Дизъюнктор"},
+    {"Убрать", "Убрать", "&Убрать"},
+}};
+
+constexpr int kButtonWidth = 72;
+constexpr int kButtonHeight = 52;
+constexpr int kCaptionRoom = kButtonWidth - 12;  // the button's own margins take the rest
+
+// The longest captions do not fit a 72-pixel button in every face at the
+// usual size: the tool bar takes the largest size at which all of them fit.
+QFont ToolCaptionFont(QFont font) {
+    constexpr qreal kSmallest = 6.0;
+    const auto widest = [](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const ToolRow& row : kTools) width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(row.button)));
+        return width;
+    };
+    if (font.pointSizeF() <= 0) return font;  // a pixel-sized font is left as it is
+    while (font.pointSizeF() > kSmallest && widest(font) > kCaptionRoom) font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
+QMenu* NewMenu(QMenuBar* bar, const char* title) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+    // Separators stand where they are placed, the last one in a menu too.
+    menu->setSeparatorsCollapsible(false);
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* text, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// An item of the work-area pop-up that shows a shortcut of the menu bar: it
+// names the key but leaves the key itself to the menu bar's twin.
+QAction* AddPopupItem(QMenu* menu, const char* text, const QKeySequence& shortcut) {
+    QAction* action = AddItem(menu, text, shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    return action;
+}
+
+}  // namespace
+
+void Tmain::CreateMenus() {
+    QMenuBar* bar = menuBar();
+
+    File1 = NewMenu(bar, "&Файл");
+    New1 = AddItem(File1, "&Новый", QKeySequence(Qt::CTRL | Qt::Key_N));
+    Open1 = AddItem(File1, "&Открыть", QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1 = AddItem(File1, "&Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAs1 = AddItem(File1, "Сохранить &как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Close1 = AddItem(File1, "&Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W));
+    File1->addSeparator();
+    Print1 = AddItem(File1, "Напечатать схему", QKeySequence(Qt::Key_P));
+    File1->addSeparator();
+    Exit1 = AddItem(File1, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
+    connect(Exit1, &QAction::triggered, this, &Tmain::ExitClick);
+
+    Edit1 = NewMenu(bar, "&Правка");
+    Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Rendo1 = AddItem(Edit1, "&Повторить", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    Edit1->addSeparator();
+    Refresh1 = AddItem(Edit1, "Обновить", QKeySequence(Qt::Key_F5));
+    Undo1->setEnabled(false);
+    Rendo1->setEnabled(false);
+    connect(Refresh1, &QAction::triggered, this, &Tmain::reloadcanvas);
+    // The menu is right whenever it is seen, whoever changed the counts.
+    connect(Edit1, &QMenu::aboutToShow, this, &Tmain::UpdateHistoryCommands);
+
+    Tools1 = NewMenu(bar, "&Инструменты");
+    Showtoolkit1 = AddItem(Tools1, "Показать/скрыть &панель инструментов", QKeySequence(Qt::Key_F11));
+    Showtoolkit1->setCheckable(true);
+    Showtoolkit1->setChecked(true);
+    connect(Showtoolkit1, &QAction::triggered, this, [this](bool checked) {
+        // The item flips its own check in Showtoolkit1Click.
+        Showtoolkit1->setChecked(!checked);
+        Showtoolkit1Click();
+    });
+    Tools1->addSeparator();
+    toolItemGroup_ = new QActionGroup(this);
+    for (std::size_t i = 0; i < kTools.size(); ++i) {
+        if (i + 1 == kTools.size()) Tools1->addSeparator();
+        QAction* item = AddItem(Tools1, kTools[i].item, QKeySequence(static_cast<int>(Qt::Key_1 + i)));
+        item->setCheckable(true);
+        toolItemGroup_->addAction(item);
+        ToolItems[i] = item;
+    }
+    ToolItems[0]->setChecked(true);
+
+    Start1 = NewMenu(bar, "&Запуск");
+    Run2 = AddItem(Start1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
+    Run2->setCheckable(true);
+    Run2->setChecked(false);
+    // The check shows RunMode; the run command itself is not built yet.
+    connect(Run2, &QAction::triggered, this, &Tmain::SyncRunCheck);
+
+    Options1 = NewMenu(bar, "&Опции");
+    Settings1 = AddItem(Options1, "&Настройки программы", QKeySequence(Qt::ALT | Qt::Key_O));
+    Options1->addSeparator();
+    zoomItemGroup_ = new QActionGroup(this);
+    Zoom1 = AddItem(Options1, "Увеличение &1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
+    Zoom2 = AddItem(Options1, "Увеличение &2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
+    Zoom3 = AddItem(Options1, "Увеличение &3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
+    for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) {
+        zoom->setCheckable(true);
+        zoomItemGroup_->addAction(zoom);
+    }
+    Options1->addSeparator();
+    connect(Zoom1, &QAction::triggered, this, &Tmain::Zoom1Click);
+    connect(Zoom2, &QAction::triggered, this, &Tmain::Zoom2Click);
+    connect(Zoom3, &QAction::triggered, this, &Tmain::Zoom3Click);
+
+    Help1 = NewMenu(bar, "&Справка");
+    Contents1 = AddItem(Help1, "Помощь", QKeySequence(Qt::Key_F1));
+    Master1 = AddItem(Help1, "Запустить мастера обучения работе с программой", QKeySequence(Qt::CTRL | Qt::Key_M));
+    About1 = AddItem(Help1, "&О программе ...", QKeySequence(Qt::ALT | Qt::Key_F1));
+    Help1->addSeparator();
+    connect(Contents1, &QAction::triggered, this, &Tmain::ContentsClick);
+}
+
+void Tmain::CreatePopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    MoveObject1 = AddItem(PopupMenu1, "Переместить объект");
+    DeleteObject1 = AddItem(PopupMenu1, "Удалить объект");
+    ObjectHelp1 = AddItem(PopupMenu1, "Вывести справку по объекту");
+    PopupSeparator1 = PopupMenu1->addSeparator();
+    zoomPopupGroup_ = new QActionGroup(this);
+    PopupZoom1 = AddPopupItem(PopupMenu1, "Увеличение 1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
+    PopupZoom2 = AddPopupItem(PopupMenu1, "Увеличение 2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
+    PopupZoom3 = AddPopupItem(PopupMenu1, "Увеличение 3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
+    for (QAction* zoom : {PopupZoom1, PopupZoom2, PopupZoom3}) {
+        zoom->setCheckable(true);
+        zoomPopupGroup_->addAction(zoom);
+    }
+    PopupZoom2->setChecked(true);
+    PopupSeparator2 = PopupMenu1->addSeparator();
+    Run1 = AddPopupItem(PopupMenu1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
+    connect(PopupZoom1, &QAction::triggered, this, &Tmain::Zoom1Click);
+    connect(PopupZoom2, &QAction::triggered, this, &Tmain::Zoom2Click);
+    connect(PopupZoom3, &QAction::triggered, this, &Tmain::Zoom3Click);
+    connect(PopupMenu1, &QMenu::aboutToHide, this, &Tmain::RestorePopupItems);
+}
+
+void Tmain::CreateToolBar() {
+    ToolbarHolder = new QDockWidget(this);
+    ToolbarHolder->setObjectName(QStringLiteral("ToolbarHolder"));
+    ToolbarHolder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    ToolbarHolder->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                               QDockWidget::DockWidgetFloatable);
+
+    auto* body = new QWidget(ToolbarHolder);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(0);
+
+    ToolBar1 = new QToolBar(body);
+    ToolBar1->setOrientation(Qt::Vertical);
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(kToolIconSize, kToolIconSize));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolBar1->setFont(ToolCaptionFont(ToolBar1->font()));
+    column->addWidget(ToolBar1);
+
+    toolButtonGroup_ = new QActionGroup(this);
+    for (std::size_t i = 0; i < kTools.size(); ++i) {
+        auto* button = new QAction(ToolIcon(static_cast<int>(i) + 1), QString::fromUtf8(kTools[i].button), this);
+        button->setCheckable(true);
+        button->setStatusTip(QString::fromUtf8(kTools[i].hint));
+        button->setToolTip(QString::fromUtf8(kTools[i].hint));
+        toolButtonGroup_->addAction(button);
+        ToolBar1->addAction(button);
+        if (QWidget* widget = ToolBar1->widgetForAction(button)) {
+            widget->setFixedSize(kButtonWidth, kButtonHeight);
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        ToolButtons[i] = button;
+    }
+    ToolButtons[0]->setChecked(true);
+
+    // The clip events are written here; the log is never shown.
+    ClipLog = new QPlainTextEdit(body);
+    ClipLog->setReadOnly(true);
+    ClipLog->hide();
+    column->addWidget(ClipLog);
+    column->addStretch(1);
+
+    ToolbarHolder->setWidget(body);
+    addDockWidget(Qt::LeftDockWidgetArea, ToolbarHolder);
+
+    const std::array<void (Tmain::*)(), 7> operations = {&Tmain::WireClick, &Tmain::CuSoClick, &Tmain::LampClick,
+                                                         &Tmain::Not1Click, &Tmain::And1Click, &Tmain::Or1Click,
+                                                         &Tmain::DelClick};
+    for (std::size_t i = 0; i < operations.size(); ++i) {
+        connect(ToolButtons[i], &QAction::triggered, this, operations[i]);
+        connect(ToolItems[i], &QAction::triggered, this, operations[i]);
+    }
+}
+
+// ---- tool operations -------------------------------------------------------
+
+void Tmain::WireClick() { SelectTool(ToolWire); }
+void Tmain::CuSoClick() { SelectTool(ToolSource); }
+void Tmain::LampClick() { SelectTool(ToolLamp); }
+void Tmain::Not1Click() { SelectTool(ToolInverter); }
+void Tmain::And1Click() { SelectTool(ToolConjunctor); }
+void Tmain::Or1Click() { SelectTool(ToolDisjunctor); }
+void Tmain::DelClick() { SelectTool(ToolEraser); }
+
+void Tmain::SelectTool(int tool) {
+    ProgramState& s = *state_;
+    const QString clipEvent = QStringLiteral("(-%1,-%1,-%1),").arg(tool);
+    // While a clip plays only the tool the clip is at may be chosen; any
+    // other attempt is logged and leaves the tool as it was.
+    if (s.ClipActive && !s.RecordingMode && s.CurrentClipCode() != -tool) {
+        AppendClipLog(clipEvent);
+        SyncToolControls();
+        return;
+    }
+    s.CurrentTool = tool;
+    SyncToolControls();
+    ResetHoverMarker();
+    if (s.ClipActive) AppendClipLog(clipEvent);
+}
+
+void Tmain::SyncToolControls() {
+    const int tool = state_->CurrentTool % kRunToolOffset;
+    if (tool < ToolWire || tool > ToolEraser) return;
+    ToolButtons[static_cast<std::size_t>(tool - 1)]->setChecked(true);
+    ToolItems[static_cast<std::size_t>(tool - 1)]->setChecked(true);
+}
+
+void Tmain::ResetHoverMarker() {
+    const int z = state_->ZoomFactor;
+    switch (state_->CurrentTool) {
+    case ToolWire:
+        Image2->resize(5, 5);
+        Image2->SetTransparent(true);
+        Image2->SetPicture(MarkerPicture::AnchorDot);
+        break;
+    case ToolConjunctor:
+    case ToolDisjunctor:
+        Image2->resize(22 * z, 34 * z);
+        Image2->SetTransparent(false);
+        Image2->SetPicture(MarkerPicture::Placement);
+        break;
+    default:
+        Image2->resize(10 * z, 10 * z);
+        Image2->SetTransparent(true);
+        Image2->SetPicture(MarkerPicture::Placement);
+        break;
+    }
+    Image2->hide();
+}
+
+// ---- other commands ----------------------------------------------------------
+
+void Tmain::ExitClick() { close(); }
+
+void Tmain::ContentsClick() { HelpViewer::OpenContents(this); }
+
+void Tmain::SyncRunCheck() { Run2->setChecked(state_->RunMode); }
+
+}  // namespace vorn

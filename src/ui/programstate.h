@@ -1,0 +1,87 @@
+// Everything the main window keeps for the whole run: the circuit grids, the
+// selected tool, the zoom, the run and clip flags and the user's settings.
+// One object, owned by the main window, so a test can start from a fresh one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "cellgrid.h"
+#include "circuitrenderer.h"
+#include "workqueue.h"
+
+namespace vorn {
+
+// Tool numbers of CurrentTool; 64 is added to them while the circuit runs.
+enum ToolNumber : int {
+    ToolWire = 1,
+    ToolSource = 2,
+    ToolLamp = 3,
+    ToolInverter = 4,
+    ToolConjunctor = 5,
+    ToolDisjunctor = 6,
+    ToolEraser = 7,
+};
+inline constexpr int kRunToolOffset = 64;
+
+// Node pitch and field size in pixels at zoom factor z.
+inline constexpr int NodePitch(int zoom) { return 12 * zoom; }
+inline constexpr int ScrollRange(int zoom) { return kFieldSize * NodePitch(zoom); }
+
+struct ProgramState {
+    ProgramState();
+    ~ProgramState();
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    // Empties the circuit, its signals and the blank grid.
+    void ClearCircuit();
+
+    // The grids are large (259 x 259 values each): taken once, on the heap.
+    std::unique_ptr<CellGrid> Cells;
+    std::unique_ptr<SignalGrid> Signals;
+    std::unique_ptr<NodeGrid> BlankGrid;        // all zero, to empty history slots
+    std::unique_ptr<NodeGrid> GestureSnapshot;  // the grid as it was when a button went down
+    std::unique_ptr<WorkQueue> Queue;           // working storage of the propagation
+
+    int CurrentTool = ToolWire;
+    int ZoomFactor = 2;  // 1, 2 or 3
+    bool RunMode = false;
+    bool GestureActive = false;   // a mouse button is held in the work area
+    bool GestureChanged = false;  // the current gesture changed the grid
+
+    // Demo clips: the player's copy of the script (events 1..ClipLength are
+    // ClipEvents[0..ClipLength-1]), the index of the last dispatched event,
+    // and whether a clip plays. RecordingMode lets the user act freely while
+    // the actions are logged.
+    bool ClipActive = false;
+    bool RecordingMode = false;
+    std::vector<std::array<std::int32_t, 3>> ClipEvents;
+    int ClipIndex = 0;
+    int PointerSampleMode = 1;  // 1 pointer inside the main window, -1 outside
+
+    // The code of the event at ClipIndex, or 0 when there is none.
+    std::int32_t CurrentClipCode() const;
+
+    int UndoCount = 0;
+    int RedoCount = 0;
+
+    CircuitColors Colors;  // wire, "0" and "1"; the background is always white
+
+    // Wheel and page scrolling: scroll increments per wheel notch, and the
+    // factor of fast scrolling (Ctrl, middle button).
+    int km = 3;
+    int kmiddles = 5;
+    int ScrollMultiplier = 1;        // 1 or kmiddles, kept between wheel events
+    bool MiddleButtonHeld = false;   // the middle button is down in the work area
+
+    QString ProgramFolder;     // the program's folder, no trailing separator
+    QString CommandLineFile;   // the first command-line argument
+    QString DocumentFileName;  // the open circuit file, empty for a new one
+};
+
+}  // namespace vorn

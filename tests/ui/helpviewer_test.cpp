@@ -1,0 +1,420 @@
+// The help file format, keyword and topic lookup, the viewer window, the
+// message for a missing or damaged help file, and the shipped help/help.hlp.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "cellgrid.h"
+#include "circuitfile.h"
+#include "dialogs.h"
+#include "helpfile.h"
+#include "helpviewer.h"
+#include "helpwindow.h"
+
+using namespace vorn;
+
+namespace {
+
+// Records every message and answers OK.
+class RecordingDialogs : public Dialogs {
+public:
+    struct Call {
+        QWidget* parent;
+        QMessageBox::Icon icon;
+        QString title, text;
+    };
+    QList<Call> calls;
+
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override {
+        calls.append({parent, icon, title, text});
+        return QMessageBox::Ok;
+    }
+};
+
+QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+const char kSample[] =
+    "VORN-HELP 1\n"
+    "; comment before the first topic\n"
+    "\n"
+    "@topic contents\n"
+    "@title Содержание\n"
+    "@keyword Справка\n"
+    "\n"
+    "<p>See <a href=\"topic:wires\">wires</a> and <a href=\"topic:Ошибка:тест.\">the message</a>.</p>\n"
+    "; a comment inside a body\n"
+    "<p>A &amp; B &lt; C &#64; &#x41;<br/></p>\n"
+    "\n"
+    "@topic wires\n"
+    "@title Рисование проводов\n"
+    "@keyword Провода\n"
+    "@keyword   Рисование   \n"
+    "<ul>\n"
+    "<li><b>Press</b> and <kbd>drag</kbd></li>\n"
+    "</ul>\n"
+    "@topic Ошибка:тест.\n"
+    "@title Ошибка: тест.\n"
+    "@keyword провода\n"
+    "<p>Second topic with the keyword: never found by it.</p>\n";
+
+QString WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return QString();
+    file.write(bytes);
+    return path;
+}
+
+QString ShippedHelpFile() {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../help/help.hlp"));
+}
+
+}  // namespace
+
+class HelpViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dialogs_.calls.clear();
+        Dialogs::Install(&dialogs_);
+    }
+    void cleanup() {
+        HelpViewer::CloseWindow();
+        Dialogs::Install(nullptr);
+    }
+
+    void parsesTopicsInOrder() {
+        const HelpParseResult result = ParseHelpText(kSample);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        const HelpDocument& document = result.document;
+        QCOMPARE(document.topics.size(), 3);
+        QCOMPARE(document.Contents()->id, QStringLiteral("contents"));
+        QCOMPARE(document.topics[0].title, QStringLiteral("Содержание"));
+        QCOMPARE(document.topics[0].line, 4);
+        QCOMPARE(document.topics[1].keywords, QStringList({QStringLiteral("Провода"), QStringLiteral("Рисование")}));
+        QCOMPARE(document.topics[2].id, QStringLiteral("Ошибка:тест."));
+        QCOMPARE(document.topics[0].links, QStringList({QStringLiteral("wires"), QStringLiteral("Ошибка:тест.")}));
+    }
+
+    void bodyDropsCommentsAndOuterEmptyLines() {
+        const HelpParseResult result = ParseHelpText(kSample);
+        QVERIFY(result.ok);
+        const QString body = result.document.topics[0].body;
+        QVERIFY(body.startsWith(QStringLiteral("<p>See")));
+        QVERIFY(body.endsWith(QStringLiteral("<br/></p>")));
+        QVERIFY(!body.contains(QStringLiteral("comment")));
+        QCOMPARE(result.document.topics[1].body, QStringLiteral("<ul>\n<li><b>Press</b> and <kbd>drag</kbd></li>\n</ul>"));
+    }
+
+    void acceptsByteOrderMarkAndCrLf() {
+        QByteArray bytes = QByteArray("\xEF\xBB\xBF") + QByteArray(kSample).replace("\n", "\r\n");
+        const HelpParseResult result = ParseHelpText(bytes);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.document.topics[1].title, QStringLiteral("Рисование проводов"));
+        QVERIFY(!result.document.topics[1].body.contains(u'\r'));
+    }
+
+    void refusesDamagedFiles_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        const QByteArray head = "VORN-HELP 1\n";
+        const QByteArray topic = "@topic a\n@title A\n";
+        QTest::newRow("no signature") << QByteArray("@topic a\n@title A\n") << 1;
+        QTest::newRow("empty file") << QByteArray() << 1;
+        QTest::newRow("other version") << QByteArray("VORN-HELP 2\n") + topic << 1;
+        QTest::newRow("no topics") << head + "; only a comment\n" << 0;
+        QTest::newRow("text before the first topic") << head + "<p>x</p>\n" + topic << 2;
+        QTest::newRow("directive before the first topic") << head + "@title A\n" + topic << 2;
+        QTest::newRow("topic without title") << head + "@topic a\n<p>x</p>\n" << 2;
+        QTest::newRow("last topic without title") << head + topic + "@topic b\n" << 4;
+        QTest::newRow("two titles") << head + topic + "@title B\n" << 4;
+        QTest::newRow("empty title") << head + "@topic a\n@title   \n" << 3;
+        QTest::newRow("empty keyword") << head + topic + "@keyword\n" << 4;
+        QTest::newRow("duplicate id") << head + topic + "@topic a\n@title B\n" << 4;
+        QTest::newRow("empty id") << head + "@topic\n@title A\n" << 2;
+        QTest::newRow("id with a quote") << head + "@topic a\"b\n@title A\n" << 2;
+        QTest::newRow("unknown directive") << head + topic + "@see b\n" << 4;
+        QTest::newRow("directive inside the body") << head + topic + "<p>x</p>\n@keyword K\n" << 5;
+        QTest::newRow("unknown element") << head + topic + "<script>x</script>\n" << 4;
+        QTest::newRow("attribute on p") << head + topic + "<p class=\"x\">x</p>\n" << 4;
+        QTest::newRow("web link") << head + topic + "<a href=\"http://example.org\">x</a>\n" << 4;
+        QTest::newRow("link without id") << head + topic + "<a href=\"topic:\">x</a>\n" << 4;
+        QTest::newRow("tag across lines") << head + topic + "<a\nhref=\"topic:a\">x</a>\n" << 4;
+        QTest::newRow("bare ampersand") << head + topic + "<p>A & B</p>\n" << 4;
+        QTest::newRow("unknown entity") << head + topic + "<p>&copy;</p>\n" << 4;
+        QTest::newRow("closing tag with attribute") << head + topic + "<p>x</p class=\"y\">\n" << 4;
+        QTest::newRow("not UTF-8") << head + "@topic a\n@title \xC0\xFF\n" << 0;
+    }
+    void refusesDamagedFiles() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        const HelpParseResult result = ParseHelpText(text);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.errorLine, line);
+        QVERIFY(!result.error.isEmpty());
+    }
+
+    void keywordLookupIgnoresCaseAndBlanksAndTakesTheFirst() {
+        const HelpDocument document = ParseHelpText(kSample).document;
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("Провода"))->id, QStringLiteral("wires"));
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("  ПРОВОДА "))->id, QStringLiteral("wires"));
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("рисование"))->id, QStringLiteral("wires"));
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("справка"))->id, QStringLiteral("contents"));
+        QVERIFY(!document.TopicByKeyword(QStringLiteral("Провод")));
+        QVERIFY(!document.TopicByKeyword(QStringLiteral(" ")));
+    }
+
+    void topicLookupIsExact() {
+        const HelpDocument document = ParseHelpText(kSample).document;
+        QCOMPARE(document.TopicById(QStringLiteral("Ошибка:тест."))->title, QStringLiteral("Ошибка: тест."));
+        QVERIFY(!document.TopicById(QStringLiteral("WIRES")));
+        QVERIFY(!document.TopicById(QStringLiteral("Ошибка: тест.")));
+        QCOMPARE(HelpTopicIdForMessage(QStringLiteral("Ошибка: тест.")), QStringLiteral("Ошибка:тест."));
+        QCOMPARE(HelpTopicIdForMessage(QStringLiteral(" a b  c ")), QStringLiteral("abc"));
+    }
+
+    void checkFindsLinksToMissingTopics() {
+        QVERIFY(CheckHelpLinks(ParseHelpText(kSample).document).isEmpty());
+        const HelpParseResult result =
+            ParseHelpText("VORN-HELP 1\n@topic a\n@title A\n<a href=\"topic:b\">b</a> <a href=\"topic:nowhere\">x</a>\n"
+                          "@topic b\n@title B\n");
+        QVERIFY(result.ok);
+        const QStringList faults = CheckHelpLinks(result.document);
+        QCOMPARE(faults.size(), 1);
+        QVERIFY(faults[0].contains(QStringLiteral("nowhere")));
+    }
+
+    void loadTellsMissingUnreadableAndDamagedFiles() {
+        QTemporaryDir folder;
+        const HelpLoadResult missing = LoadHelpFile(folder.filePath(QStringLiteral("none.hlp")));
+        QCOMPARE(missing.status, HelpLoadStatus::Missing);
+        QVERIFY(missing.message.contains(folder.filePath(QStringLiteral("none.hlp"))));
+
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.hlp")));
+        QCOMPARE(LoadHelpFile(folder.filePath(QStringLiteral("folder.hlp"))).status, HelpLoadStatus::Unreadable);
+
+        const QString damaged = WriteFile(folder, QStringLiteral("damaged.hlp"), "VORN-HELP 1\n@topic a\n@title A\n<x>\n");
+        const HelpLoadResult result = LoadHelpFile(damaged);
+        QCOMPARE(result.status, HelpLoadStatus::Damaged);
+        QVERIFY(result.message.contains(damaged));
+        QVERIFY(result.message.contains(QStringLiteral("Строка 4")));
+
+        const QString good = WriteFile(folder, QStringLiteral("good.hlp"), kSample);
+        const HelpLoadResult loaded = LoadHelpFile(good);
+        QCOMPARE(loaded.status, HelpLoadStatus::Loaded);
+        QCOMPARE(loaded.document.topics.size(), 3);
+    }
+
+    void viewerOpensContentsKeywordAndTopicInOneWindow() {
+        QTemporaryDir folder;
+        HelpViewer::SetHelpFile(WriteFile(folder, QStringLiteral("help.hlp"), kSample));
+        QVERIFY(!HelpViewer::Window());
+
+        HelpViewer::OpenContents(nullptr);
+        HelpWindow* window = HelpViewer::Window();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("contents"));
+        QCOMPARE(window->TopicList()->count(), 3);
+        QCOMPARE(window->TopicList()->currentRow(), 0);
+        QVERIFY(window->Browser()->toPlainText().startsWith(QStringLiteral("Содержание")));
+
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("провода"));
+        QCOMPARE(HelpViewer::Window(), window);
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("wires"));
+        QCOMPARE(window->TopicList()->currentRow(), 1);
+        QVERIFY(window->Browser()->toPlainText().contains(QStringLiteral("Press and drag")));
+
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("Ошибка:тест."));
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("Ошибка:тест."));
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("wires"));
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("wires"));
+        // The message text itself, blanks and all, finds its topic too.
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("Ошибка: тест."));
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("Ошибка:тест."));
+        QVERIFY(dialogs_.calls.isEmpty());
+        QCOMPARE(window->windowTitle(), HelpViewer::WindowTitle());
+    }
+
+    void unknownKeywordOrTopicOpensTheContents() {
+        QTemporaryDir folder;
+        HelpViewer::SetHelpFile(WriteFile(folder, QStringLiteral("help.hlp"), kSample));
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("wires"));
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("Транзистор"));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("contents"));
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("wires"));
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("Нетакойтемы."));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("contents"));
+        QVERIFY(dialogs_.calls.isEmpty());
+    }
+
+    void linksTopicListAndBackNavigate() {
+        QTemporaryDir folder;
+        HelpViewer::SetHelpFile(WriteFile(folder, QStringLiteral("help.hlp"), kSample));
+        HelpViewer::OpenContents(nullptr);
+        HelpWindow* window = HelpViewer::Window();
+        emit window->Browser()->anchorClicked(QUrl(QStringLiteral("topic:Ошибка:тест.")));
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("Ошибка:тест."));
+        window->TopicList()->setCurrentRow(1);
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("wires"));
+        emit window->Browser()->anchorClicked(QUrl(QStringLiteral("topic:nowhere")));
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("contents"));
+        window->GoBack();
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("wires"));
+        window->GoBack();
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("Ошибка:тест."));
+        window->GoBack();
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("contents"));
+        window->GoBack();
+        QCOMPARE(window->CurrentTopicId(), QStringLiteral("contents"));
+    }
+
+    void fileIsReadAgainAtEveryOpening() {
+        QTemporaryDir folder;
+        const QString path = WriteFile(folder, QStringLiteral("help.hlp"), kSample);
+        HelpViewer::SetHelpFile(path);
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("Провода"));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("wires"));
+        WriteFile(folder, QStringLiteral("help.hlp"), "VORN-HELP 1\n@topic start\n@title Start\n@topic w2\n@title W\n@keyword Провода\n");
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("Провода"));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("w2"));
+        QCOMPARE(HelpViewer::Window()->TopicList()->count(), 2);
+    }
+
+    void helpWindowDoesNotKeepTheProgramRunning() {
+        QTemporaryDir folder;
+        HelpViewer::SetHelpFile(WriteFile(folder, QStringLiteral("help.hlp"), kSample));
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QWidget mainWindow;
+        mainWindow.show();
+        HelpViewer::OpenContents(&mainWindow);
+        QVERIFY(HelpViewer::Window()->isVisible());
+        QVERIFY(HelpViewer::Window()->isWindow());
+        // Disabling the main window, as its companion windows do, leaves help usable.
+        mainWindow.setEnabled(false);
+        QVERIFY(HelpViewer::Window()->isEnabled());
+        mainWindow.setEnabled(true);
+        // Closing the main window ends the program although help is open. Qt
+        // tells of the last window only inside exec(); a second timer ends the
+        // loop with another status if closing the main window did not.
+        QTimer::singleShot(0, &mainWindow, &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(lastClosed.count(), 1);
+        // The help window went with the program (aboutToQuit).
+        QVERIFY(!HelpViewer::Window());
+    }
+
+    void missingFileIsToldThroughTheDialogs() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("help/help.hlp"));
+        HelpViewer::SetHelpFile(path);
+        QWidget owner;
+        HelpViewer::OpenContents(&owner);
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("Провода"));
+        HelpViewer::OpenTopic(nullptr, QStringLiteral("Параметрыкоманднойстрокизаданыневерно."));
+        QCOMPARE(dialogs_.calls.size(), 3);
+        QCOMPARE(dialogs_.calls[0].parent, &owner);
+        QCOMPARE(dialogs_.calls[0].icon, QMessageBox::Critical);
+        QCOMPARE(dialogs_.calls[0].title, Title());
+        QVERIFY(dialogs_.calls[0].text.contains(path));
+        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("не найден")));
+        QVERIFY(!HelpViewer::Window());
+    }
+
+    void damagedFileIsToldThroughTheDialogsAndLeavesTheWindowAlone() {
+        QTemporaryDir folder;
+        const QString path = WriteFile(folder, QStringLiteral("help.hlp"), kSample);
+        HelpViewer::SetHelpFile(path);
+        HelpViewer::OpenKeyword(nullptr, QStringLiteral("Провода"));
+        WriteFile(folder, QStringLiteral("help.hlp"), "VORN-HELP 1\n@topic a\n<p>no title</p>\n");
+        HelpViewer::OpenContents(nullptr);
+        QCOMPARE(dialogs_.calls.size(), 1);
+        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("повреждён")));
+        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("Строка 2")));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("wires"));
+
+        WriteFile(folder, QStringLiteral("help.hlp"), QByteArray(1000, '\0'));
+        HelpViewer::OpenContents(nullptr);
+        QCOMPARE(dialogs_.calls.size(), 2);
+    }
+
+    void shippedHelpFileParsesAndHasNoBrokenLinks() {
+        const HelpLoadResult loaded = LoadHelpFile(ShippedHelpFile());
+        QVERIFY2(loaded.status == HelpLoadStatus::Loaded, qPrintable(loaded.message));
+        QCOMPARE(loaded.document.Contents()->id, QStringLiteral("contents"));
+        const QStringList faults = CheckHelpLinks(loaded.document);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QVERIFY(loaded.document.topics.size() >= 15);
+        for (const HelpTopic& topic : loaded.document.topics) {
+            QVERIFY2(!topic.body.trimmed().isEmpty(), qPrintable(topic.id));
+        }
+    }
+
+    void shippedHelpFileHasATopicForEveryObjectKeyword() {
+        const HelpDocument document = LoadHelpFile(ShippedHelpFile()).document;
+        QStringList asked;
+        for (int code = 0; code <= 60; ++code) {
+            const QString keyword = Utf8(ObjectHelpTopic(code)).trimmed();
+            if (!keyword.isEmpty() && !asked.contains(keyword)) asked.append(keyword);
+        }
+        QCOMPARE(asked.size(), 7);
+        for (const char* expected : {"Провода", "Провод", "Источник", "Лампочка", "Инвертор", "Конъюнктор", "Дизъюнктор"})
+            QVERIFY2(asked.contains(QString::fromUtf8(expected)), expected);
+        for (const QString& keyword : asked) {
+            const HelpTopic* topic = document.TopicByKeyword(keyword);
+            QVERIFY2(topic, qPrintable(keyword));
+            QVERIFY2(topic != document.Contents(), qPrintable(keyword));
+            QVERIFY2(topic->keywords.contains(keyword), qPrintable(keyword));
+        }
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("Провода"))->id, QStringLiteral("wires"));
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("Провод"))->id, QStringLiteral("junctions"));
+        QCOMPARE(document.TopicByKeyword(QStringLiteral("Дизъюнктор"))->id, QStringLiteral("disjunctor"));
+    }
+
+    void shippedHelpFileHasTheThreeMessageTopics() {
+        const HelpDocument document = LoadHelpFile(ShippedHelpFile()).document;
+        const QStringList messages = {
+            QStringLiteral("Ошибка в файле: программа не может открыть файл."),
+            QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку."),
+            QStringLiteral("Параметры командной строки заданы не верно."),
+        };
+        for (const QString& message : messages) {
+            const HelpTopic* topic = document.TopicById(HelpTopicIdForMessage(message));
+            QVERIFY2(topic, qPrintable(message));
+            QCOMPARE(topic->title, message);
+        }
+        QVERIFY(document.TopicById(QStringLiteral("Параметрыкоманднойстрокизаданыневерно.")));
+    }
+
+    void shippedHelpFileOpensAtTheDisjunctorFromTheViewer() {
+        HelpViewer::SetHelpFile(ShippedHelpFile());
+        HelpViewer::OpenKeyword(nullptr, Utf8(ObjectHelpTopic(DisjunctorAnchor)));
+        QVERIFY(HelpViewer::Window());
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("disjunctor"));
+        HelpViewer::OpenTopic(nullptr, HelpTopicIdForMessage(QStringLiteral("Ошибка в файле: программа не может открыть файл.")));
+        QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("Ошибкавфайле:программанеможетоткрытьфайл."));
+        QVERIFY(dialogs_.calls.isEmpty());
+    }
+
+private:
+    RecordingDialogs dialogs_;
+};
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    HelpViewerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "helpviewer_test.moc"

@@ -1,0 +1,324 @@
+// The main window's shell: menu table, tool bar, tool selection, the clip log
+// of tool choices, status panels, hint line, the status bar's zoom pop-up,
+// the window menu and the size limits.
+#include <memory>
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "drawingsurface.h"
+#include "mainform.h"
+#include "windowmenu.h"
+
+using namespace vorn;
+
+namespace {
+
+std::unique_ptr<Tmain> ShownWindow() {
+    auto window = std::make_unique<Tmain>();
+    window->resize(1000, 700);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    return window;
+}
+
+// One line per item: "-" for a separator, else text, tab, portable shortcut.
+QStringList Listing(const QMenu* menu, bool visibleOnly = false) {
+    QStringList lines;
+    for (const QAction* a : menu->actions())
+        if (!visibleOnly || a->isVisible())
+            lines << (a->isSeparator() ? QStringLiteral("-")
+                                       : a->text() + '\t' + a->shortcut().toString(QKeySequence::PortableText));
+    return lines;
+}
+
+void SendHint(QObject* receiver, const QString& hint) {
+    QStatusTipEvent tip(hint);
+    QCoreApplication::sendEvent(receiver, &tip);
+}
+
+void PressOnStatusBar(Tmain& w, int x, Qt::MouseButton button) {
+    QStatusBar* bar = w.statusBar();
+    QWidget* target = bar->childAt(x, bar->height() / 2);
+    if (!target) target = bar;
+    QTest::mousePress(target, button, {}, target->mapFrom(bar, QPoint(x, bar->height() / 2)));
+}
+
+}  // namespace
+
+class MainformMenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuBarItemsShortcutsSeparatorsAndStates();
+    void popupAndWindowMenus();
+    void toolBarButtons();
+    void toolChosenByKeyButtonAndMenuResetsTheMarker();
+    void playingClipRefusesOtherToolsAndLogsEveryChoice();
+    void statusPanelsHintLineAndCoordinates();
+    void rightPressOnZoomPanelOpensOnlyTheZoomItems();
+    void historyCommandsCaptionAndSizeLimits();
+};
+
+void MainformMenusTest::menuBarItemsShortcutsSeparatorsAndStates() {
+    Tmain w;
+    QStringList titles;
+    for (const QAction* menu : w.menuBar()->actions()) titles << menu->text();
+    QCOMPARE(titles, (QStringList{"&Файл", "&Правка", "&Инструменты", "&Запуск", "&Опции", "&Справка"}));
+    QCOMPARE(Listing(w.File1), (QStringList{"&Новый\tCtrl+N", "&Открыть\tCtrl+O", "&Сохранить\tCtrl+S",
+                                            "Сохранить &как...\tCtrl+Shift+S", "&Закрыть\tCtrl+W", "-",
+                                            "Напечатать схему\tP", "-", "В&ыход\tAlt+X"}));
+    QCOMPARE(Listing(w.Edit1), (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "Обновить\tF5"}));
+    QCOMPARE(Listing(w.Tools1),
+             (QStringList{"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1",
+                          "&Источник\t2", "&Лампочка\t3", "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-",
+                          "&Убрать\t7"}));
+    QCOMPARE(Listing(w.Start1), (QStringList{"&Запустить/остановить\tF9"}));
+    QCOMPARE(Listing(w.Options1), (QStringList{"&Настройки программы\tAlt+O", "-", "Увеличение &1 (50%)\tAlt+1",
+                                               "Увеличение &2 (100%)\tAlt+2", "Увеличение &3 (150%)\tAlt+3", "-"}));
+    QCOMPARE(Listing(w.Help1), (QStringList{"Помощь\tF1", "Запустить мастера обучения работе с программой\tCtrl+M",
+                                            "&О программе ...\tAlt+F1", "-"}));
+    QVERIFY(!w.Help1->separatorsCollapsible());  // the closing separator stays on screen
+
+    QVERIFY(!w.Undo1->isEnabled() && !w.Rendo1->isEnabled());
+    QVERIFY(w.Showtoolkit1->isChecked());
+    QVERIFY(!w.Run2->isChecked());
+    for (std::size_t i = 0; i < 7; ++i) {
+        QCOMPARE(w.ToolItems[i]->isChecked(), i == 0);
+        QCOMPARE(w.ToolButtons[i]->isChecked(), i == 0);
+    }
+    // No zoom item of the menu bar is checked at start; the pop-up's 100% is.
+    QVERIFY(!w.Zoom1->isChecked() && !w.Zoom2->isChecked() && !w.Zoom3->isChecked());
+    QVERIFY(!w.PopupZoom1->isChecked() && w.PopupZoom2->isChecked() && !w.PopupZoom3->isChecked());
+}
+
+void MainformMenusTest::popupAndWindowMenus() {
+    auto w = ShownWindow();
+    QCOMPARE(Listing(w->PopupMenu1),
+             (QStringList{"Переместить объект\t", "Удалить объект\t", "Вывести справку по объекту\t", "-",
+                          "Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2", "Увеличение 3 (150%)\tAlt+3",
+                          "-", "&Запустить/остановить\tF9"}));
+    // The pop-up only names the keys: Alt+1 is not ambiguous.
+    QTest::keyClick(w.get(), Qt::Key_1, Qt::AltModifier);
+    QCOMPARE(w->State().ZoomFactor, 1);
+
+    QMenu* systemMenu = w->SystemMenu->Menu();
+    QCOMPARE(Listing(systemMenu),
+             (QStringList{"Опции                       Alt+O\t", "-", "Запуск мастера      Ctrl+M\t", "-",
+                          "О программе           Alt+F1\t", "Помощь                          F1\t"}));
+    QStringList numbers;
+    for (const QAction* a : systemMenu->actions())
+        if (!a->isSeparator()) numbers << a->data().toString();
+    QCOMPARE(numbers, (QStringList{"1028", "1025", "1026", "1027"}));
+    QTest::keyClick(w.get(), Qt::Key_Space, Qt::AltModifier);
+    QTRY_VERIFY(systemMenu->isVisible());
+    systemMenu->hide();
+}
+
+void MainformMenusTest::toolBarButtons() {
+    auto w = ShownWindow();
+    const QStringList captions{"Провод", "Источник", "Лампочка", "Инвертор", "Конъюнктор", "Дизъюнктор", "Убрать"};
+    const QStringList hints{"Провод", "Источник", "Лампочка", "Инвектор", "Конъюнктор", "Дизъюнктор", "Убрать"};
+    QCOMPARE(w->ToolBar1->iconSize(), QSize(32, 32));
+    QCOMPARE(w->ToolBar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QList<QImage> icons;
+    for (int i = 0; i < 7; ++i) {
+        QAction* action = w->ToolButtons[static_cast<std::size_t>(i)];
+        QCOMPARE(action->text(), captions[i]);
+        QCOMPARE(action->statusTip(), hints[i]);
+        auto* button = qobject_cast<QToolButton*>(w->ToolBar1->widgetForAction(action));
+        QCOMPARE(button->size(), QSize(72, 52));
+        QCOMPARE(button->x(), w->ToolBar1->widgetForAction(w->ToolButtons[0])->x());  // one per row
+        if (i > 0) QVERIFY(button->y() >= w->ToolBar1->widgetForAction(w->ToolButtons[i - 1])->y() + 52);
+        // The caption fits without being shortened.
+        QVERIFY(button->fontMetrics().horizontalAdvance(captions[i]) <= 72 - 12);
+        const QImage icon = action->icon().pixmap(32, 32).toImage();
+        QVERIFY2(!icons.contains(icon), "two tools share a picture");
+        icons << icon;
+    }
+    QCOMPARE(w->dockWidgetArea(w->ToolbarHolder), Qt::LeftDockWidgetArea);
+    QVERIFY(w->ClipLog->parentWidget()->parentWidget() == w->ToolbarHolder && !w->ClipLog->isVisible());
+}
+
+void MainformMenusTest::toolChosenByKeyButtonAndMenuResetsTheMarker() {
+    auto w = ShownWindow();
+    const auto isTool = [&](int tool) {
+        bool same = w->State().CurrentTool == tool;
+        for (int i = 1; i <= 7; ++i)
+            same = same && w->ToolButtons[i - 1]->isChecked() == (i == tool) &&
+                   w->ToolItems[i - 1]->isChecked() == (i == tool);
+        return same;
+    };
+    for (int tool : {5, 2, 7, 1}) {
+        QTest::keyClick(w.get(), static_cast<Qt::Key>(Qt::Key_0 + tool));
+        QVERIFY(isTool(tool));
+    }
+    QTest::mouseClick(w->ToolBar1->widgetForAction(w->ToolButtons[3]), Qt::LeftButton);
+    QVERIFY(isTool(4));
+    w->ToolItems[5]->trigger();
+    QVERIFY(isTool(6));
+    w->ToolButtons[5]->trigger();  // the chosen tool chosen again stays chosen
+    QVERIFY(isTool(6));
+
+    // The marker: a gate's patch is opaque, the others' transparent; each
+    // tool change hides it.
+    HoverMarker* marker = w->Image2;
+    QVERIFY(marker->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(marker->size(), QSize(44, 68));
+    QImage patch = marker->Render();
+    QCOMPARE(patch.pixelColor(0, 0), QColor(128, 255, 128));
+    QCOMPARE(patch.pixelColor(1, 0), QColor(Qt::white));
+    marker->show();
+    w->LampClick();
+    QVERIFY(!marker->isVisible());
+    QCOMPARE(marker->size(), QSize(20, 20));
+    patch = marker->Render();
+    QCOMPARE(patch.pixelColor(1, 1), QColor(128, 255, 128));
+    QCOMPARE(patch.pixelColor(0, 1).alpha(), 0);
+    w->Zoom3Click();
+    w->DelClick();
+    QCOMPARE(marker->size(), QSize(30, 30));
+    w->And1Click();
+    QCOMPARE(marker->size(), QSize(66, 102));
+    w->WireClick();
+    QCOMPARE(marker->size(), QSize(5, 5));
+    QCOMPARE(marker->Render().pixelColor(2, 2), QColor(0, 0, 255));  // the blue anchor dot
+    QCOMPARE(marker->Render().pixelColor(0, 0).alpha(), 0);
+    QVERIFY(w->ClipLog->toPlainText().isEmpty());  // no clip, no log
+}
+
+void MainformMenusTest::playingClipRefusesOtherToolsAndLogsEveryChoice() {
+    auto w = ShownWindow();
+    ProgramState& s = w->State();
+    w->CuSoClick();
+    s.ClipEvents = {{-2, -2, -2}, {-3, -3, -3}, {3, 100, 100}};
+    s.ClipIndex = 2;  // the clip is at its lamp-tool event
+    s.ClipActive = true;
+
+    QTest::keyClick(w.get(), Qt::Key_1);
+    QTest::mouseClick(w->ToolBar1->widgetForAction(w->ToolButtons[0]), Qt::LeftButton);
+    w->ToolItems[6]->trigger();
+    QCOMPARE(s.CurrentTool, 2);
+    QVERIFY(w->ToolButtons[1]->isChecked() && w->ToolItems[1]->isChecked() && !w->ToolButtons[0]->isChecked());
+    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-1,-1,-1),\n(-1,-1,-1),\n(-7,-7,-7),"));
+
+    w->LampClick();  // the clip's own choice
+    QCOMPARE(s.CurrentTool, 3);
+    QVERIFY(w->ClipLog->toPlainText().endsWith(QStringLiteral("\n(-3,-3,-3),")));
+    s.ClipIndex = 3;  // a move event lets no tool through
+    w->WireClick();
+    QCOMPARE(s.CurrentTool, 3);
+
+    s.RecordingMode = true;  // recording: free choice, still logged
+    w->ClipLog->clear();
+    QTest::keyClick(w.get(), Qt::Key_6);
+    QCOMPARE(s.CurrentTool, 6);
+    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-6,-6,-6),"));
+}
+
+void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
+    auto w = ShownWindow();
+    const auto panel = [&](int i) { return w->StatusPanel(i)->text(); };
+    QCOMPARE(panel(0), QStringLiteral("Новый"));
+    QCOMPARE(panel(1), QStringLiteral(" ") + IdleHintText());
+    QVERIFY(IdleHintText().startsWith(QStringLiteral("Vorn v1.1")) && IdleHintText().size() > 12);
+    QCOMPARE(panel(2), QStringLiteral(" X: "));
+    QCOMPARE(panel(3), QStringLiteral(" Y: "));
+    QCOMPARE(panel(4), QStringLiteral("100%"));
+    QVERIFY(panel(5).isEmpty() && panel(6).isEmpty());
+    for (QSize size : {QSize(1000, 700), QSize(800, 600)}) {
+        w->resize(size);
+        QTRY_COMPARE(w->size(), size);
+        const int widths[] = {64, w->width() - 250, 50, 50, 40, 50, 50};
+        for (int i = 0, left = w->StatusPanel(0)->x(); i < 7; left += widths[i++]) {
+            QCOMPARE(w->StatusPanel(i)->width(), widths[i]);
+            QCOMPARE(w->StatusPanel(i)->x(), left);
+        }
+    }
+
+    // Hints of buttons, menus and pop-up items show in panel 1, never as a
+    // status-bar message; no hint shows the title and credit.
+    SendHint(w->ToolBar1->widgetForAction(w->ToolButtons[3]), QStringLiteral("Инвектор"));
+    QCOMPARE(panel(1), QStringLiteral(" Инвектор"));
+    QVERIFY(w->statusBar()->currentMessage().isEmpty());
+    SendHint(w->menuBar(), QString());
+    QCOMPARE(panel(1), QStringLiteral(" ") + IdleHintText());
+    SendHint(w->PopupZoom1, QStringLiteral("Зум"));
+    QCOMPARE(panel(1), QStringLiteral(" Зум"));
+
+    // The work area announces its changed hint while the pointer is over it,
+    // and its coordinates stay while its hint is shown.
+    QTest::mouseMove(w->Image3, QPoint(50, 50));
+    QTRY_VERIFY(w->Image3->underMouse());
+    w->Image3->SetHint(QStringLiteral("Рабочее поле"));
+    QCOMPARE(panel(1), QStringLiteral(" Рабочее поле"));
+    w->StatusPanel(2)->setText(QStringLiteral(" X: 7"));
+    w->StatusPanel(3)->setText(QStringLiteral(" Y: 9"));
+    w->Housekeeping();
+    QCOMPARE(panel(2), QStringLiteral(" X: 7"));
+
+    // While a clip plays, the hint line and the coordinates stay.
+    w->State().ClipActive = true;
+    SendHint(w->ToolBar1, QStringLiteral("Провод"));
+    QCOMPARE(panel(1), QStringLiteral(" Рабочее поле"));
+    QCOMPARE(panel(2), QStringLiteral(" X: 7"));
+    w->State().ClipActive = false;
+    // Another hint means the pointer left the work area.
+    SendHint(w->ToolBar1, QStringLiteral("Провод"));
+    QCOMPARE(panel(2), QStringLiteral(" X: "));
+    QCOMPARE(panel(3), QStringLiteral(" Y: "));
+}
+
+void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
+    auto w = ShownWindow();
+    const int zoomLeft = w->StatusPanelRight(3);
+    const int zoomRight = w->StatusPanelRight(4);
+    QCOMPARE(zoomRight - zoomLeft, 40);
+    for (int x : {10, w->StatusPanelRight(1) + 10, zoomLeft - 5, zoomLeft, zoomRight}) {
+        PressOnStatusBar(*w, x, Qt::RightButton);
+        QVERIFY2(!w->PopupMenu1->isVisible(), qPrintable(QString::number(x)));
+    }
+    PressOnStatusBar(*w, zoomLeft + 20, Qt::LeftButton);
+    QVERIFY(!w->PopupMenu1->isVisible());
+
+    PressOnStatusBar(*w, zoomLeft + 1, Qt::RightButton);
+    QTRY_VERIFY(w->PopupMenu1->isVisible());
+    QCOMPARE(Listing(w->PopupMenu1, true), (QStringList{"Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2",
+                                                        "Увеличение 3 (150%)\tAlt+3"}));
+    w->PopupZoom3->trigger();
+    w->PopupMenu1->hide();
+    QCOMPARE(w->State().ZoomFactor, 3);
+    QCOMPARE(Listing(w->PopupMenu1, true).size(), 9);  // whole again, the run item too
+}
+
+void MainformMenusTest::historyCommandsCaptionAndSizeLimits() {
+    auto w = ShownWindow();
+    ProgramState& s = w->State();
+    s.UndoCount = 2;
+    w->Housekeeping();
+    QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
+    s.UndoCount = 0;
+    s.RedoCount = 1;
+    w->Edit1->popup(w->mapToGlobal(QPoint(20, 20)));  // opening the menu shows the counts as they are
+    QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
+    w->Edit1->hide();
+
+    QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
+    w->resize(150, 150);
+    QTRY_COMPARE(w->size(), QSize(600, 480));
+    w->resize(3000, 2000);
+    QTRY_COMPARE(w->size(), QSize(1280, 1024));
+}
+
+QTEST_MAIN(MainformMenusTest)
+#include "mainform_menus_test.moc"

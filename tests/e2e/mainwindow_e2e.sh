@@ -132,69 +132,68 @@ near() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; }  # near VALUE LOW HIGH
 # A probe square in the middle of the work area.
 probe_left=$((X + WIDTH / 2 - 100))
 probe_top=$((Y + HEIGHT / 2 - 100))
+probe() { check_grid "$1" "$probe_left" "$probe_top" 200 200 "$2" || fail "$3"; }  # probe SHOT PITCH MESSAGE
+left_edge() { check_grid "$1" $((X + 10)) $((Y + 120)) 60 200 24; }  # left_edge SHOT: grid at the left edge
 
-# ---- 100%: a dot every 24 pixels --------------------------------------------
+# changed_only BEFORE AFTER FIELD OP LIMIT MESSAGE: the screen changed, and
+# field FIELD (1 W, 2 H, 3 X, 4 Y) of the changed box compares OP (-ge, -le) to LIMIT.
+changed_only() {
+    local box
+    box=$(changed_box "$1" "$2")
+    echo "changed from $1 to $2: $box"
+    [ "$box" != none ] && [ "$(cut -d' ' -f"$3" <<<"$box")" "$4" "$5" ] || fail "$6: $box"
+}
+
+# ---- 100%: a dot every 24 pixels; the tool bar occupies the left edge -------
 shot start
-check_grid start "$probe_left" "$probe_top" 200 200 24 || fail "no 24-pixel grid at start"
-# The tool bar occupies the left edge, so no grid shows there.
-check_grid start $((X + 10)) $((Y + 120)) 60 200 24 >/dev/null && fail "the tool bar is not at the left edge"
+probe start 24 "no 24-pixel grid at start"
+left_edge start >/dev/null && fail "the tool bar is not at the left edge"
 
 # ---- tool keys: the pressed button moves from row to row -------------------
-send_key 2; shot tool2
-send_key 5; shot tool5
-send_key 7; shot tool7
-send_key 1; shot tool1
-b12=$(changed_box start tool2); b25=$(changed_box tool2 tool5)
-b57=$(changed_box tool5 tool7); b71=$(changed_box tool7 tool1)
-echo "changed by 2: $b12, by 5: $b25, by 7: $b57, by 1: $b71"
-if [[ "$b12 $b25 $b57 $b71" == *none* ]]; then
-    fail "a tool key changed nothing on screen"
-else
-    read -r w12 h12 x12 y12 <<<"$b12"; read -r w25 h25 x25 y25 <<<"$b25"
-    read -r w57 h57 x57 y57 <<<"$b57"; read -r w71 h71 x71 y71 <<<"$b71"
-    for right in $((x12 + w12)) $((x25 + w25)) $((x57 + w57)) $((x71 + w71)); do
-        [ "$right" -le $((X + 100)) ] || fail "a tool key changed the screen outside the tool bar"
-    done
-    # Each box spans the released and the pressed button, 52-pixel rows.
-    near $((y25 - y12)) 50 58 || fail "button 2 is not one row below button 1 ($y12, $y25)"
-    near $((y57 - y25)) 150 174 || fail "button 5 is not three rows below button 2 ($y25, $y57)"
-    near $((y57 + h57 - y25 - h25)) 100 116 || fail "button 7 is not two rows below button 5"
-    [ "$y71" = "$y12" ] && [ $((y71 + h71)) = $((y57 + h57)) ] || fail "key 1 did not swap buttons 7 and 1"
+# Each changed box spans the released and the pressed button, 52-pixel rows.
+before=start
+declare -A bx bw by bh
+for key in 2 5 7 1; do
+    send_key "$key"; shot "tool$key"
+    box=$(changed_box "$before" "tool$key")
+    echo "changed by $key: $box"
+    [ "$box" = none ] && { fail "tool key $key changed nothing on screen"; continue; }
+    read -r bw[$key] bh[$key] bx[$key] by[$key] <<<"$box"
+    [ $((bx[$key] + bw[$key])) -le $((X + 100)) ] || fail "tool key $key changed the screen outside the tool bar"
+    before=tool$key
+done
+if [ "${#by[@]}" = 4 ]; then
+    near $((by[5] - by[2])) 50 58 || fail "button 2 is not one row below button 1 (${by[2]}, ${by[5]})"
+    near $((by[7] - by[5])) 150 174 || fail "button 5 is not three rows below button 2 (${by[5]}, ${by[7]})"
+    near $((by[7] + bh[7] - by[5] - bh[5])) 100 116 || fail "button 7 is not two rows below button 5"
+    [ "${by[1]}" = "${by[2]}" ] && [ $((by[1] + bh[1])) = $((by[7] + bh[7])) ] || fail "key 1 did not swap buttons 7 and 1"
 fi
 
 # ---- F11: the tool bar goes, the work area takes the left edge -------------
 send_key F11; shot hidden
-check_grid hidden $((X + 10)) $((Y + 120)) 60 200 24 || fail "F11 did not give the left edge to the work area"
-check_grid hidden "$probe_left" "$probe_top" 200 200 24 || fail "no 24-pixel grid with the tool bar hidden"
+left_edge hidden || fail "F11 did not give the left edge to the work area"
+probe hidden 24 "no 24-pixel grid with the tool bar hidden"
 
-# ---- zoom keys ----------------------------------------------------------------
+# ---- zoom keys ------------------------------------------------------------------
 send_key alt+1; shot zoom50
-check_grid zoom50 "$probe_left" "$probe_top" 200 200 12 || fail "Alt+1 did not show nodes 12 pixels apart"
+probe zoom50 12 "Alt+1 did not show nodes 12 pixels apart"
 send_key alt+3; shot zoom150
-check_grid zoom150 "$probe_left" "$probe_top" 200 200 36 || fail "Alt+3 did not show nodes 36 pixels apart"
+probe zoom150 36 "Alt+3 did not show nodes 36 pixels apart"
 
 # ---- wheel: the vertical bar moves down and back, Shift moves the other -------
 # At 150% a notch moves 36 x lines-per-notch pixels, whole nodes, so only the
 # scroll bars show it.
 xdotool click 5; shot wheel_down
-box=$(changed_box zoom150 wheel_down)
-echo "changed by a wheel notch down: $box"
-[ "$box" != none ] && [ "$(cut -d' ' -f3 <<<"$box")" -ge $((X + WIDTH - 40)) ] ||
-    fail "a wheel notch did not move the vertical bar alone: $box"
-check_grid wheel_down "$probe_left" "$probe_top" 200 200 36 || fail "the grid is gone after the wheel"
+changed_only zoom150 wheel_down 3 -ge $((X + WIDTH - 40)) "a wheel notch did not move the vertical bar alone"
+probe wheel_down 36 "the grid is gone after the wheel"
 xdotool click 4; shot wheel_up
 [ "$(changed_box zoom150 wheel_up)" = none ] || fail "a notch up did not bring the view back"
 xdotool keydown shift click 5 keyup shift; shot wheel_shift
-box=$(changed_box zoom150 wheel_shift)
-echo "changed by Shift and a notch down: $box"
-[ "$box" != none ] && [ "$(cut -d' ' -f4 <<<"$box")" -ge $((Y + HEIGHT - 80)) ] ||
-    fail "Shift and the wheel did not move the horizontal bar alone: $box"
+changed_only zoom150 wheel_shift 4 -ge $((Y + HEIGHT - 80)) "Shift and the wheel did not move the horizontal bar alone"
 
-# ---- Alt+Space: the window menu --------------------------------------------------
+# ---- Alt+Space: the window menu at the window's corner, Escape closes it ----------
 send_key alt+space; shot window_menu
-box=$(changed_box wheel_shift window_menu)
-echo "changed by Alt+Space: $box"
-[ "$box" != none ] && [ "$(cut -d' ' -f3 <<<"$box")" -le $((X + 20)) ] || fail "Alt+Space opened no menu at the window's corner"
+changed_only wheel_shift window_menu 3 -le $((X + 20)) "Alt+Space opened no menu at the window's corner"
 send_key Escape; shot menu_closed
 [ "$(changed_box wheel_shift menu_closed)" = none ] || fail "Escape did not close the window menu"
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "circuitrenderer.h"
 #include "signals.h"
@@ -34,13 +35,10 @@ struct GuardedGrid {
 
 class Scene {
 public:
-    Scene() : cells_(std::make_unique<GuardedGrid>(Lamp)), signals_(std::make_unique<GuardedGrid>(Signal1)) {}
-
-    CellGrid& cells() { return cells_->grid; }
     SignalGrid& signalGrid() { return signals_->grid; }
     void Put(int x, int y, std::int32_t code, std::int32_t signal = NoSignal) {
-        cells().at(x, y) = code;
-        signalGrid().at(x, y) = signal;
+        cells_->grid.at(x, y) = code;
+        signals_->grid.at(x, y) = signal;
     }
     // A gate anchored at (x, y) with the signals of its inputs and output.
     void PutGate(int x, int y, std::int32_t anchor, std::int32_t upper = 0, std::int32_t lower = 0,
@@ -52,31 +50,31 @@ public:
         Put(x + 1, y, GateOutput, output);
         Put(x + 1, y + 1, GateCorner);
     }
-
     QImage Render(int width, int height, int zoom, bool run = true, int originX = 0, int originY = 0) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));  // anything not painted would show
-        RenderCircuit(image, cells(), signalGrid(), CircuitView{zoom, originX, originY, run},
+        RenderCircuit(image, cells_->grid, signals_->grid, CircuitView{zoom, originX, originY, run},
                       CircuitColors{QColor(kWire), QColor(kZero), QColor(kOne)});
         return image;
     }
 
 private:
-    std::unique_ptr<GuardedGrid> cells_, signals_;
+    std::unique_ptr<GuardedGrid> cells_ = std::make_unique<GuardedGrid>(Lamp);
+    std::unique_ptr<GuardedGrid> signals_ = std::make_unique<GuardedGrid>(Signal1);
 };
 
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
 
-// Whether every pixel of the span (ends included) has the colour.
-bool Row(const QImage& image, int x0, int x1, int y, QRgb color) {
-    for (int x = x0; x <= x1; ++x)
-        if (At(image, x, y) != color) return false;
-    return true;
+QSet<QRgb> Colors(const QImage& image, const QRect& region) {
+    QSet<QRgb> colors;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) colors.insert(At(image, x, y));
+    return colors;
 }
-bool Column(const QImage& image, int x, int y0, int y1, QRgb color) {
-    for (int y = y0; y <= y1; ++y)
-        if (At(image, x, y) != color) return false;
-    return true;
+
+// Whether every pixel from (x0, y0) to (x1, y1), ends included, has the colour.
+bool All(const QImage& image, int x0, int y0, int x1, int y1, QRgb color) {
+    return Colors(image, QRect(QPoint(x0, y0), QPoint(x1, y1))) == QSet<QRgb>{color};
 }
 
 // Bounding box of the pixels of a colour inside region (null if none),
@@ -89,13 +87,6 @@ QRect Extent(const QImage& image, const QRect& region, QRgb color, int skipRow =
     return box;
 }
 
-QSet<QRgb> Colors(const QImage& image, const QRect& region) {
-    QSet<QRgb> colors;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x) colors.insert(At(image, x, y));
-    return colors;
-}
-
 // The rectangle (12 i + a0) z .. (12 i + a1) z - 1, likewise for j.
 QRect Box(int i, int a0, int a1, int j, int b0, int b1, int z) {
     return QRect(QPoint((12 * i + a0) * z, (12 * j + b0) * z), QPoint((12 * i + a1) * z - 1, (12 * j + b1) * z - 1));
@@ -103,22 +94,15 @@ QRect Box(int i, int a0, int a1, int j, int b0, int b1, int z) {
 
 // Checks the one-pixel outline of box in color; with alsoRight false, the
 // right edge is not checked (something may be drawn over it).
-bool Outline(const QImage& image, const QRect& box, QRgb color, bool alsoRight = true) {
-    return Row(image, box.left(), box.right(), box.top(), color) &&
-           Row(image, box.left(), box.right(), box.bottom(), color) &&
-           Column(image, box.left(), box.top(), box.bottom(), color) &&
-           (!alsoRight || Column(image, box.right(), box.top(), box.bottom(), color));
+bool Outline(const QImage& image, const QRect& r, QRgb color, bool alsoRight = true) {
+    return All(image, r.left(), r.top(), r.right(), r.top(), color) &&
+           All(image, r.left(), r.bottom(), r.right(), r.bottom(), color) &&
+           All(image, r.left(), r.top(), r.left(), r.bottom(), color) &&
+           (!alsoRight || All(image, r.right(), r.top(), r.right(), r.bottom(), color));
 }
 
-// The label's ink inside its rectangle, row by row.
-QString Ink(const QImage& image, const QRect& labelRect, QRgb color) {
-    QString pattern;
-    for (int y = labelRect.top(); y <= labelRect.bottom(); ++y) {
-        for (int x = labelRect.left(); x <= labelRect.right(); ++x) pattern += At(image, x, y) == color ? '#' : '.';
-        pattern += '\n';
-    }
-    return pattern;
-}
+// Where the label's ink lies inside its rectangle.
+QImage Ink(const QImage& image, const QRect& label, QRgb color) { return image.copy(label).createMaskFromColor(color); }
 
 void ZoomRows() {
     QTest::addColumn<int>("z");
@@ -140,22 +124,28 @@ private slots:
         scene.Put(2, 1, 9, Signal1);
         scene.Put(3, 2, 55);
         const QImage image = scene.Render(100, 80, z);
+        const int p = 12 * z;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                const int p = 12 * z;
                 const bool centre = x % p == 0 && y % p == 0;
                 const bool unknown = (x == 2 * p && y == p) || (x == 3 * p && y == 2 * p);
                 QCOMPARE(At(image, x, y), centre && !unknown ? kWire : kWhite);
             }
     }
 
-    void wireSegments_data() { ZoomRows(); }
+    void wires_data() { ZoomRows(); }
     // East segments end before the next node, a lone south segment covers
     // the next node's dot, a corner's south segment stops short; each takes
-    // its own node's signal colour, a dot always the wire colour.
-    void wireSegments() {
+    // its own node's signal colour, a dot always the wire colour. A
+    // crossing's west-east line shows the west neighbour's "1", its
+    // north-south line the north neighbour's "0", not its own signal.
+    // Solder dots have a size of their own at each zoom.
+    void wires() {
         QFETCH(int, z);
+        const int offset[] = {-2, -2, -3}, size[] = {5, 6, 9};  // of the dot's box from the centre, by zoom
+        const std::int32_t junctions[] = {JunctionE, JunctionS, JunctionES};
         Scene scene;
+        for (int k = 0; k < 3; ++k) scene.Put(2 + 3 * k, 5, junctions[k], Signal1);
         scene.Put(1, 1, WireE, Signal1);
         scene.Put(2, 1, 9);
         scene.Put(4, 1, WireS, Signal0);
@@ -166,180 +156,128 @@ private slots:
         // Drawn after the dot east of it, a segment's end lies over the dot.
         scene.Put(1, 3, WireE, Signal0);
         scene.Put(2, 3, JunctionE, Signal1);
+        scene.Put(11, 3, Crossing);
+        scene.Put(10, 3, WireE, Signal1);
+        scene.Put(11, 2, WireS, Signal0);
+        scene.Put(12, 3, 9);
+        scene.Put(11, 4, 9);
         const int p = 12 * z;
-        const QImage image = scene.Render(8 * p, 4 * p, z);
-        QVERIFY(Row(image, p, 2 * p - 1, p, kOne));
+        const QImage image = scene.Render(13 * p, 6 * p, z);
+        QVERIFY(All(image, p, p, 2 * p - 1, p, kOne));
         QCOMPARE(At(image, 2 * p, p), kWhite);
-        QVERIFY(Row(image, p, 2 * p - 1, p - 1, kWhite) && Row(image, p, 2 * p - 1, p + 1, kWhite));
-        QVERIFY(Column(image, 4 * p, p, 2 * p, kZero));
+        QVERIFY(All(image, p, p - 1, 2 * p - 1, p - 1, kWhite) && All(image, p, p + 1, 2 * p - 1, p + 1, kWhite));
+        QVERIFY(All(image, 4 * p, p, 4 * p, 2 * p, kZero));
         QCOMPARE(At(image, 4 * p, 2 * p + 1), kWhite);
-        QVERIFY(Row(image, 6 * p, 7 * p - 1, p, kWire) && Column(image, 6 * p, p, 2 * p - 1, kWire));
+        QVERIFY(All(image, 6 * p, p, 7 * p - 1, p, kWire) && All(image, 6 * p, p, 6 * p, 2 * p - 1, kWire));
         QCOMPARE(At(image, 7 * p, p), kWhite);
         QCOMPARE(At(image, 6 * p, 2 * p), kWhite);
         QCOMPARE(At(image, 3 * p, 3 * p), kWire);
         QCOMPARE(At(image, 2 * p - 1, 3 * p), kZero);
         QCOMPARE(At(image, 2 * p + 1, 3 * p), kOne);
-    }
 
-    void solderDots_data() {
-        QTest::addColumn<int>("z");
-        QTest::addColumn<int>("offset");  // of the dot's left and top edge from the centre
-        QTest::addColumn<int>("size");
-        QTest::newRow("z=1") << 1 << -2 << 5;
-        QTest::newRow("z=2") << 2 << -2 << 6;
-        QTest::newRow("z=3") << 3 << -3 << 9;
-    }
-    void solderDots() {
-        QFETCH(int, z);
-        QFETCH(int, offset);
-        QFETCH(int, size);
-        Scene scene;
-        const std::int32_t codes[] = {JunctionE, JunctionS, JunctionES};
+        QVERIFY(All(image, 10 * p, 3 * p, 11 * p - 1, 3 * p, kOne));
+        QVERIFY(All(image, 11 * p + 1, 3 * p, 12 * p - 1, 3 * p, kOne));
+        QVERIFY(All(image, 11 * p, 2 * p, 11 * p, 4 * p - 1, kZero));
+        QCOMPARE(At(image, 12 * p, 3 * p), kWhite);
+        QCOMPARE(At(image, 11 * p, 4 * p), kWhite);
+
         for (int k = 0; k < 3; ++k) {
-            const int x = 2 + 3 * k;
-            scene.Put(x, 2, codes[k], Signal1);
-        }
-        const int p = 12 * z, cy = 2 * p;
-        for (bool run : {true, false}) {
-            const QImage image = scene.Render(9 * p, 3 * p, z, run);
-            const QRgb color = run ? kOne : kWire;
-            for (int k = 0; k < 3; ++k) {
-                const int cx = (2 + 3 * k) * p;
-                const QRect near(cx - p / 2, cy - p / 2, p, p);
-                // Measured off the rows and columns the segments run along.
-                const QRect dot = Extent(image, near, color, cy, cx);
-                QCOMPARE(dot, QRect(cx + offset, cy + offset, size, size));
-                QCOMPARE(Colors(image, near), (QSet<QRgb>{color, kWhite}));
-                QCOMPARE(At(image, cx + p / 2, cy) == color, codes[k] != JunctionS);
-                QCOMPARE(At(image, cx, cy + p / 2) == color, codes[k] != JunctionE);
-            }
+            const int cx = (2 + 3 * k) * p, cy = 5 * p, o = offset[z - 1];
+            const QRect near(cx - p / 2, cy - p / 2, p, p);
+            // Measured off the rows and columns the segments run along.
+            QCOMPARE(Extent(image, near, kOne, cy, cx), QRect(cx + o, cy + o, size[z - 1], size[z - 1]));
+            QCOMPARE(Colors(image, near), (QSet<QRgb>{kOne, kWhite}));
+            QCOMPARE(At(image, cx + p / 2, cy) == kOne, junctions[k] != JunctionS);
+            QCOMPARE(At(image, cx, cy + p / 2) == kOne, junctions[k] != JunctionE);
         }
     }
 
-    void crossing_data() { ZoomRows(); }
-    // The west-east line shows the west neighbour's "1", the north-south
-    // line the north neighbour's "0", not the crossing's own signal.
-    void crossing() {
-        QFETCH(int, z);
-        Scene scene;
-        scene.Put(3, 3, Crossing);
-        scene.Put(2, 3, WireE, Signal1);
-        scene.Put(3, 2, WireS, Signal0);
-        scene.Put(4, 3, 9);
-        scene.Put(3, 4, 9);
-        const int p = 12 * z;
-        const QImage image = scene.Render(5 * p, 5 * p, z);
-        QVERIFY(Row(image, 2 * p, 3 * p - 1, 3 * p, kOne));
-        QVERIFY(Row(image, 3 * p + 1, 4 * p - 1, 3 * p, kOne));
-        QVERIFY(Column(image, 3 * p, 2 * p, 4 * p - 1, kZero));
-        QCOMPARE(At(image, 4 * p, 3 * p), kWhite);
-        QCOMPARE(At(image, 3 * p, 4 * p), kWhite);
-    }
-
-    void sources_data() { ZoomRows(); }
-    void sources() {
+    void elementGlyphs_data() { ZoomRows(); }
+    void elementGlyphs() {
         QFETCH(int, z);
         Scene scene;
         scene.Put(2, 2, SourceOff, Signal0);
         scene.Put(6, 2, SourceOn, Signal1);
-        const int p = 12 * z;
-        const QImage image = scene.Render(8 * p, 4 * p, z);
-        QString labels[2];
-        for (int k = 0; k < 2; ++k) {
-            const int i = 2 + 4 * k, cx = i * p, cy = 2 * p;
+        scene.Put(10, 2, Lamp, Signal1);
+        scene.Put(14, 2, Inverter, Signal1);
+        // Inputs "0" above and "1" below, output "1", the anchor without signal.
+        scene.PutGate(3, 6, ConjunctorAnchor, Signal0, Signal1, Signal1);
+        scene.PutGate(8, 6, DisjunctorAnchor, Signal0, Signal1, Signal1);
+        const int p = 12 * z, cy = 2 * p;
+        const QImage image = scene.Render(16 * p, 9 * p, z);
+
+        QImage labels[4];
+        for (int k = 0; k < 2; ++k) {  // sources
+            const int i = 2 + 4 * k, cx = i * p;
             const QRgb color = k ? kOne : kZero;
             const QRect box = Box(i, -5, 5, 2, -5, 5, z);
             QVERIFY(Outline(image, box, color));
-            QVERIFY(Row(image, box.left(), cx - 1, box.top() - 1, kWhite));
+            QVERIFY(All(image, box.left(), box.top() - 1, cx - 1, box.top() - 1, kWhite));
             // Leads: one node each way, drawn from north to south and from
             // east to west, so they cover the north and east dots but stop
             // short of the south and west ones.
-            QVERIFY(Column(image, cx, p, box.top() - 1, color));
-            QVERIFY(Column(image, cx, box.bottom() + 1, 3 * p - 1, color));
+            QVERIFY(All(image, cx, p, cx, box.top() - 1, color));
+            QVERIFY(All(image, cx, box.bottom() + 1, cx, 3 * p - 1, color));
             QCOMPARE(At(image, cx, 3 * p), kWire);
-            QVERIFY(Row(image, cx - p + 1, box.left() - 1, cy, color));
-            QVERIFY(Row(image, box.right() + 1, cx + p, cy, color));
+            QVERIFY(All(image, cx - p + 1, cy, box.left() - 1, cy, color));
+            QVERIFY(All(image, box.right() + 1, cy, cx + p, cy, color));
             QCOMPARE(At(image, cx - p, cy), kWire);
             // Inside the box: white, apart from the label's ink inside its own
             // rectangle, which starts 2 z pixels into it.
-            const QRect label = Box(i, -4, 4, 2, -4, 4, z);
-            const QRect inner = box.adjusted(1, 1, -1, -1);
+            const QRect label = Box(i, -4, 4, 2, -4, 4, z), inner = box.adjusted(1, 1, -1, -1);
             QCOMPARE(Extent(image, inner, color), Extent(image, label.adjusted(2 * z, 0, 0, 0), color));
             QVERIFY(!Extent(image, inner, color).isNull());
             QCOMPARE(Colors(image, inner), (QSet<QRgb>{color, kWhite}));
             labels[k] = Ink(image, label, color);
         }
-        QVERIFY(labels[0] != labels[1]);  // "0" and "1"
-    }
 
-    void lamp_data() { ZoomRows(); }
-    void lamp() {
-        QFETCH(int, z);
-        Scene scene;
-        scene.Put(2, 2, Lamp, Signal1);
-        const int p = 12 * z, c = 2 * p;
-        const QImage image = scene.Render(4 * p, 4 * p, z);
-        QCOMPARE(Extent(image, Box(2, -6, 6, 2, -6, 6, z), kOne, c), Box(2, -4, 4, 2, -4, 4, z));
-        // The lead, from the west node's centre to just before the east one's,
-        // is covered by the white circle except where the cross meets it.
-        QVERIFY(Row(image, p, c - 4 * z - 1, c, kOne) && Row(image, c + 4 * z, 3 * p - 1, c, kOne));
-        QCOMPARE(At(image, 3 * p, c), kWire);
-        QCOMPARE(At(image, c - 2 * z, c), kWhite);
-        QCOMPARE(At(image, c + 2 * z, c), kWhite);
-        for (int k = 0; k < 6 * z; ++k) {
-            QCOMPARE(At(image, c - 3 * z + k, c - 3 * z + k), kOne);
-            QCOMPARE(At(image, c - 3 * z + k, c + 3 * z - k), kOne);
+        {  // the lamp: the lead, from the west node's centre to just before the east one's,
+           // is covered by the white circle except where the cross meets it
+            const int cx = 10 * p;
+            QCOMPARE(Extent(image, Box(10, -6, 6, 2, -6, 6, z), kOne, cy), Box(10, -4, 4, 2, -4, 4, z));
+            QVERIFY(All(image, 9 * p, cy, cx - 4 * z - 1, cy, kOne));
+            QVERIFY(All(image, cx + 4 * z, cy, 11 * p - 1, cy, kOne));
+            QCOMPARE(At(image, 11 * p, cy), kWire);
+            QCOMPARE(At(image, cx - 2 * z, cy), kWhite);
+            QCOMPARE(At(image, cx + 2 * z, cy), kWhite);
+            for (int k = 0; k < 6 * z; ++k) {
+                QCOMPARE(At(image, cx - 3 * z + k, cy - 3 * z + k), kOne);
+                QCOMPARE(At(image, cx - 3 * z + k, cy + 3 * z - k), kOne);
+            }
+            QCOMPARE(At(image, cx + 3 * z, cy + 3 * z), kWhite);
+            QCOMPARE(At(image, cx + 3 * z, cy - 3 * z), kWhite);
         }
-        QCOMPARE(At(image, c + 3 * z, c + 3 * z), kWhite);
-        QCOMPARE(At(image, c + 3 * z, c - 3 * z), kWhite);
-    }
 
-    void inverter_data() { ZoomRows(); }
-    // Output "1": the input lead and the box show the input's "0", the
-    // output lead and the bubble the output's "1".
-    void inverter() {
-        QFETCH(int, z);
-        Scene scene;
-        scene.Put(2, 2, Inverter, Signal1);
-        const int p = 12 * z, c = 2 * p;
-        const QImage image = scene.Render(4 * p, 4 * p, z);
-        const QRect box = Box(2, -5, 5, 2, -5, 5, z), bubble = Box(2, 3, 7, 2, -2, 2, z);
-        QVERIFY(Outline(image, box, kZero, false));
-        QVERIFY(Column(image, box.right(), box.top(), bubble.top() - 1, kZero));
-        QCOMPARE(Extent(image, box.adjusted(0, 1, 3 * z, -1), kOne, c), bubble);
-        QVERIFY(Row(image, p + 1, box.left() - 1, c, kZero));
-        QCOMPARE(At(image, p, c), kWire);
-        QVERIFY(Row(image, bubble.right() + 1, 3 * p - 1, c, kOne));
-        QCOMPARE(At(image, 3 * p, c), kWire);
-        QCOMPARE(At(image, c - 2 * z, c), kWhite);   // the box covers the input lead
-        if (z > 1) QCOMPARE(At(image, c + 5 * z, c), kWhite);  // the bubble covers the output lead
-    }
+        {  // the inverter with output "1": the input lead and the box show the
+           // input's "0", the output lead and the bubble the output's "1"
+            const int cx = 14 * p;
+            const QRect box = Box(14, -5, 5, 2, -5, 5, z), bubble = Box(14, 3, 7, 2, -2, 2, z);
+            QVERIFY(Outline(image, box, kZero, false));
+            QVERIFY(All(image, box.right(), box.top(), box.right(), bubble.top() - 1, kZero));
+            QCOMPARE(Extent(image, box.adjusted(0, 1, 3 * z, -1), kOne, cy), bubble);
+            QVERIFY(All(image, 13 * p + 1, cy, box.left() - 1, cy, kZero));
+            QCOMPARE(At(image, 13 * p, cy), kWire);
+            QVERIFY(All(image, bubble.right() + 1, cy, 15 * p - 1, cy, kOne));
+            QCOMPARE(At(image, 15 * p, cy), kWire);
+            QCOMPARE(At(image, cx - 2 * z, cy), kWhite);           // the box covers the input lead
+            if (z > 1) QCOMPARE(At(image, cx + 5 * z, cy), kWhite);  // the bubble covers the output lead
+        }
 
-    void gates_data() { ZoomRows(); }
-    // Inputs "0" above and "1" below, output "1", the anchor without signal:
-    // the box over the whole block and its label show the output.
-    void gates() {
-        QFETCH(int, z);
-        Scene scene;
-        scene.PutGate(3, 3, ConjunctorAnchor, Signal0, Signal1, Signal1);
-        scene.PutGate(8, 3, DisjunctorAnchor, Signal0, Signal1, Signal1);
-        const int p = 12 * z;
-        const QImage image = scene.Render(11 * p, 5 * p, z);
-        QString labels[2];
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < 2; ++k) {  // gates: the box over the whole block and its label show the output
             const int i = 3 + 5 * k;
-            const QRect box = Box(i, -5, 12 + 5, 2, -5, 24 + 5, z);
+            const QRect box = Box(i, -5, 12 + 5, 5, -5, 24 + 5, z);
             QVERIFY(Outline(image, box, kOne));
-            const QRect inner = box.adjusted(1, 1, -1, -1), label = Box(i, -4, 4, 3, -4, 4, z);
+            const QRect inner = box.adjusted(1, 1, -1, -1), label = Box(i, -4, 4, 6, -4, 4, z);
             QCOMPARE(Extent(image, inner, kOne), Extent(image, label, kOne));
             QCOMPARE(Colors(image, inner), (QSet<QRgb>{kOne, kWhite}));
-            QVERIFY(Row(image, (i - 1) * p, box.left() - 1, 2 * p, kZero));
-            QVERIFY(Row(image, (i - 1) * p, box.left() - 1, 4 * p, kOne));
-            QVERIFY(Row(image, box.right() + 1, (i + 2) * p - 1, 3 * p, kOne));
-            QCOMPARE(At(image, (i + 2) * p, 3 * p), kWire);
-            labels[k] = Ink(image, label, kOne);
+            QVERIFY(All(image, (i - 1) * p, 5 * p, box.left() - 1, 5 * p, kZero));
+            QVERIFY(All(image, (i - 1) * p, 7 * p, box.left() - 1, 7 * p, kOne));
+            QVERIFY(All(image, box.right() + 1, 6 * p, (i + 2) * p - 1, 6 * p, kOne));
+            QCOMPARE(At(image, (i + 2) * p, 6 * p), kWire);
+            labels[2 + k] = Ink(image, label, kOne);
         }
-        QVERIFY(labels[0] != labels[1]);  // "&" and "1"
+        QVERIFY(labels[0] != labels[1]);  // "0" and "1"
+        QVERIFY(labels[2] != labels[3]);  // "&" and "1"
     }
 
     void bodiesLieOverLaterLeads() {
@@ -368,54 +306,44 @@ private slots:
 
     // 1211 pixels at zoom 1 show nodes 0..101: gates anchored on node 101
     // are drawn (their boxes reach into the picture), a gate anchored on
-    // row 102 is not, though the top of its box would show.
-    void gatesAtTheEdgeOfTheDrawnRange() {
-        Scene scene;
-        scene.PutGate(5, 101, ConjunctorAnchor);
-        scene.PutGate(101, 5, DisjunctorAnchor);
-        scene.PutGate(20, 102, ConjunctorAnchor);
-        const QImage image = scene.Render(1211, 1211, 1, false);
-        QVERIFY(Row(image, 55, 76, 1195, kWire));
-        QVERIFY(Column(image, 1207, 55, 76, kWire));
+    // row 102 is not, though the top of its box would show. A full-screen
+    // view shows 107 x 86 nodes: elements beyond column 100 are drawn, also
+    // when scrolled to the field's far corner, where a gate's right column
+    // lies at 256 and its lead ends at 257.
+    void drawnRange() {
+        Scene edge;
+        edge.PutGate(5, 101, ConjunctorAnchor);
+        edge.PutGate(101, 5, DisjunctorAnchor);
+        edge.PutGate(20, 102, ConjunctorAnchor);
+        const QImage image = edge.Render(1211, 1211, 1, false);
+        QVERIFY(All(image, 55, 1195, 76, 1195, kWire));
+        QVERIFY(All(image, 1207, 55, 1207, 76, kWire));
         QCOMPARE(Colors(image, QRect(QPoint(230, 1201), QPoint(260, 1210))), QSet<QRgb>{kWhite});
-    }
 
-    // A full-screen view at zoom 1 shows 107 x 86 nodes: elements beyond
-    // column 100 are drawn, also when scrolled to the field's far corner,
-    // where a gate's right column lies at 256 and its lead ends at 257.
-    void elementsBeyondColumn100() {
-        Scene scene;
-        scene.Put(104, 10, Lamp);
-        scene.Put(255, 255, Lamp);
-        scene.PutGate(255, 200, ConjunctorAnchor);
-        const QImage home = scene.Render(1280, 1024, 1, false);
+        Scene wide;
+        wide.Put(104, 10, Lamp);
+        wide.Put(255, 255, Lamp);
+        wide.PutGate(255, 200, ConjunctorAnchor);
+        const QImage home = wide.Render(1280, 1024, 1, false);
         QCOMPARE(Extent(home, Box(104, -6, 6, 10, -6, 6, 1), kWire, 120), Box(104, -4, 4, 10, -4, 4, 1));
-        const QImage corner = scene.Render(1280, 1024, 1, false, 150, 171);
+        const QImage corner = wide.Render(1280, 1024, 1, false, 150, 171);
         QCOMPARE(Extent(corner, Box(105, -6, 6, 84, -6, 6, 1), kWire, 1008), Box(105, -4, 4, 84, -4, 4, 1));
         QVERIFY(Outline(corner, Box(105, -5, 17, 28, -5, 29, 1), kWire));
-        QVERIFY(Row(corner, 1277, 1279, 29 * 12, kWire));
+        QVERIFY(All(corner, 1277, 29 * 12, 1279, 29 * 12, kWire));
     }
 
-    void viewsBeyondTheStoredGrid_data() {
-        QTest::addColumn<int>("originX");
-        QTest::addColumn<int>("originY");
-        QTest::addColumn<int>("firstOutside");  // first node offset i (and j) beyond the array
-        QTest::newRow("past the far corner") << 250 << 250 << 8;
-        QTest::newRow("before the origin") << -150 << -150 << 0;
-    }
     // Nodes outside the stored array are empty: a dot each, nothing else,
-    // and nothing read from beyond the array.
+    // and nothing read from beyond the array; past the far corner the first
+    // node offset outside the array is 8, before the origin 0.
     void viewsBeyondTheStoredGrid() {
-        QFETCH(int, originX);
-        QFETCH(int, originY);
-        QFETCH(int, firstOutside);
-        Scene scene;
-        const QImage image = scene.Render(1280, 1024, 1, true, originX, originY);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                if (x < firstOutside * 12 - 6 && y < firstOutside * 12 - 6) continue;
-                QCOMPARE(At(image, x, y), x % 12 == 0 && y % 12 == 0 ? kWire : kWhite);
-            }
+        for (const auto& [origin, firstOutside] : {std::pair(250, 8), std::pair(-150, 0)}) {
+            const QImage image = Scene().Render(1280, 1024, 1, true, origin, origin);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    if (x < firstOutside * 12 - 6 && y < firstOutside * 12 - 6) continue;
+                    QCOMPARE(At(image, x, y), x % 12 == 0 && y % 12 == 0 ? kWire : kWhite);
+                }
+        }
     }
 };
 

@@ -60,103 +60,91 @@ class MainformMenusTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuBarItemsShortcutsSeparatorsAndStates();
-    void popupAndWindowMenus();
-    void toolBarButtons();
-    void toolChosenByKeyButtonAndMenuResetsTheMarker();
+    void menusListTheirItemsAndStartStates();
+    void toolBarButtonsToolChoiceAndMarker();
     void playingClipRefusesOtherToolsAndLogsEveryChoice();
     void statusPanelsHintLineAndCoordinates();
     void rightPressOnZoomPanelOpensOnlyTheZoomItems();
     void historyCommandsCaptionAndSizeLimits();
 };
 
-void MainformMenusTest::menuBarItemsShortcutsSeparatorsAndStates() {
-    Tmain w;
-    QStringList titles;
-    for (const QAction* menu : w.menuBar()->actions()) titles << menu->text();
-    QCOMPARE(titles, (QStringList{"&Файл", "&Правка", "&Инструменты", "&Запуск", "&Опции", "&Справка"}));
-    QCOMPARE(Listing(w.File1), (QStringList{"&Новый\tCtrl+N", "&Открыть\tCtrl+O", "&Сохранить\tCtrl+S",
-                                            "Сохранить &как...\tCtrl+Shift+S", "&Закрыть\tCtrl+W", "-",
-                                            "Напечатать схему\tP", "-", "В&ыход\tAlt+X"}));
-    QCOMPARE(Listing(w.Edit1), (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "Обновить\tF5"}));
-    QCOMPARE(Listing(w.Tools1),
-             (QStringList{"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1",
-                          "&Источник\t2", "&Лампочка\t3", "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-",
-                          "&Убрать\t7"}));
-    QCOMPARE(Listing(w.Start1), (QStringList{"&Запустить/остановить\tF9"}));
-    QCOMPARE(Listing(w.Options1), (QStringList{"&Настройки программы\tAlt+O", "-", "Увеличение &1 (50%)\tAlt+1",
-                                               "Увеличение &2 (100%)\tAlt+2", "Увеличение &3 (150%)\tAlt+3", "-"}));
-    QCOMPARE(Listing(w.Help1), (QStringList{"Помощь\tF1", "Запустить мастера обучения работе с программой\tCtrl+M",
-                                            "&О программе ...\tAlt+F1", "-"}));
-    QVERIFY(!w.Help1->separatorsCollapsible());  // the closing separator stays on screen
-
-    QVERIFY(!w.Undo1->isEnabled() && !w.Rendo1->isEnabled());
-    QVERIFY(w.Showtoolkit1->isChecked());
-    QVERIFY(!w.Run2->isChecked());
-    for (std::size_t i = 0; i < 7; ++i) {
-        QCOMPARE(w.ToolItems[i]->isChecked(), i == 0);
-        QCOMPARE(w.ToolButtons[i]->isChecked(), i == 0);
-    }
-    // No zoom item of the menu bar is checked at start; the pop-up's 100% is.
-    QVERIFY(!w.Zoom1->isChecked() && !w.Zoom2->isChecked() && !w.Zoom3->isChecked());
-    QVERIFY(!w.PopupZoom1->isChecked() && w.PopupZoom2->isChecked() && !w.PopupZoom3->isChecked());
-}
-
-void MainformMenusTest::popupAndWindowMenus() {
+void MainformMenusTest::menusListTheirItemsAndStartStates() {
     auto w = ShownWindow();
-    QCOMPARE(Listing(w->PopupMenu1),
-             (QStringList{"Переместить объект\t", "Удалить объект\t", "Вывести справку по объекту\t", "-",
-                          "Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2", "Увеличение 3 (150%)\tAlt+3",
-                          "-", "&Запустить/остановить\tF9"}));
-    // The pop-up only names the keys: Alt+1 is not ambiguous.
-    QTest::keyClick(w.get(), Qt::Key_1, Qt::AltModifier);
-    QCOMPARE(w->State().ZoomFactor, 1);
-
-    QMenu* systemMenu = w->SystemMenu->Menu();
-    QCOMPARE(Listing(systemMenu),
-             (QStringList{"Опции                       Alt+O\t", "-", "Запуск мастера      Ctrl+M\t", "-",
-                          "О программе           Alt+F1\t", "Помощь                          F1\t"}));
+    QStringList titles;
+    for (const QAction* menu : w->menuBar()->actions()) titles << menu->text();
+    QCOMPARE(titles, (QStringList{"&Файл", "&Правка", "&Инструменты", "&Запуск", "&Опции", "&Справка"}));
+    const std::pair<QMenu*, QStringList> menus[] = {
+        {w->File1,
+         {"&Новый\tCtrl+N", "&Открыть\tCtrl+O", "&Сохранить\tCtrl+S", "Сохранить &как...\tCtrl+Shift+S",
+          "&Закрыть\tCtrl+W", "-", "Напечатать схему\tP", "-", "В&ыход\tAlt+X"}},
+        {w->Edit1, {"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "Обновить\tF5"}},
+        {w->Tools1,
+         {"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1", "&Источник\t2", "&Лампочка\t3",
+          "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-", "&Убрать\t7"}},
+        {w->Start1, {"&Запустить/остановить\tF9"}},
+        {w->Options1,
+         {"&Настройки программы\tAlt+O", "-", "Увеличение &1 (50%)\tAlt+1", "Увеличение &2 (100%)\tAlt+2",
+          "Увеличение &3 (150%)\tAlt+3", "-"}},
+        {w->Help1,
+         {"Помощь\tF1", "Запустить мастера обучения работе с программой\tCtrl+M", "&О программе ...\tAlt+F1", "-"}},
+        {w->PopupMenu1,
+         {"Переместить объект\t", "Удалить объект\t", "Вывести справку по объекту\t", "-",
+          "Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2", "Увеличение 3 (150%)\tAlt+3", "-",
+          "&Запустить/остановить\tF9"}},
+        {w->SystemMenu->Menu(),
+         {"Опции                       Alt+O\t", "-", "Запуск мастера      Ctrl+M\t", "-",
+          "О программе           Alt+F1\t", "Помощь                          F1\t"}},
+    };
+    for (const auto& [menu, items] : menus) QCOMPARE(Listing(menu), items);
+    QVERIFY(!w->Help1->separatorsCollapsible());  // the closing separator stays on screen
     QStringList numbers;
-    for (const QAction* a : systemMenu->actions())
+    for (const QAction* a : w->SystemMenu->Menu()->actions())
         if (!a->isSeparator()) numbers << a->data().toString();
     QCOMPARE(numbers, (QStringList{"1028", "1025", "1026", "1027"}));
+
+    QVERIFY(!w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
+    QVERIFY(w->Showtoolkit1->isChecked() && !w->Run2->isChecked());
+    for (std::size_t i = 0; i < 7; ++i)
+        QVERIFY(w->ToolItems[i]->isChecked() == (i == 0) && w->ToolButtons[i]->isChecked() == (i == 0));
+    // No zoom item of the menu bar is checked at start; the pop-up's 100% is.
+    QVERIFY(!w->Zoom1->isChecked() && !w->Zoom2->isChecked() && !w->Zoom3->isChecked());
+    QVERIFY(!w->PopupZoom1->isChecked() && w->PopupZoom2->isChecked() && !w->PopupZoom3->isChecked());
+
+    QTest::keyClick(w.get(), Qt::Key_1, Qt::AltModifier);  // the pop-up only names the keys: not ambiguous
+    QCOMPARE(w->State().ZoomFactor, 1);
     QTest::keyClick(w.get(), Qt::Key_Space, Qt::AltModifier);
-    QTRY_VERIFY(systemMenu->isVisible());
-    systemMenu->hide();
+    QTRY_VERIFY(w->SystemMenu->Menu()->isVisible());
+    w->SystemMenu->Menu()->hide();
 }
 
-void MainformMenusTest::toolBarButtons() {
+void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
     auto w = ShownWindow();
     const QStringList captions{"Провод", "Источник", "Лампочка", "Инвертор", "Конъюнктор", "Дизъюнктор", "Убрать"};
-    const QStringList hints{"Провод", "Источник", "Лампочка", "Инвектор", "Конъюнктор", "Дизъюнктор", "Убрать"};
     QCOMPARE(w->ToolBar1->iconSize(), QSize(32, 32));
     QCOMPARE(w->ToolBar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     QList<QImage> icons;
     for (int i = 0; i < 7; ++i) {
         QAction* action = w->ToolButtons[static_cast<std::size_t>(i)];
         QCOMPARE(action->text(), captions[i]);
-        QCOMPARE(action->statusTip(), hints[i]);
+        QCOMPARE(action->statusTip(), i == 3 ? QStringLiteral("Инвектор") : captions[i]);
         auto* button = qobject_cast<QToolButton*>(w->ToolBar1->widgetForAction(action));
         QCOMPARE(button->size(), QSize(72, 52));
         QCOMPARE(button->x(), w->ToolBar1->widgetForAction(w->ToolButtons[0])->x());  // one per row
         if (i > 0) QVERIFY(button->y() >= w->ToolBar1->widgetForAction(w->ToolButtons[i - 1])->y() + 52);
-        // The caption fits without being shortened.
-        QVERIFY(button->fontMetrics().horizontalAdvance(captions[i]) <= 72 - 12);
+        QVERIFY(button->fontMetrics().horizontalAdvance(captions[i]) <= 72 - 12);  // the caption fits whole
         const QImage icon = action->icon().pixmap(32, 32).toImage();
         QVERIFY2(!icons.contains(icon), "two tools share a picture");
         icons << icon;
     }
     QCOMPARE(w->dockWidgetArea(w->ToolbarHolder), Qt::LeftDockWidgetArea);
     QVERIFY(w->ClipLog->parentWidget()->parentWidget() == w->ToolbarHolder && !w->ClipLog->isVisible());
-}
 
-void MainformMenusTest::toolChosenByKeyButtonAndMenuResetsTheMarker() {
-    auto w = ShownWindow();
+    // Key, button and menu item choose a tool, and all of them show it.
     const auto isTool = [&](int tool) {
         bool same = w->State().CurrentTool == tool;
-        for (int i = 1; i <= 7; ++i)
-            same = same && w->ToolButtons[i - 1]->isChecked() == (i == tool) &&
-                   w->ToolItems[i - 1]->isChecked() == (i == tool);
+        for (std::size_t i = 0; i < 7; ++i)
+            same = same && w->ToolButtons[i]->isChecked() == (int(i) + 1 == tool) &&
+                   w->ToolItems[i]->isChecked() == (int(i) + 1 == tool);
         return same;
     };
     for (int tool : {5, 2, 7, 1}) {
@@ -171,20 +159,18 @@ void MainformMenusTest::toolChosenByKeyButtonAndMenuResetsTheMarker() {
     QVERIFY(isTool(6));
 
     // The marker: a gate's patch is opaque, the others' transparent; each
-    // tool change hides it.
+    // tool change hides it and sizes it to the tool and the zoom.
     HoverMarker* marker = w->Image2;
     QVERIFY(marker->testAttribute(Qt::WA_TransparentForMouseEvents));
     QCOMPARE(marker->size(), QSize(44, 68));
-    QImage patch = marker->Render();
-    QCOMPARE(patch.pixelColor(0, 0), QColor(128, 255, 128));
-    QCOMPARE(patch.pixelColor(1, 0), QColor(Qt::white));
+    QCOMPARE(marker->Render().pixelColor(0, 0), QColor(128, 255, 128));
+    QCOMPARE(marker->Render().pixelColor(1, 0), QColor(Qt::white));
     marker->show();
     w->LampClick();
     QVERIFY(!marker->isVisible());
     QCOMPARE(marker->size(), QSize(20, 20));
-    patch = marker->Render();
-    QCOMPARE(patch.pixelColor(1, 1), QColor(128, 255, 128));
-    QCOMPARE(patch.pixelColor(0, 1).alpha(), 0);
+    QCOMPARE(marker->Render().pixelColor(1, 1), QColor(128, 255, 128));
+    QCOMPARE(marker->Render().pixelColor(0, 1).alpha(), 0);
     w->Zoom3Click();
     w->DelClick();
     QCOMPARE(marker->size(), QSize(30, 30));
@@ -204,7 +190,6 @@ void MainformMenusTest::playingClipRefusesOtherToolsAndLogsEveryChoice() {
     s.ClipEvents = {{-2, -2, -2}, {-3, -3, -3}, {3, 100, 100}};
     s.ClipIndex = 2;  // the clip is at its lamp-tool event
     s.ClipActive = true;
-
     QTest::keyClick(w.get(), Qt::Key_1);
     QTest::mouseClick(w->ToolBar1->widgetForAction(w->ToolButtons[0]), Qt::LeftButton);
     w->ToolItems[6]->trigger();
@@ -229,21 +214,15 @@ void MainformMenusTest::playingClipRefusesOtherToolsAndLogsEveryChoice() {
 void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     auto w = ShownWindow();
     const auto panel = [&](int i) { return w->StatusPanel(i)->text(); };
-    QCOMPARE(panel(0), QStringLiteral("Новый"));
-    QCOMPARE(panel(1), QStringLiteral(" ") + IdleHintText());
+    QCOMPARE((QStringList{panel(0), panel(1), panel(2), panel(3), panel(4), panel(5), panel(6)}),
+             (QStringList{"Новый", " " + IdleHintText(), " X: ", " Y: ", "100%", "", ""}));
     QVERIFY(IdleHintText().startsWith(QStringLiteral("Vorn v1.1")) && IdleHintText().size() > 12);
-    QCOMPARE(panel(2), QStringLiteral(" X: "));
-    QCOMPARE(panel(3), QStringLiteral(" Y: "));
-    QCOMPARE(panel(4), QStringLiteral("100%"));
-    QVERIFY(panel(5).isEmpty() && panel(6).isEmpty());
     for (QSize size : {QSize(1000, 700), QSize(800, 600)}) {
         w->resize(size);
         QTRY_COMPARE(w->size(), size);
         const int widths[] = {64, w->width() - 250, 50, 50, 40, 50, 50};
-        for (int i = 0, left = w->StatusPanel(0)->x(); i < 7; left += widths[i++]) {
-            QCOMPARE(w->StatusPanel(i)->width(), widths[i]);
-            QCOMPARE(w->StatusPanel(i)->x(), left);
-        }
+        for (int i = 0, left = w->StatusPanel(0)->x(); i < 7; left += widths[i++])
+            QCOMPARE(QPoint(w->StatusPanel(i)->x(), w->StatusPanel(i)->width()), QPoint(left, widths[i]));
     }
 
     // Hints of buttons, menus and pop-up items show in panel 1, never as a
@@ -257,7 +236,7 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     QCOMPARE(panel(1), QStringLiteral(" Зум"));
 
     // The work area announces its changed hint while the pointer is over it,
-    // and its coordinates stay while its hint is shown.
+    // and its coordinates stay while its hint is shown, or while a clip plays.
     QTest::mouseMove(w->Image3, QPoint(50, 50));
     QTRY_VERIFY(w->Image3->underMouse());
     w->Image3->SetHint(QStringLiteral("Рабочее поле"));
@@ -266,17 +245,12 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     w->StatusPanel(3)->setText(QStringLiteral(" Y: 9"));
     w->Housekeeping();
     QCOMPARE(panel(2), QStringLiteral(" X: 7"));
-
-    // While a clip plays, the hint line and the coordinates stay.
     w->State().ClipActive = true;
     SendHint(w->ToolBar1, QStringLiteral("Провод"));
-    QCOMPARE(panel(1), QStringLiteral(" Рабочее поле"));
-    QCOMPARE(panel(2), QStringLiteral(" X: 7"));
+    QVERIFY(panel(1) == QStringLiteral(" Рабочее поле") && panel(2) == QStringLiteral(" X: 7"));
     w->State().ClipActive = false;
-    // Another hint means the pointer left the work area.
-    SendHint(w->ToolBar1, QStringLiteral("Провод"));
-    QCOMPARE(panel(2), QStringLiteral(" X: "));
-    QCOMPARE(panel(3), QStringLiteral(" Y: "));
+    SendHint(w->ToolBar1, QStringLiteral("Провод"));  // another hint: the pointer left the work area
+    QVERIFY(panel(2) == QStringLiteral(" X: ") && panel(3) == QStringLiteral(" Y: "));
 }
 
 void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {

@@ -1,6 +1,6 @@
 // The work area's view: zoom and how it keeps the view, scroll ranges and
-// steps, the wheel with Ctrl, Shift and the middle button, the scrolling
-// keys, repainting, the tool-bar toggle and the surface's size.
+// steps, the wheel, the scrolling keys, repainting, what a gesture or a
+// playing clip holds still, the tool-bar toggle and the surface's size.
 #include <climits>
 #include <memory>
 
@@ -31,9 +31,15 @@ std::unique_ptr<Tmain> ShownWindow() {
     return window;
 }
 
+void Zoom(Tmain& w, int z) {
+    void (Tmain::*const zoomTo[])() = {&Tmain::Zoom1Click, &Tmain::Zoom2Click, &Tmain::Zoom3Click};
+    (w.*zoomTo[z - 1])();
+}
+
 int SeenWidth(const Tmain& w) { return w.WorkPlace->width() - 17; }
 int SeenHeight(const Tmain& w) { return w.WorkPlace->height() - 17; }
 QPoint At(const Tmain& w) { return {w.HorzScroll->value(), w.VertScroll->value()}; }
+bool IsInk(const Tmain& w, int x, int y) { return w.Image3->Picture().pixelColor(x, y) == QColor(Qt::black); }
 
 void Wheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers = {}) {
     const QPointF at(10, 10);
@@ -42,7 +48,13 @@ void Wheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers = {}) {
     QCoreApplication::sendEvent(target, &event);
 }
 
-bool IsInk(const Tmain& w, int x, int y) { return w.Image3->Picture().pixelColor(x, y) == QColor(Qt::black); }
+// Zoom level z is checked in the menu bar and the pop-up, and named in panel 4.
+bool ZoomShows(const Tmain& w, int z, const char* level) {
+    const QAction* items[] = {w.Zoom1, w.Zoom2, w.Zoom3, w.PopupZoom1, w.PopupZoom2, w.PopupZoom3};
+    bool right = w.StatusPanel(4)->text() == QLatin1String(level);
+    for (int i = 0; i < 6; ++i) right = right && items[i]->isChecked() == (i % 3 + 1 == z);
+    return right;
+}
 
 }  // namespace
 
@@ -50,34 +62,56 @@ class MainformViewportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rangesAndIncrementsFollowTheZoom();
-    void zoomKeepsTheOriginAndIsHeldToTheOldRange();
-    void zoomPositionsRoundToNearest();
-    void zoomChecksBothItemsOrNothingDuringClip();
-    void originIsPositionDivPitchAndScrollingRepaints();
-    void wheelStepsWithCtrlShiftAndMiddleButton();
-    void wheelFromEveryControlButNotDuringGestureOrClip();
-    void hugeScrollSettingsStopAtTheEnds();
-    void keysScrollByTheirSteps();
-    void arrowsDuringGestureRepaintWithoutScrolling();
-    void toolbarToggleResizesSurfaceAndSyncsItsCheck();
+    void zoomSetsRangesStepsChecksAndKeepsTheView();
+    void surfaceFollowsTheWindowAndTheToolbarToggle();
+    void originIsPositionDivPitchAndArrowsRepaintDuringGesture();
+    void wheelStepsWithCtrlShiftAndMiddleButtonFromEveryControl();
+    void keysScrollByTheirStepsAndHugeSettingsStopAtTheEnds();
+    void playingClipOwnsTheView();
 };
 
-void MainformViewportTest::rangesAndIncrementsFollowTheZoom() {
+void MainformViewportTest::zoomSetsRangesStepsChecksAndKeepsTheView() {
     auto w = ShownWindow();
-    void (Tmain::*const zoomTo[])() = {&Tmain::Zoom1Click, &Tmain::Zoom2Click, &Tmain::Zoom3Click};
-    for (int z : {2, 1, 3, 2}) {
-        (w.get()->*zoomTo[z - 1])();
+    for (int z : {2, 1, 3}) {  // 100% at start
+        Zoom(*w, z);
         QCOMPARE(w->State().ZoomFactor, z);
-        QCOMPARE(w->VertScroll->singleStep(), 12 * z);
-        QCOMPARE(w->HorzScroll->singleStep(), 12 * z);
+        QCOMPARE(QPoint(w->HorzScroll->singleStep(), w->VertScroll->singleStep()), QPoint(12 * z, 12 * z));
         QCOMPARE(w->VertScroll->maximum(), 3072 * z - SeenHeight(*w));
         QCOMPARE(w->HorzScroll->maximum(), 3072 * z - SeenWidth(*w));
     }
-    QCOMPARE(w->VertScroll->width(), 17);
-    QCOMPARE(w->HorzScroll->height(), 17);
+    QTest::keyClick(w.get(), Qt::Key_3, Qt::AltModifier);
+    QVERIFY(ZoomShows(*w, 3, "150%"));
+    w->PopupZoom1->trigger();
+    QVERIFY(ZoomShows(*w, 1, "50%"));
+    w->Zoom1->trigger();  // chosen again, it stays checked
+    QVERIFY(ZoomShows(*w, 1, "50%"));
+
+    // The same part of the field stays in view, rounded to nearest and held
+    // to the end of the old range.
+    const struct {
+        int from, h, v, to;
+        QPoint at;  // y -1: the end of the old range
+    } cases[] = {
+        {2, 480, 240, 1, {240, 120}},  {2, 239, 241, 1, {120, 121}},  // 119.5 and 120.5 round up
+        {2, 23, 25, 3, {35, 38}},      {3, 100, 101, 1, {33, 34}},    // 33.33 and 33.67 to nearest
+        {1, 300, 1000, 3, {900, -1}},  // three times 1000 lies beyond the 50% range
+    };
+    for (const auto& c : cases) {
+        Zoom(*w, c.from);
+        w->HorzScroll->setValue(c.h);
+        w->VertScroll->setValue(c.v);
+        const int oldEnd = w->VertScroll->maximum();
+        Zoom(*w, c.to);
+        QCOMPARE(At(*w), QPoint(c.at.x(), c.at.y() < 0 ? oldEnd : c.at.y()));
+        if (c.h == 480) QCOMPARE(QPoint(w->OriginX(), w->OriginY()), QPoint(20, 10));  // whole nodes of 12
+    }
+}
+
+void MainformViewportTest::surfaceFollowsTheWindowAndTheToolbarToggle() {
+    auto w = ShownWindow();
+    QVERIFY(w->VertScroll->width() == 17 && w->HorzScroll->height() == 17);
     // The surface fills the inner panel, 2 pixels in, at every window size.
-    for (QSize size : {QSize(700, 500), QSize(1200, 900)}) {
+    for (QSize size : {QSize(700, 500), QSize(1000, 700)}) {
         w->resize(size);
         QTRY_COMPARE(w->size(), size);
         QCOMPARE(w->InnerPanel->geometry(), QRect(2, 2, w->WorkPlace->width() - 20, w->WorkPlace->height() - 20));
@@ -85,215 +119,7 @@ void MainformViewportTest::rangesAndIncrementsFollowTheZoom() {
         QCOMPARE(w->VertScroll->maximum(), 6144 - SeenHeight(*w));
         QVERIFY(IsInk(*w, 24, 24) && !IsInk(*w, 25, 24));  // the grid dots are painted
     }
-}
 
-void MainformViewportTest::zoomKeepsTheOriginAndIsHeldToTheOldRange() {
-    auto w = ShownWindow();
-    w->VertScroll->setValue(240);  // origin row 10
-    w->HorzScroll->setValue(480);
-    w->Zoom1Click();
-    QCOMPARE(At(*w), QPoint(240, 120));
-    QCOMPARE(w->OriginY(), 10);
-    QCOMPARE(w->OriginX(), 20);
-
-    // Three times 1000 lies beyond the 50% range: the position stops at its end.
-    const int endOf50 = w->VertScroll->maximum();
-    w->VertScroll->setValue(1000);
-    w->HorzScroll->setValue(300);
-    w->Zoom3Click();
-    QCOMPARE(At(*w), QPoint(900, endOf50));
-    QCOMPARE(w->VertScroll->maximum(), 9216 - SeenHeight(*w));
-}
-
-void MainformViewportTest::zoomPositionsRoundToNearest() {
-    auto w = ShownWindow();
-    w->VertScroll->setValue(241);  // 120.5
-    w->HorzScroll->setValue(239);  // 119.5
-    w->Zoom1Click();
-    QCOMPARE(At(*w), QPoint(120, 121));
-    w->Zoom2Click();
-    w->VertScroll->setValue(25);  // 37.5
-    w->HorzScroll->setValue(23);  // 34.5
-    w->Zoom3Click();
-    QCOMPARE(At(*w), QPoint(35, 38));
-    w->VertScroll->setValue(101);  // 33.67
-    w->HorzScroll->setValue(100);  // 33.33
-    w->Zoom1Click();
-    QCOMPARE(At(*w), QPoint(33, 34));
-}
-
-void MainformViewportTest::zoomChecksBothItemsOrNothingDuringClip() {
-    auto w = ShownWindow();
-    const auto shows = [&](int z, const char* level) {
-        const QAction* items[] = {w->Zoom1, w->Zoom2, w->Zoom3};
-        const QAction* twins[] = {w->PopupZoom1, w->PopupZoom2, w->PopupZoom3};
-        bool right = w->StatusPanel(4)->text() == QLatin1String(level);
-        for (int i = 0; i < 3; ++i)
-            right = right && items[i]->isChecked() == (i + 1 == z) && twins[i]->isChecked() == (i + 1 == z);
-        return right;
-    };
-    QTest::keyClick(w.get(), Qt::Key_3, Qt::AltModifier);
-    QVERIFY(shows(3, "150%"));
-    w->PopupZoom1->trigger();
-    QVERIFY(shows(1, "50%"));
-    w->Zoom1->trigger();  // chosen again, it stays checked
-    QVERIFY(shows(1, "50%"));
-
-    w->VertScroll->setValue(240);
-    w->State().ClipActive = true;
-    w->Zoom3->trigger();
-    w->PopupZoom2->trigger();
-    QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);
-    QCOMPARE(w->State().ZoomFactor, 1);
-    QCOMPARE(w->VertScroll->value(), 240);
-    QCOMPARE(w->VertScroll->singleStep(), 12);
-    QVERIFY(shows(1, "50%"));
-}
-
-void MainformViewportTest::originIsPositionDivPitchAndScrollingRepaints() {
-    auto w = ShownWindow();
-    w->State().Cells->at(2, 1) = WireE;  // at origin 0 it runs from x 48 to 72
-    w->reloadcanvas();
-    QVERIFY(IsInk(*w, 60, 24) && !IsInk(*w, 36, 24));
-    // 30 at 100% is origin 1 (30 div 24): the wire moves one whole node west.
-    w->HorzScroll->setValue(30);
-    QCOMPARE(w->OriginX(), 1);
-    QVERIFY(IsInk(*w, 36, 24) && !IsInk(*w, 60, 24));
-    w->HorzScroll->setValue(47);
-    QCOMPARE(w->OriginX(), 1);
-    w->HorzScroll->setValue(48);
-    QVERIFY(IsInk(*w, 12, 24));
-    w->VertScroll->setValue(24);
-    QCOMPARE(w->OriginY(), 1);
-    QVERIFY(IsInk(*w, 12, 0));
-}
-
-void MainformViewportTest::wheelStepsWithCtrlShiftAndMiddleButton() {
-    auto w = ShownWindow();
-    QWidget* area = w->Image3;
-    Wheel(area, -120);
-    QCOMPARE(At(*w), QPoint(0, 72));  // 24 x km 3
-    Wheel(area, -120, Qt::ControlModifier);
-    QCOMPARE(At(*w), QPoint(0, 432));  // + 24 x 3 x kmiddles 5
-    Wheel(area, -120, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(At(*w), QPoint(360, 432));
-    Wheel(area, 120, Qt::ShiftModifier);
-    QCOMPARE(At(*w), QPoint(288, 432));
-    Wheel(area, 120, Qt::ControlModifier);
-    QCOMPARE(At(*w), QPoint(288, 72));
-
-    // With the middle button held, wheel-up keeps the fast step; wheel-down
-    // without Ctrl goes back to the plain one, and wheel-up keeps that.
-    w->VertScroll->setValue(1000);
-    QTest::mousePress(area, Qt::MiddleButton, {}, QPoint(30, 30));
-    Wheel(area, 120);
-    QCOMPARE(w->VertScroll->value(), 640);
-    Wheel(area, -120);
-    QCOMPARE(w->VertScroll->value(), 712);
-    Wheel(area, 120);
-    QCOMPARE(w->VertScroll->value(), 640);
-    QTest::mouseRelease(area, Qt::MiddleButton, {}, QPoint(30, 30));
-    QVERIFY(!w->State().MiddleButtonHeld);
-    QCOMPARE(w->State().ScrollMultiplier, 1);
-
-    Wheel(area, -60);  // half notches add up to whole ones
-    QCOMPARE(w->VertScroll->value(), 640);
-    Wheel(area, -60);
-    QCOMPARE(w->VertScroll->value(), 712);
-}
-
-void MainformViewportTest::wheelFromEveryControlButNotDuringGestureOrClip() {
-    auto w = ShownWindow();
-    w->State().km = 1;  // a scroll bar left to itself would move 3 lines
-    int y = 0;
-    for (QWidget* target : {static_cast<QWidget*>(w->VertScroll), static_cast<QWidget*>(w->HorzScroll),
-                            w->ToolbarHolder->widget(), static_cast<QWidget*>(w->StatusPanel(1))}) {
-        Wheel(target, -120);
-        QCOMPARE(At(*w), QPoint(0, y += 24));
-    }
-    w->State().GestureActive = true;
-    Wheel(w->Image3, -120, Qt::ControlModifier);
-    w->State().GestureActive = false;
-    w->State().ClipActive = true;
-    Wheel(w->Image3, -120);
-    QCOMPARE(At(*w), QPoint(0, y));
-}
-
-void MainformViewportTest::hugeScrollSettingsStopAtTheEnds() {
-    auto w = ShownWindow();
-    for (int km : {INT_MAX, INT_MIN + 1}) {
-        w->State().km = km;
-        w->State().kmiddles = INT_MAX;
-        const int forward = km > 0 ? w->VertScroll->maximum() : 0;
-        const int back = km > 0 ? 0 : w->VertScroll->maximum();
-        w->VertScroll->setValue(500);
-        Wheel(w->Image3, -120, Qt::ControlModifier);
-        QCOMPARE(w->VertScroll->value(), forward);
-        Wheel(w->Image3, 120, Qt::ControlModifier);
-        QCOMPARE(w->VertScroll->value(), back);
-        w->HorzScroll->setValue(500);
-        QTest::keyClick(w.get(), Qt::Key_PageDown, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w->HorzScroll->value(), km > 0 ? w->HorzScroll->maximum() : 0);
-    }
-}
-
-void MainformViewportTest::keysScrollByTheirSteps() {
-    auto w = ShownWindow();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        QPoint at;
-    } steps[] = {
-        {Qt::Key_Down, {}, {0, 24}},
-        {Qt::Key_Down, Qt::ControlModifier, {0, 72}},
-        {Qt::Key_Down, Qt::ShiftModifier, {0, 200}},
-        {Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier, {0, 328}},
-        {Qt::Key_Right, Qt::ShiftModifier, {128, 328}},
-        {Qt::Key_Left, {}, {104, 328}},
-        {Qt::Key_Up, Qt::ControlModifier, {104, 280}},
-        {Qt::Key_Home, {}, {0, 0}},
-        {Qt::Key_Up, {}, {0, 0}},
-        {Qt::Key_PageDown, {}, {0, 72}},                     // increment 24 x km 3
-        {Qt::Key_PageDown, Qt::ControlModifier, {0, 432}},   // x kmiddles 5
-        {Qt::Key_PageDown, Qt::ShiftModifier, {72, 432}},
-        {Qt::Key_PageUp, Qt::ControlModifier | Qt::ShiftModifier, {0, 432}},
-        {Qt::Key_PageUp, {}, {0, 360}},
-    };
-    for (const auto& step : steps) {
-        QTest::keyClick(w.get(), step.key, step.modifiers);
-        QCOMPARE(At(*w), step.at);
-    }
-    w->Zoom3Click();  // 360 becomes 540; the steps grow with the zoom
-    QTest::keyClick(w.get(), Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(w->VertScroll->value(), 540 + 192);
-    QTest::keyClick(w.get(), Qt::Key_Down);
-    QCOMPARE(w->VertScroll->value(), 540 + 228);
-
-    w->State().ClipActive = true;  // a playing clip owns the view
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Home, Qt::Key_PageDown}) QTest::keyClick(w.get(), key);
-    QCOMPARE(At(*w), QPoint(0, 540 + 228));
-}
-
-void MainformViewportTest::arrowsDuringGestureRepaintWithoutScrolling() {
-    auto w = ShownWindow();
-    w->VertScroll->setValue(48);
-    w->State().GestureActive = true;
-    w->State().Cells->at(1, 3) = WireE;  // put in behind the picture's back: only a repaint shows it
-    QVERIFY(!IsInk(*w, 36, 24));
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
-        QTest::keyClick(w.get(), key);
-        QCOMPARE(At(*w), QPoint(0, 48));
-    }
-    QVERIFY(IsInk(*w, 36, 24));
-    w->State().Cells->at(1, 3) = Empty;
-    QTest::keyClick(w.get(), Qt::Key_PageDown);  // neither moves nor repaints
-    QVERIFY(IsInk(*w, 36, 24));
-    QTest::keyClick(w.get(), Qt::Key_Left);
-    QVERIFY(!IsInk(*w, 36, 24));
-}
-
-void MainformViewportTest::toolbarToggleResizesSurfaceAndSyncsItsCheck() {
-    auto w = ShownWindow();
     const int shownWidth = w->Image3->width();
     const int holderWidth = w->ToolbarHolder->width();
     QTest::keyClick(w.get(), Qt::Key_F11);
@@ -304,18 +130,138 @@ void MainformViewportTest::toolbarToggleResizesSurfaceAndSyncsItsCheck() {
     w->Showtoolkit1->trigger();
     QVERIFY(!w->ToolbarHolder->isHidden() && w->Showtoolkit1->isChecked());
     QCOMPARE(w->Image3->width(), shownWidth);
-
-    w->State().ClipActive = true;  // nothing during a clip, the check included
-    QTest::keyClick(w.get(), Qt::Key_F11);
-    QVERIFY(!w->ToolbarHolder->isHidden() && w->Showtoolkit1->isChecked());
-    w->State().ClipActive = false;
-
     // Closed by the user with its own button: the item follows.
     w->ToolbarHolder->close();
     QVERIFY(!w->Showtoolkit1->isChecked());
     QTRY_VERIFY(w->Image3->width() > shownWidth);
     QTest::keyClick(w.get(), Qt::Key_F11);
     QVERIFY(w->Showtoolkit1->isChecked() && !w->ToolbarHolder->isHidden());
+}
+
+void MainformViewportTest::originIsPositionDivPitchAndArrowsRepaintDuringGesture() {
+    auto w = ShownWindow();
+    w->State().Cells->at(2, 1) = WireE;  // at origin 0 it runs from x 48 to 72
+    w->reloadcanvas();
+    QVERIFY(IsInk(*w, 60, 24) && !IsInk(*w, 36, 24));
+    w->HorzScroll->setValue(47);  // origin 1: 47 div 24, not rounded; one whole node west
+    QCOMPARE(w->OriginX(), 1);
+    QVERIFY(IsInk(*w, 36, 24) && !IsInk(*w, 60, 24));
+    w->HorzScroll->setValue(0);
+    w->VertScroll->setValue(24);
+    QCOMPARE(w->OriginY(), 1);
+    QVERIFY(IsInk(*w, 60, 0));
+
+    // A gesture holds the view; the arrows and Home still repaint, other keys do not.
+    w->VertScroll->setValue(48);
+    w->State().GestureActive = true;
+    Wheel(w->Image3, -120, Qt::ControlModifier);
+    w->State().Cells->at(1, 3) = WireE;  // put in behind the picture's back: only a repaint shows it
+    QVERIFY(!IsInk(*w, 36, 24));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
+        QTest::keyClick(w.get(), key);
+        QCOMPARE(At(*w), QPoint(0, 48));
+    }
+    QVERIFY(IsInk(*w, 36, 24));
+    w->State().Cells->at(1, 3) = Empty;
+    QTest::keyClick(w.get(), Qt::Key_PageDown);
+    QVERIFY(IsInk(*w, 36, 24));
+    QTest::keyClick(w.get(), Qt::Key_Left);
+    QVERIFY(!IsInk(*w, 36, 24));
+}
+
+void MainformViewportTest::wheelStepsWithCtrlShiftAndMiddleButtonFromEveryControl() {
+    auto w = ShownWindow();
+    QWidget* area = w->Image3;
+    const auto ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    const struct {
+        int angle;
+        Qt::KeyboardModifiers modifiers;
+        QPoint at;
+    } notches[] = {
+        {-120, {}, {0, 72}}, {-120, ctrl, {0, 432}},  // 24 x km 3, then x kmiddles 5
+        {-120, ctrl | shift, {360, 432}}, {120, shift, {288, 432}}, {120, ctrl, {288, 72}},
+        {-60, {}, {288, 72}}, {-60, {}, {288, 144}},  // half notches add up to whole ones
+    };
+    for (const auto& n : notches) {
+        Wheel(area, n.angle, n.modifiers);
+        QCOMPARE(At(*w), n.at);
+    }
+    // With the middle button held, wheel-up keeps the fast step; wheel-down
+    // without Ctrl goes back to the plain one, and wheel-up keeps that.
+    w->VertScroll->setValue(1000);
+    QTest::mousePress(area, Qt::MiddleButton, {}, QPoint(30, 30));
+    for (auto [angle, y] : {std::pair{120, 640}, {-120, 712}, {120, 640}}) {
+        Wheel(area, angle);
+        QCOMPARE(w->VertScroll->value(), y);
+    }
+    QTest::mouseRelease(area, Qt::MiddleButton, {}, QPoint(30, 30));
+    QVERIFY(!w->State().MiddleButtonHeld && w->State().ScrollMultiplier == 1);
+    // Every control passes the wheel on at our step, not a scroll bar's 3 lines.
+    w->State().km = 1;
+    int y = 640;
+    for (QWidget* target : {static_cast<QWidget*>(w->VertScroll), static_cast<QWidget*>(w->HorzScroll),
+                            w->ToolbarHolder->widget(), static_cast<QWidget*>(w->StatusPanel(1))}) {
+        Wheel(target, -120);
+        QCOMPARE(At(*w), QPoint(288, y += 24));
+    }
+}
+
+void MainformViewportTest::keysScrollByTheirStepsAndHugeSettingsStopAtTheEnds() {
+    auto w = ShownWindow();
+    const auto ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint at;
+    } steps[] = {
+        {Qt::Key_Down, {}, {0, 24}},         {Qt::Key_Down, ctrl, {0, 72}},     {Qt::Key_Down, shift, {0, 200}},
+        {Qt::Key_Down, ctrl | shift, {0, 328}}, {Qt::Key_Right, shift, {128, 328}}, {Qt::Key_Left, {}, {104, 328}},
+        {Qt::Key_Up, ctrl, {104, 280}},      {Qt::Key_Home, {}, {0, 0}},        {Qt::Key_Up, {}, {0, 0}},
+        {Qt::Key_PageDown, {}, {0, 72}},     {Qt::Key_PageDown, ctrl, {0, 432}},  // 24 x km 3, x kmiddles 5
+        {Qt::Key_PageDown, shift, {72, 432}}, {Qt::Key_PageUp, ctrl | shift, {0, 432}}, {Qt::Key_PageUp, {}, {0, 360}},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(w.get(), step.key, step.modifiers);
+        QCOMPARE(At(*w), step.at);
+    }
+    Zoom(*w, 3);  // 360 becomes 540; the steps grow with the zoom
+    QTest::keyClick(w.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(w->VertScroll->value(), 540 + 192);
+    QTest::keyClick(w.get(), Qt::Key_Down);
+    QCOMPARE(w->VertScroll->value(), 540 + 228);
+
+    // Settings far too large for the field move to its ends, without overflow.
+    for (int km : {INT_MAX, INT_MIN + 1}) {
+        w->State().km = km;
+        w->State().kmiddles = INT_MAX;
+        const int end = w->VertScroll->maximum();
+        w->VertScroll->setValue(500);
+        Wheel(w->Image3, -120, ctrl);
+        QCOMPARE(w->VertScroll->value(), km > 0 ? end : 0);
+        Wheel(w->Image3, 120, ctrl);
+        QCOMPARE(w->VertScroll->value(), km > 0 ? 0 : end);
+        w->HorzScroll->setValue(500);
+        QTest::keyClick(w.get(), Qt::Key_PageDown, ctrl | shift);
+        QCOMPARE(w->HorzScroll->value(), km > 0 ? w->HorzScroll->maximum() : 0);
+    }
+}
+
+void MainformViewportTest::playingClipOwnsTheView() {
+    auto w = ShownWindow();
+    Zoom(*w, 1);
+    w->VertScroll->setValue(240);
+    w->State().ClipActive = true;
+    w->Zoom3->trigger();
+    w->PopupZoom2->trigger();
+    QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Home, Qt::Key_PageDown}) QTest::keyClick(w.get(), key);
+    Wheel(w->Image3, -120);
+    QTest::keyClick(w.get(), Qt::Key_F11);  // the tool bar and its check stay too
+    QCOMPARE(w->State().ZoomFactor, 1);
+    QCOMPARE(At(*w), QPoint(0, 240));
+    QCOMPARE(w->VertScroll->singleStep(), 12);
+    QVERIFY(ZoomShows(*w, 1, "50%"));
+    QVERIFY(!w->ToolbarHolder->isHidden() && w->Showtoolkit1->isChecked());
 }
 
 QTEST_MAIN(MainformViewportTest)

@@ -10,22 +10,22 @@ namespace vorn {
 
 namespace {
 
-std::vector<NodePosition> FindCodes(const CellGrid& cells, bool (*wanted)(std::int32_t)) {
-    std::vector<NodePosition> found;
+std::vector<NodePos> FindCodes(const CellGrid& cells, bool (*wanted)(std::int32_t)) {
+    std::vector<NodePos> found;
     for (int x = 0; x < kFieldSize; ++x)
         for (int y = 0; y < kFieldSize; ++y)
             if (wanted(cells.at(x, y))) found.push_back({x, y});
     return found;
 }
 
-std::string Label(char kind, const NodePosition& p) {
-    return std::string(1, kind) + "(" + std::to_string(p.column) + "," + std::to_string(p.row) + ")";
+std::string Label(char kind, const NodePos& p) {
+    return std::string(1, kind) + "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
 }
 
 std::vector<std::string> Header(const TruthTable& table) {
     std::vector<std::string> header;
-    for (const NodePosition& p : table.sources) header.push_back(Label('S', p));
-    for (const NodePosition& p : table.lamps) header.push_back(Label('L', p));
+    for (const NodePos& p : table.sources) header.push_back(Label('S', p));
+    for (const NodePos& p : table.lamps) header.push_back(Label('L', p));
     return header;
 }
 
@@ -35,9 +35,9 @@ std::string Pad(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::vector<NodePosition> FindSources(const CellGrid& cells) { return FindCodes(cells, IsSourceCode); }
+std::vector<NodePos> FindSources(const CellGrid& cells) { return FindCodes(cells, IsSourceCode); }
 
-std::vector<NodePosition> FindLamps(const CellGrid& cells) {
+std::vector<NodePos> FindLamps(const CellGrid& cells) {
     return FindCodes(cells, [](std::int32_t code) { return code == Lamp; });
 }
 
@@ -45,7 +45,7 @@ std::string SignalText(std::int32_t signal) {
     return signal == Signal1 ? "1" : signal == Signal0 ? "0" : "-";
 }
 
-TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queue) {
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue) {
     TruthTable table{FindSources(cells), FindLamps(cells), {}};
     const std::size_t n = table.sources.size();
     if (n > kMaxTableSources)
@@ -53,7 +53,7 @@ TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queu
                                 std::to_string(kMaxTableSources));
 
     std::vector<std::int32_t> stored;
-    for (const NodePosition& p : table.sources) stored.push_back(cells.at(p.column, p.row));
+    for (const NodePos& p : table.sources) stored.push_back(cells.at(p.x, p.y));
 
     const std::uint32_t combinations = std::uint32_t{1} << n;
     table.rows.reserve(combinations);
@@ -61,15 +61,15 @@ TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signals, WorkQueue& queu
         std::vector<std::string> row;
         for (std::size_t i = 0; i < n; ++i) {
             const bool on = (bits >> (n - 1 - i)) & 1u;
-            cells.at(table.sources[i].column, table.sources[i].row) = on ? SourceOn : SourceOff;
+            cells.at(table.sources[i].x, table.sources[i].y) = on ? SourceOn : SourceOff;
             row.push_back(on ? "1" : "0");
         }
-        EvaluateCircuit(cells, signals, queue);
-        for (const NodePosition& p : table.lamps) row.push_back(SignalText(signals.at(p.column, p.row)));
+        EvaluateCircuit(cells, signalGrid, queue);
+        for (const NodePos& p : table.lamps) row.push_back(SignalText(signalGrid.at(p.x, p.y)));
         table.rows.push_back(std::move(row));
     }
-    for (std::size_t i = 0; i < n; ++i) cells.at(table.sources[i].column, table.sources[i].row) = stored[i];
-    ResetSignals(signals, queue);
+    for (std::size_t i = 0; i < n; ++i) cells.at(table.sources[i].x, table.sources[i].y) = stored[i];
+    ResetSignals(signalGrid, queue);
     return table;
 }
 
@@ -102,11 +102,11 @@ std::string FormatCsv(const TruthTable& table) {
     return text;
 }
 
-std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signals) {
+std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signalGrid) {
     std::string text = "column  row  signal\n";
-    for (const NodePosition& p : FindLamps(cells))
-        text += Pad(std::to_string(p.column), 6) + "  " + Pad(std::to_string(p.row), 3) + "  " +
-                Pad(SignalText(signals.at(p.column, p.row)), 6) + "\n";
+    for (const NodePos& p : FindLamps(cells))
+        text += Pad(std::to_string(p.x), 6) + "  " + Pad(std::to_string(p.y), 3) + "  " +
+                Pad(SignalText(signalGrid.at(p.x, p.y)), 6) + "\n";
     return text;
 }
 

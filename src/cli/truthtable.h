@@ -10,15 +10,10 @@
 
 namespace vorn {
 
-struct NodePosition {
-    int column = 0;
-    int row = 0;
-};
-
 // Sources in the order the propagation seeds them: column by column, top to
 // bottom. Lamps in the same order.
-std::vector<NodePosition> FindSources(const CellGrid& cells);
-std::vector<NodePosition> FindLamps(const CellGrid& cells);
+std::vector<NodePos> FindSources(const CellGrid& cells);
+std::vector<NodePos> FindLamps(const CellGrid& cells);
 
 // "0", "1" or "-" for a lamp without signal.
 std::string SignalText(std::int32_t signal);
@@ -27,7 +22,7 @@ std::string SignalText(std::int32_t signal);
 inline constexpr std::size_t kMaxTableSources = 16;
 
 struct TruthTable {
-    std::vector<NodePosition> sources, lamps;
+    std::vector<NodePos> sources, lamps;
     // One row per combination, counting up with the first source as the
     // most significant bit: the source values, then the lamp signals.
     std::vector<std::vector<std::string>> rows;

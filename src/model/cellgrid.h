@@ -37,6 +37,13 @@ inline constexpr int kGridHigh = 257;
 inline constexpr int kGridSide = kGridHigh - kGridLow + 1;  // 259
 inline constexpr int kFieldSize = 256;                        // nodes 0..255
 
+// A node by column (x) and row (y).
+struct NodePos {
+    int x = 0;
+    int y = 0;
+    bool operator==(const NodePos&) const = default;
+};
+
 inline constexpr bool InField(int x, int y) {
     return x >= 0 && x < kFieldSize && y >= 0 && y < kFieldSize;
 }

@@ -13,12 +13,6 @@
 
 namespace vorn {
 
-struct NodePos {
-    int x = 0;
-    int y = 0;
-    bool operator==(const NodePos&) const = default;
-};
-
 enum class GateKind { Conjunctor, Disjunctor };
 
 // What one drag step of the wire tool did.

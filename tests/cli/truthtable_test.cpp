@@ -21,7 +21,7 @@ TEST_F(TruthTableTest, CountsUpWithTheFirstSourceInSeedingOrderMostSignificant) 
                                "0 1 8 0 0 0 0"});
     const TruthTable table = BuildTruthTable(*cells, *signals, queue);
     ASSERT_EQ(table.sources.size(), 2u);
-    EXPECT_EQ(table.sources[0].row, 10);  // same column: top to bottom
+    EXPECT_EQ(table.sources[0].y, 10);  // same column: top to bottom
     ASSERT_EQ(table.rows.size(), 4u);
     // Lamps in column order: the one below (column 12), then the gate's (16).
     EXPECT_EQ(table.rows[0], (std::vector<std::string>{"0", "0", "0", "0"}));

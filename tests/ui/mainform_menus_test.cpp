@@ -17,20 +17,14 @@
 
 #include "drawingsurface.h"
 #include "mainform.h"
+#include "shown_window.h"
 #include "windowmenu.h"
 
 using namespace vorn;
 
 namespace {
 
-std::unique_ptr<Tmain> ShownWindow() {
-    auto window = std::make_unique<Tmain>();
-    window->resize(1000, 700);
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
-    return window;
-}
+using vorn::test::ShownWindow;
 
 // One line per item: "-" for a separator, else text, tab, portable shortcut.
 QStringList Listing(const QMenu* menu, bool visibleOnly = false) {

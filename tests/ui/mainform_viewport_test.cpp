@@ -14,18 +14,16 @@
 
 #include "drawingsurface.h"
 #include "mainform.h"
+#include "shown_window.h"
 
 using namespace vorn;
 
 namespace {
 
+// With three lines per wheel notch and fast scrolling five times as fast.
 std::unique_ptr<Tmain> ShownWindow() {
     QApplication::setWheelScrollLines(3);
-    auto window = std::make_unique<Tmain>();
-    window->resize(1000, 700);
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+    auto window = vorn::test::ShownWindow();
     window->State().km = 3;
     window->State().kmiddles = 5;
     return window;

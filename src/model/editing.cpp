@@ -239,6 +239,29 @@ bool PlaceGate(CellGrid& grid, int x, int y, GateKind kind) {
     return true;
 }
 
+std::int32_t StoredCode(const CellGrid& grid, int x, int y) {
+    if (x < kGridLow || x > kGridHigh || y < kGridLow || y > kGridHigh) return Empty;
+    return grid.at(x, y);
+}
+
+bool IsElementCode(std::int32_t code) {
+    return IsSourceCode(code) || code == Lamp || code == Inverter || IsGatePartCode(code);
+}
+
+std::int32_t ObjectCodeAt(const CellGrid& grid, int x, int y) {
+    const std::int32_t code = StoredCode(grid, x, y);
+    if (!IsGatePartCode(code)) return code;
+    const NodePos anchor = FindGateAnchor(grid, x, y);
+    return grid.at(anchor.x, anchor.y);
+}
+
+std::int32_t PickUpElement(CellGrid& grid, int x, int y) {
+    if (!InField(x, y) || !IsElementCode(grid.at(x, y))) return Empty;
+    const std::int32_t code = ObjectCodeAt(grid, x, y);
+    EraseAtNode(grid, x, y, EraseMode::Press);
+    return code;
+}
+
 bool ToggleSource(CellGrid& grid, int x, int y) {
     if (!InField(x, y)) return false;
     std::int32_t& c = grid.at(x, y);

@@ -85,6 +85,25 @@ bool PlaceInverter(CellGrid& grid, int x, int y);
 // Writes the six nodes of a gate block when GateFits; otherwise nothing.
 bool PlaceGate(CellGrid& grid, int x, int y, GateKind kind);
 
+// The code at any node, read as Empty beyond the stored array (a pointer
+// dragged outside the window may name such a node).
+std::int32_t StoredCode(const CellGrid& grid, int x, int y);
+
+// Element nodes: sources, lamps, inverters and the six nodes of gate blocks.
+bool IsElementCode(std::int32_t code);
+
+// The code that names the object at a node: for any node of a gate block the
+// code of its anchor, which tells the gate's kind; otherwise the node's own
+// code (Empty beyond the stored array).
+std::int32_t ObjectCodeAt(const CellGrid& grid, int x, int y);
+
+// Picks up the element at a node so that it can be placed elsewhere: the
+// node, or the gate's whole block, becomes Empty. Returns the code that
+// names the element (a source's own value, or the gate's anchor code), or
+// Empty when the node holds no element. Solder points are left for
+// RefreshSolderPoints.
+std::int32_t PickUpElement(CellGrid& grid, int x, int y);
+
 // Flips a source between SourceOff and SourceOn; any other node is left
 // alone. Returns whether the node was a source.
 bool ToggleSource(CellGrid& grid, int x, int y);

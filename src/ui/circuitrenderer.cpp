@@ -260,4 +260,22 @@ void RenderCircuit(QImage& surface, const CellGrid& cells, const SignalGrid& sig
     Renderer(canvas, cells, signalGrid, view, colors).Run();
 }
 
+void DrawWireSegment(QImage& surface, QPoint from, QPoint to, const CircuitColors& colors) {
+    if (surface.isNull()) return;
+    thread_local ShapeCache shapes;
+    PixelCanvas canvas(surface, shapes);
+    canvas.SetPenColor(colors.wire.rgb());
+    canvas.MoveTo(from.x(), from.y());
+    canvas.LineTo(to.x(), to.y());
+}
+
+void DrawSolderDot(QImage& surface, QPoint node, const CircuitColors& colors) {
+    if (surface.isNull()) return;
+    thread_local ShapeCache shapes;
+    PixelCanvas canvas(surface, shapes);
+    canvas.SetPenColor(colors.wire.rgb());
+    canvas.SetBrushColor(colors.wire.rgb());
+    canvas.Ellipse(node.x() - 2, node.y() - 2, node.x() + 3, node.y() + 3);
+}
+
 }  // namespace vorn

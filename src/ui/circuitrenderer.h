@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 
 #include "cellgrid.h"
 
@@ -30,5 +31,11 @@ struct CircuitView {
 // after every change: a repaint allocates nothing per node.
 void RenderCircuit(QImage& surface, const CellGrid& cells, const SignalGrid& signalGrid, const CircuitView& view,
                    const CircuitColors& colors);
+
+// The quick feedback of a wire gesture, drawn straight onto the picture
+// until the next repaint: one segment between two surface pixels in the wire
+// colour, and the solder dot of the node whose pixel is `node`.
+void DrawWireSegment(QImage& surface, QPoint from, QPoint to, const CircuitColors& colors);
+void DrawSolderDot(QImage& surface, QPoint node, const CircuitColors& colors);
 
 }  // namespace vorn

@@ -90,8 +90,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     LayoutStatusPanels();
 
     // 9. History counts and scroll steps, until the settings say otherwise.
-    s.UndoCount = 0;
-    s.RedoCount = 0;
+    s.History->ClearHistory();
     s.kmiddles = 5;
     s.km = QApplication::wheelScrollLines();
     UpdateHistoryCommands();
@@ -162,9 +161,15 @@ void Tmain::ShowHint(const QString& hint) {
 }
 
 void Tmain::UpdateHistoryCommands() {
-    Undo1->setEnabled(state_->UndoCount >= 1);
-    Rendo1->setEnabled(state_->RedoCount >= 1);
+    // A running circuit cannot be edited, so neither undone.
+    const bool editable = !state_->RunMode;
+    Undo1->setEnabled(editable && state_->History->UndoCount() >= 1);
+    Rendo1->setEnabled(editable && state_->History->RedoCount() >= 1);
 }
+
+void Tmain::SetDocumentState(const QString& state) { panels_[0]->setText(state); }
+
+QString Tmain::DocumentState() const { return panels_[0]->text(); }
 
 void Tmain::Housekeeping() {
     UpdateHistoryCommands();

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "drawingsurface.h"
 #include "programstate.h"
 
 class QAction;
@@ -16,6 +17,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QRect;
 class QScrollBar;
 class QTimer;
 class QToolBar;
@@ -73,6 +75,35 @@ public:
     void StartFastScroll();
     void StopFastScroll();
 
+    // ---- editing on the drawing surface (mainform_editing.cpp) ---------
+    // The mouse handlers of the drawing surface; the clip player calls them
+    // directly. Positions are surface pixels; only Shift is looked at.
+    void Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image3MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The node nearest to a surface pixel, and that node's own pixel.
+    NodePos NodeAt(int x, int y) const;
+    QPoint SnappedPixel(int x, int y) const;
+    QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
+
+    // ---- undo, redo and the object pop-up (mainform_objects.cpp) --------
+    void Undo1Click();
+    void Rendo1Click();
+    void objdelClick();
+    void objmoveClick();
+    void ObjhelpClick();
+
+    // ---- run mode (mainform_run.cpp) -------------------------------------
+    void Run2Click();
+    // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
+    void EvaluateIfRunning();
+
+    // ---- document state and clips ----------------------------------------
+    // The document state is the text of the first status panel.
+    void SetDocumentState(const QString& state);
+    QString DocumentState() const;
+    void StopClip();
+
     // ---- keyboard and system menu --------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void SystemCommand(int command);
@@ -120,6 +151,7 @@ public:
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
     QAction* Run2 = nullptr;
+    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
     QMenu* Options1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Zoom1 = nullptr;
@@ -132,15 +164,16 @@ public:
 
     // The work area's pop-up menu.
     QMenu* PopupMenu1 = nullptr;
-    QAction* MoveObject1 = nullptr;
-    QAction* DeleteObject1 = nullptr;
-    QAction* ObjectHelp1 = nullptr;
+    QAction* objmove = nullptr;
+    QAction* objdel = nullptr;
+    QAction* Objhelp = nullptr;
     QAction* PopupSeparator1 = nullptr;
-    QAction* PopupZoom1 = nullptr;
-    QAction* PopupZoom2 = nullptr;
-    QAction* PopupZoom3 = nullptr;
+    QAction* Zoom11 = nullptr;
+    QAction* Zoom12 = nullptr;
+    QAction* Zoom13 = nullptr;
     QAction* PopupSeparator2 = nullptr;
-    QAction* Run1 = nullptr;
+    QAction* checkup2 = nullptr;
+    QAction* run3 = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -162,6 +195,8 @@ private:
     void ExitClick();
     void ContentsClick();
     void SyncRunCheck();
+    // Run mode locks and unlocks the tool bar and the Tools and Edit menus.
+    void SetEditingLocked(bool locked);
 
     // mainform_viewport.cpp
     void CreateWorkArea();
@@ -176,6 +211,23 @@ private:
     void ShowZoomPopup(const QPoint& globalPosition);
     void RestorePopupItems();
 
+    // mainform_editing.cpp
+    void LeftPressEditing(NodePos node, int x, int y, bool shift);
+    void WireStepTo(NodePos node, int x, int y);
+    void EraseStepAt(NodePos node);
+    void ShowHoverFeedback(NodePos node, bool shift);
+    void ShowMarker(MarkerPicture picture, int left, int top);
+    // Draws the solder dots of the 3 x 3 nodes around a node straight onto
+    // the picture, as they stand in the grid.
+    void DrawSolderDotsAround(NodePos node);
+    QRect SurfaceScreenRect() const;
+    QPoint SurfaceToScreen(QPoint pixel) const;
+    void RecordClipMouse(int code, QPoint position);
+    void PointerSampleTick();
+
+    // mainform_objects.cpp
+    void PrepareObjectMenu(NodePos node);
+
     // mainform.cpp
     void CreateStatusBar();
     void LayoutStatusPanels();
@@ -189,6 +241,8 @@ private:
     QActionGroup* zoomItemGroup_ = nullptr;
     QActionGroup* zoomPopupGroup_ = nullptr;
     QTimer* startupTimer_ = nullptr;
+    QTimer* pointerSampleTimer_ = nullptr;  // the clip recorder's pointer samples
+    bool anchorSet_ = false;  // the current wire gesture started at a node a wire may start from
     bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom
     int repaintHold_ = 0;           // > 0: scroll changes do not repaint on their own
     int wheelRemainder_ = 0;        // angle not yet spent on whole notches

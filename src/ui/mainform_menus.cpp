@@ -103,6 +103,8 @@ void Tmain::CreateMenus() {
     Undo1->setEnabled(false);
     Rendo1->setEnabled(false);
     connect(Refresh1, &QAction::triggered, this, &Tmain::reloadcanvas);
+    connect(Undo1, &QAction::triggered, this, &Tmain::Undo1Click);
+    connect(Rendo1, &QAction::triggered, this, &Tmain::Rendo1Click);
     // The menu is right whenever it is seen, whoever changed the counts.
     connect(Edit1, &QMenu::aboutToShow, this, &Tmain::UpdateHistoryCommands);
 
@@ -130,8 +132,9 @@ void Tmain::CreateMenus() {
     Run2 = AddItem(Start1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
     Run2->setCheckable(true);
     Run2->setChecked(false);
-    // The check shows RunMode; the run command itself is not built yet.
-    connect(Run2, &QAction::triggered, this, &Tmain::SyncRunCheck);
+    connect(Run2, &QAction::triggered, this, &Tmain::Run2Click);
+    Checkup1 = AddItem(Start1, "&Проверка", QKeySequence(Qt::CTRL | Qt::Key_F9));
+    Checkup1->setVisible(false);
 
     Options1 = NewMenu(bar, "&Опции");
     Settings1 = AddItem(Options1, "&Настройки программы", QKeySequence(Qt::ALT | Qt::Key_O));
@@ -159,24 +162,31 @@ void Tmain::CreateMenus() {
 
 void Tmain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
-    MoveObject1 = AddItem(PopupMenu1, "Переместить объект");
-    DeleteObject1 = AddItem(PopupMenu1, "Удалить объект");
-    ObjectHelp1 = AddItem(PopupMenu1, "Вывести справку по объекту");
+    objmove = AddItem(PopupMenu1, "Переместить объект");
+    objdel = AddItem(PopupMenu1, "Удалить объект");
+    Objhelp = AddItem(PopupMenu1, "Вывести справку по объекту");
     PopupSeparator1 = PopupMenu1->addSeparator();
     zoomPopupGroup_ = new QActionGroup(this);
-    PopupZoom1 = AddPopupItem(PopupMenu1, "Увеличение 1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
-    PopupZoom2 = AddPopupItem(PopupMenu1, "Увеличение 2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
-    PopupZoom3 = AddPopupItem(PopupMenu1, "Увеличение 3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
-    for (QAction* zoom : {PopupZoom1, PopupZoom2, PopupZoom3}) {
+    Zoom11 = AddPopupItem(PopupMenu1, "Увеличение 1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
+    Zoom12 = AddPopupItem(PopupMenu1, "Увеличение 2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
+    Zoom13 = AddPopupItem(PopupMenu1, "Увеличение 3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
+    for (QAction* zoom : {Zoom11, Zoom12, Zoom13}) {
         zoom->setCheckable(true);
         zoomPopupGroup_->addAction(zoom);
     }
-    PopupZoom2->setChecked(true);
+    Zoom12->setChecked(true);
     PopupSeparator2 = PopupMenu1->addSeparator();
-    Run1 = AddPopupItem(PopupMenu1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
-    connect(PopupZoom1, &QAction::triggered, this, &Tmain::Zoom1Click);
-    connect(PopupZoom2, &QAction::triggered, this, &Tmain::Zoom2Click);
-    connect(PopupZoom3, &QAction::triggered, this, &Tmain::Zoom3Click);
+    checkup2 = AddPopupItem(PopupMenu1, "&Проверить", QKeySequence(Qt::CTRL | Qt::Key_F9));
+    checkup2->setVisible(false);
+    run3 = AddPopupItem(PopupMenu1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
+    run3->setCheckable(true);
+    connect(run3, &QAction::triggered, this, &Tmain::Run2Click);
+    connect(objdel, &QAction::triggered, this, &Tmain::objdelClick);
+    connect(objmove, &QAction::triggered, this, &Tmain::objmoveClick);
+    connect(Objhelp, &QAction::triggered, this, &Tmain::ObjhelpClick);
+    connect(Zoom11, &QAction::triggered, this, &Tmain::Zoom1Click);
+    connect(Zoom12, &QAction::triggered, this, &Tmain::Zoom2Click);
+    connect(Zoom13, &QAction::triggered, this, &Tmain::Zoom3Click);
     connect(PopupMenu1, &QMenu::aboutToHide, this, &Tmain::RestorePopupItems);
 }
 
@@ -256,6 +266,13 @@ void Tmain::SelectTool(int tool) {
         SyncToolControls();
         return;
     }
+    // While the circuit runs the tool is suspended (64 added to it); a choice
+    // now would be lost when run mode ends, so there is none.
+    if (s.RunMode) {
+        if (s.ClipActive) AppendClipLog(clipEvent);
+        SyncToolControls();
+        return;
+    }
     s.CurrentTool = tool;
     SyncToolControls();
     ResetHoverMarker();
@@ -298,6 +315,5 @@ void Tmain::ExitClick() { close(); }
 
 void Tmain::ContentsClick() { HelpViewer::OpenContents(this); }
 
-void Tmain::SyncRunCheck() { Run2->setChecked(state_->RunMode); }
 
 }  // namespace vorn

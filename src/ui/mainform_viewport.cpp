@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "circuitrenderer.h"
@@ -60,13 +61,26 @@ void Tmain::CreateWorkArea() {
     connect(Image3, &DrawingSurface::pictureResized, this, [this] {
         if (repaintHold_ == 0) reloadcanvas();
     });
-    // The middle button held in the work area makes the wheel fast.
-    connect(Image3, &DrawingSurface::mousePressed, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
-        if (button == Qt::MiddleButton) StartFastScroll();
-    });
-    connect(Image3, &DrawingSurface::mouseReleased, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
-        if (button == Qt::MiddleButton) StopFastScroll();
-    });
+    connect(Image3, &DrawingSurface::mousePressed, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {
+                Image3MouseDown(button, modifiers, position.x(), position.y());
+            });
+    connect(Image3, &DrawingSurface::mouseMoved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint position) {
+                Image3MouseMove(modifiers, position.x(), position.y());
+            });
+    connect(Image3, &DrawingSurface::mouseReleased, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {
+                Image3MouseUp(button, modifiers, position.x(), position.y());
+            });
+
+    // Full repaints after presses come at most every 40 ms.
+    Timer5 = new QTimer(this);
+    Timer5->setSingleShot(true);
+    Timer5->setInterval(40);
+    pointerSampleTimer_ = new QTimer(this);
+    pointerSampleTimer_->setInterval(32);
+    connect(pointerSampleTimer_, &QTimer::timeout, this, &Tmain::PointerSampleTick);
 }
 
 void Tmain::LayoutWorkArea() {
@@ -150,7 +164,7 @@ void Tmain::SetZoom(int zoom) {
 void Tmain::SyncZoomChecks() {
     const int z = state_->ZoomFactor;
     const std::array<QAction*, 3> items = {Zoom1, Zoom2, Zoom3};
-    const std::array<QAction*, 3> twins = {PopupZoom1, PopupZoom2, PopupZoom3};
+    const std::array<QAction*, 3> twins = {Zoom11, Zoom12, Zoom13};
     // Unchecks first, so that an exclusive group may end with none checked.
     for (int level = 1; level <= 3; ++level) {
         if (level != z || !menuZoomChecked_) items[static_cast<std::size_t>(level - 1)]->setChecked(false);
@@ -246,13 +260,13 @@ void Tmain::HandleWheel(QWheelEvent* event) {
 // ---- zoom pop-up on the status bar ----------------------------------------
 
 void Tmain::ShowZoomPopup(const QPoint& globalPosition) {
-    for (QAction* item : {MoveObject1, DeleteObject1, ObjectHelp1, PopupSeparator1, PopupSeparator2, Run1})
+    for (QAction* item : {objmove, objdel, Objhelp, PopupSeparator1, PopupSeparator2, run3})
         item->setVisible(false);
     PopupMenu1->popup(globalPosition);
 }
 
 void Tmain::RestorePopupItems() {
-    for (QAction* item : {MoveObject1, DeleteObject1, ObjectHelp1, PopupSeparator1, PopupSeparator2, Run1})
+    for (QAction* item : {objmove, objdel, Objhelp, PopupSeparator1, PopupSeparator2, run3})
         item->setVisible(true);
 }
 

@@ -9,7 +9,8 @@ ProgramState::ProgramState()
       Signals(std::make_unique<SignalGrid>()),
       BlankGrid(std::make_unique<NodeGrid>()),
       GestureSnapshot(std::make_unique<NodeGrid>()),
-      Queue(std::make_unique<WorkQueue>()) {}
+      Queue(std::make_unique<WorkQueue>()),
+      History(std::make_unique<UndoHistory>()) {}
 
 ProgramState::~ProgramState() = default;
 

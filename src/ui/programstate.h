@@ -8,10 +8,12 @@
 #include <memory>
 #include <vector>
 
+#include <QPoint>
 #include <QString>
 
 #include "cellgrid.h"
 #include "circuitrenderer.h"
+#include "history.h"
 #include "workqueue.h"
 
 namespace vorn {
@@ -67,8 +69,19 @@ struct ProgramState {
     // The code of the event at ClipIndex, or 0 when there is none.
     std::int32_t CurrentClipCode() const;
 
-    int UndoCount = 0;
-    int RedoCount = 0;
+    // The last five changes of the circuit, each way.
+    std::unique_ptr<UndoHistory> History;
+
+    // Drawing: the snapped surface pixel of the node a wire has reached; the
+    // next segment starts there.
+    QPoint DrawingAnchor;
+
+    // Moving an element from the pop-up menu: the node the menu was opened
+    // on, whether a picked-up element waits to be placed, and the tool to
+    // choose again once it has been.
+    NodePos PopupNode{0, 0};
+    bool MovePending = false;
+    int ToolBeforeMove = ToolWire;
 
     CircuitColors Colors;  // wire, "0" and "1"; the background is always white
 

@@ -206,6 +206,24 @@ TEST(GateAnchor, LaterTestsWinAndDamagedPartsAnchorThemselves) {
     EXPECT_EQ(FindGateAnchor(*grid, L + 2, T), At(2, 0));
 }
 
+TEST(ObjectAtNode, GatePartsNameTheirGateAndPickUpTakesTheWholeElement) {
+    // A disjunctor beside a conjunctor, a wire and a source "1".
+    auto grid = GridFromRows({"18 19 18 19", "16 17 20 17", "18 19 18 19", "1 7 0 0"});
+    EXPECT_EQ(ObjectCodeAt(*grid, L + 1, T + 2), ConjunctorAnchor);
+    EXPECT_EQ(ObjectCodeAt(*grid, L + 3, T), DisjunctorAnchor);
+    EXPECT_EQ(ObjectCodeAt(*grid, L, T + 3), WireE);
+    EXPECT_EQ(ObjectCodeAt(*grid, 300, -40), Empty);  // far outside: read as empty, nothing read out of bounds
+    EXPECT_FALSE(IsElementCode(WireE));
+    EXPECT_TRUE(IsElementCode(GateCorner));
+
+    // A wire is not picked up; the disjunctor goes from its corner, whole.
+    EXPECT_EQ(PickUpElement(*grid, L, T + 3), Empty);
+    EXPECT_EQ(PickUpElement(*grid, L + 3, T + 2), DisjunctorAnchor);
+    EXPECT_EQ(PickUpElement(*grid, L + 1, T + 3), SourceOn);
+    EXPECT_EQ(*grid, *GridFromRows({"18 19", "16 17", "18 19", "1 0"}));
+    EXPECT_EQ(PickUpElement(*grid, 256, 10), Empty);
+}
+
 TEST(Place, ElementsOnlyOnEmptyNodesAndTheSourceToolToggles) {
     using Placer = bool (*)(CellGrid&, int, int);
     const std::pair<Placer, std::int32_t> placers[] = {{PlaceLamp, Lamp}, {PlaceInverter, Inverter},

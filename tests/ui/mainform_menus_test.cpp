@@ -75,7 +75,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
         {w->Tools1,
          {"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1", "&Источник\t2", "&Лампочка\t3",
           "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-", "&Убрать\t7"}},
-        {w->Start1, {"&Запустить/остановить\tF9"}},
+        {w->Start1, {"&Запустить/остановить\tF9", "&Проверка\tCtrl+F9"}},
         {w->Options1,
          {"&Настройки программы\tAlt+O", "-", "Увеличение &1 (50%)\tAlt+1", "Увеличение &2 (100%)\tAlt+2",
           "Увеличение &3 (150%)\tAlt+3", "-"}},
@@ -84,7 +84,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
         {w->PopupMenu1,
          {"Переместить объект\t", "Удалить объект\t", "Вывести справку по объекту\t", "-",
           "Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2", "Увеличение 3 (150%)\tAlt+3", "-",
-          "&Запустить/остановить\tF9"}},
+          "&Проверить\tCtrl+F9", "&Запустить/остановить\tF9"}},
         {w->SystemMenu->Menu(),
          {"Опции                       Alt+O\t", "-", "Запуск мастера      Ctrl+M\t", "-",
           "О программе           Alt+F1\t", "Помощь                          F1\t"}},
@@ -102,7 +102,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
         QVERIFY(w->ToolItems[i]->isChecked() == (i == 0) && w->ToolButtons[i]->isChecked() == (i == 0));
     // No zoom item of the menu bar is checked at start; the pop-up's 100% is.
     QVERIFY(!w->Zoom1->isChecked() && !w->Zoom2->isChecked() && !w->Zoom3->isChecked());
-    QVERIFY(!w->PopupZoom1->isChecked() && w->PopupZoom2->isChecked() && !w->PopupZoom3->isChecked());
+    QVERIFY(!w->Zoom11->isChecked() && w->Zoom12->isChecked() && !w->Zoom13->isChecked());
 
     QTest::keyClick(w.get(), Qt::Key_1, Qt::AltModifier);  // the pop-up only names the keys: not ambiguous
     QCOMPARE(w->State().ZoomFactor, 1);
@@ -226,7 +226,7 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     QVERIFY(w->statusBar()->currentMessage().isEmpty());
     SendHint(w->menuBar(), QString());
     QCOMPARE(panel(1), QStringLiteral(" ") + IdleHintText());
-    SendHint(w->PopupZoom1, QStringLiteral("Зум"));
+    SendHint(w->Zoom11, QStringLiteral("Зум"));
     QCOMPARE(panel(1), QStringLiteral(" Зум"));
 
     // The work area announces its changed hint while the pointer is over it,
@@ -263,7 +263,7 @@ void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
     QTRY_VERIFY(w->PopupMenu1->isVisible());
     QCOMPARE(Listing(w->PopupMenu1, true), (QStringList{"Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2",
                                                         "Увеличение 3 (150%)\tAlt+3"}));
-    w->PopupZoom3->trigger();
+    w->Zoom13->trigger();
     w->PopupMenu1->hide();
     QCOMPARE(w->State().ZoomFactor, 3);
     QCOMPARE(Listing(w->PopupMenu1, true).size(), 9);  // whole again, the run item too
@@ -272,11 +272,13 @@ void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
 void MainformMenusTest::historyCommandsCaptionAndSizeLimits() {
     auto w = ShownWindow();
     ProgramState& s = w->State();
-    s.UndoCount = 2;
+    s.History->PushUndo(*s.Cells);
+    s.History->PushUndo(*s.Cells);
     w->Housekeeping();
     QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
-    s.UndoCount = 0;
-    s.RedoCount = 1;
+    s.History->ClearHistory();
+    s.History->PushUndo(*s.Cells);
+    s.History->Undo(*s.Cells);  // one redo state, no undo state
     w->Edit1->popup(w->mapToGlobal(QPoint(20, 20)));  // opening the menu shows the counts as they are
     QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
     w->Edit1->hide();

@@ -48,7 +48,7 @@ void Wheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers = {}) {
 
 // Zoom level z is checked in the menu bar and the pop-up, and named in panel 4.
 bool ZoomShows(const Tmain& w, int z, const char* level) {
-    const QAction* items[] = {w.Zoom1, w.Zoom2, w.Zoom3, w.PopupZoom1, w.PopupZoom2, w.PopupZoom3};
+    const QAction* items[] = {w.Zoom1, w.Zoom2, w.Zoom3, w.Zoom11, w.Zoom12, w.Zoom13};
     bool right = w.StatusPanel(4)->text() == QLatin1String(level);
     for (int i = 0; i < 6; ++i) right = right && items[i]->isChecked() == (i % 3 + 1 == z);
     return right;
@@ -79,7 +79,7 @@ void MainformViewportTest::zoomSetsRangesStepsChecksAndKeepsTheView() {
     }
     QTest::keyClick(w.get(), Qt::Key_3, Qt::AltModifier);
     QVERIFY(ZoomShows(*w, 3, "150%"));
-    w->PopupZoom1->trigger();
+    w->Zoom11->trigger();
     QVERIFY(ZoomShows(*w, 1, "50%"));
     w->Zoom1->trigger();  // chosen again, it stays checked
     QVERIFY(ZoomShows(*w, 1, "50%"));
@@ -250,7 +250,7 @@ void MainformViewportTest::playingClipOwnsTheView() {
     w->VertScroll->setValue(240);
     w->State().ClipActive = true;
     w->Zoom3->trigger();
-    w->PopupZoom2->trigger();
+    w->Zoom12->trigger();
     QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Home, Qt::Key_PageDown}) QTest::keyClick(w.get(), key);
     Wheel(w->Image3, -120);

@@ -1,0 +1,99 @@
+// Undo and redo, and the work area's pop-up commands on the object under
+// the pointer: delete, move and help.
+#include <QAction>
+#include <QMenu>
+
+#include "editing.h"
+#include "helpviewer.h"
+#include "mainform.h"
+
+namespace vorn {
+
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The tool that places an element picked up for moving; 0 for none.
+int ToolPlacing(std::int32_t code) {
+    switch (code) {
+    case SourceOff:
+    case SourceOn: return ToolSource;
+    case Lamp: return ToolLamp;
+    case Inverter: return ToolInverter;
+    case ConjunctorAnchor: return ToolConjunctor;
+    case DisjunctorAnchor: return ToolDisjunctor;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+// ---- undo and redo -------------------------------------------------------------
+
+void Tmain::Undo1Click() {
+    // The grid on screen is no longer the saved one: closing must ask.
+    if (state_->History->Undo(*state_->Cells)) SetDocumentState(QStringLiteral("Изменено"));
+    reloadcanvas();
+    StopClip();
+    UpdateHistoryCommands();
+}
+
+void Tmain::Rendo1Click() {
+    if (state_->History->Redo(*state_->Cells)) SetDocumentState(QStringLiteral("Изменено"));
+    reloadcanvas();
+    StopClip();
+    UpdateHistoryCommands();
+}
+
+// ---- the object pop-up --------------------------------------------------------
+
+void Tmain::PrepareObjectMenu(NodePos node) {
+    ProgramState& s = *state_;
+    const std::int32_t code = StoredCode(*s.Cells, node.x, node.y);
+    const QString name = Text(ObjectNameAcc(ObjectCodeAt(*s.Cells, node.x, node.y)));
+    objdel->setText(QStringLiteral("Удалить ") + name);
+    objmove->setText(QStringLiteral("Переместить ") + name);
+    s.PopupNode = node;
+
+    const bool empty = code == Empty;
+    const bool element = IsElementCode(code);
+    objmove->setVisible(element && !s.RunMode);
+    objdel->setVisible(!empty && !s.RunMode);
+    Objhelp->setVisible(!empty);
+    // Without object commands the menu starts with the zoom items.
+    PopupSeparator1->setVisible(!empty);
+    Image2->hide();
+}
+
+void Tmain::objdelClick() {
+    ProgramState& s = *state_;
+    const NodePos p = s.PopupNode;
+    if (!EraseAtNode(*s.Cells, p.x, p.y, EraseMode::Press)) return;
+    SetDocumentState(QStringLiteral("Изменено"));
+    s.History->PushUndo(*s.GestureSnapshot);
+    UpdateHistoryCommands();
+    RefreshSolderPoints(*s.Cells, p.x, p.y);
+    reloadcanvas();
+}
+
+void Tmain::objmoveClick() {
+    ProgramState& s = *state_;
+    const NodePos p = s.PopupNode;
+    if (!IsElementCode(StoredCode(*s.Cells, p.x, p.y))) return;
+    s.MovePending = true;
+    s.ToolBeforeMove = s.CurrentTool;
+    const std::int32_t picked = PickUpElement(*s.Cells, p.x, p.y);
+    if (const int tool = ToolPlacing(picked)) SelectTool(tool);
+    SetDocumentState(QStringLiteral("Изменено"));
+    s.History->PushUndo(*s.GestureSnapshot);
+    UpdateHistoryCommands();
+    RefreshSolderPoints(*s.Cells, p.x, p.y);
+    reloadcanvas();
+}
+
+void Tmain::ObjhelpClick() {
+    const NodePos p = state_->PopupNode;
+    HelpViewer::OpenKeyword(this, Text(ObjectHelpTopic(ObjectCodeAt(*state_->Cells, p.x, p.y))));
+}
+
+}  // namespace vorn

@@ -1,0 +1,55 @@
+// Run mode: the circuit switched on, editing locked, signals shown.
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+
+#include "mainform.h"
+#include "propagation.h"
+
+namespace vorn {
+
+void Tmain::Run2Click() {
+    ProgramState& s = *state_;
+    // A playing clip lets only its own run events through.
+    const bool accepted = !s.ClipActive || s.RecordingMode || s.CurrentClipCode() == -9;
+    if (accepted) {
+        s.RunMode = !s.RunMode;
+        if (s.RunMode) {
+            s.CurrentTool += kRunToolOffset;
+            SetEditingLocked(true);
+            Image2->hide();
+        } else {
+            ResetSignals(*s.Signals, *s.Queue);
+            reloadcanvas();
+            s.CurrentTool -= kRunToolOffset;
+            SetEditingLocked(false);
+        }
+    }
+    SyncRunCheck();
+    if (accepted) EvaluateIfRunning();
+    if (s.ClipActive) AppendClipLog(QStringLiteral("(-9,-9,-9),"));
+}
+
+void Tmain::EvaluateIfRunning() {
+    ProgramState& s = *state_;
+    if (!s.RunMode) return;
+    EvaluateCircuit(*s.Cells, *s.Signals, *s.Queue);
+    reloadcanvas();
+}
+
+void Tmain::SetEditingLocked(bool locked) {
+    ToolBar1->setEnabled(!locked);
+    // A disabled menu keeps its items' shortcuts away too: each item goes.
+    for (QMenu* menu : {Tools1, Edit1}) {
+        menu->menuAction()->setEnabled(!locked);
+        menu->setEnabled(!locked);
+    }
+    UpdateHistoryCommands();
+}
+
+void Tmain::SyncRunCheck() {
+    Run2->setChecked(state_->RunMode);
+    run3->setChecked(state_->RunMode);
+}
+
+}  // namespace vorn

@@ -1,0 +1,389 @@
+// The drawing surface driven by mouse events as a user gives them: drawing,
+// placing, erasing, the hover feedback, the object pop-up, undo and redo,
+// and run mode with its locks and source clicks.
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QtTest>
+
+#include "drawingsurface.h"
+#include "editing.h"
+#include "helpfile.h"
+#include "helpviewer.h"
+#include "helpwindow.h"
+#include "mainform.h"
+#include "pointer.h"
+#include "shown_window.h"
+#include "signals.h"
+
+using namespace vorn;
+
+namespace {
+
+using vorn::test::ShownWindow;
+
+// The surface pixel of a node at zoom 100 % with the view at the origin.
+QPoint Pixel(int x, int y) { return {24 * x, 24 * y}; }
+
+void Press(Tmain& w, int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {}) {
+    QTest::mousePress(w.Image3, button, mods, Pixel(x, y));
+}
+void Release(Tmain& w, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseRelease(w.Image3, button, {}, Pixel(x, y));
+}
+void Click(Tmain& w, int x, int y) {
+    Press(w, x, y);
+    Release(w, x, y);
+}
+// A move with the left button and the given keys held.
+void Move(Tmain& w, QPoint pixel, Qt::KeyboardModifiers mods = {}) {
+    QMouseEvent move(QEvent::MouseMove, pixel, w.Image3->mapToGlobal(pixel), Qt::NoButton, Qt::LeftButton, mods);
+    QApplication::sendEvent(w.Image3, &move);
+}
+// A drag through the given pixels, pressed at the first and released at the last.
+void Drag(Tmain& w, const QList<QPoint>& pixels, Qt::KeyboardModifiers mods = {}) {
+    QTest::mousePress(w.Image3, Qt::LeftButton, mods, pixels.front());
+    for (const QPoint& p : pixels) Move(w, p, mods);
+    QTest::mouseRelease(w.Image3, Qt::LeftButton, mods, pixels.back());
+}
+void Key(Tmain& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&w, key, mods); }
+
+std::int32_t Code(const Tmain& w, int x, int y) { return w.State().Cells->at(x, y); }
+QString DocumentState(const Tmain& w) { return w.StatusPanel(0)->text(); }
+
+QStringList Visible(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        if (a->isVisible()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+// Opens the pop-up on a node with a right press and closes it again.
+QStringList PopupAt(Tmain& w, int x, int y) {
+    Press(w, x, y, Qt::RightButton);
+    const QStringList items = Visible(w.PopupMenu1);
+    w.PopupMenu1->hide();
+    return items;
+}
+
+}  // namespace
+
+class MainformEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sourceWireLampRunAndSwitch();
+    void wireStepsFollowThePointerNodeByNode();
+    void pressesThatChangeNothingAreNoEdit();
+    void eraserStrokeIsOneUndoStep();
+    void hoverShowsNodeNameAndMarker();
+    void popupOffersWhatTheNodeAllows();
+    void movedGateIsRefusedThenPlacedAndUndoneInTwoSteps();
+    void undoAndRedoMarkTheDocumentChanged();
+    void runModeLocksEditingAndKeepsTheTool();
+    void clipRecorderLogsMouseActions();
+};
+
+void MainformEditingTest::sourceWireLampRunAndSwitch() {
+    auto w = ShownWindow();
+    ProgramState& s = w->State();
+    Key(*w, Qt::Key_2);
+    Click(*w, 3, 3);
+    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    Key(*w, Qt::Key_1);
+    Drag(*w, {Pixel(4, 3), Pixel(5, 3) + QPoint(3, -4), Pixel(6, 3), Pixel(7, 3), Pixel(8, 3)});
+    Key(*w, Qt::Key_3);
+    Click(*w, 8, 3);
+    for (int x = 4; x < 8; ++x) QCOMPARE(Code(*w, x, 3), WireE);
+    QCOMPARE(Code(*w, 3, 3), SourceOff);
+    QCOMPARE(Code(*w, 8, 3), Lamp);
+    QCOMPARE(s.History->UndoCount(), 3);
+    QCOMPARE(s.CurrentTool, int{ToolLamp});
+
+    const QPoint lampWire = Pixel(7, 3) + QPoint(12, 0);  // middle of the segment into the lamp
+    QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.wire);
+    Key(*w, Qt::Key_F9);
+    QVERIFY(s.RunMode && w->Run2->isChecked() && w->run3->isChecked());
+    QCOMPARE(s.Signals->at(6, 3), Signal0);
+    QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.zero);
+
+    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    Click(*w, 3, 3);  // switches the source
+    QCOMPARE(Code(*w, 3, 3), SourceOn);
+    QCOMPARE(s.Signals->at(8, 3), Signal1);
+    QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.one);
+    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    QCOMPARE(s.History->UndoCount(), 4);
+    // A click beside the source switches nothing and is no edit.
+    Click(*w, 5, 3);
+    QCOMPARE(s.History->UndoCount(), 4);
+
+    Key(*w, Qt::Key_F9);
+    QVERIFY(!s.RunMode && !w->Run2->isChecked());
+    QCOMPARE(s.Signals->at(8, 3), NoSignal);
+    QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.wire);
+    QCOMPARE(Code(*w, 3, 3), SourceOn);  // the switch position stays
+}
+
+void MainformEditingTest::wireStepsFollowThePointerNodeByNode() {
+    auto w = ShownWindow();
+    // East from (2,2) to (4,2) and back west over it: one change, the codes
+    // written once. A diagonal move and a two-node jump are ignored.
+    Drag(*w, {Pixel(2, 2), Pixel(3, 2), Pixel(4, 2), Pixel(3, 2), Pixel(4, 3), Pixel(2, 2)});
+    QCOMPARE(Code(*w, 2, 2), WireE);
+    QCOMPARE(Code(*w, 3, 2), WireE);
+    QCOMPARE(Code(*w, 4, 2), Empty);
+    QCOMPARE(Code(*w, 3, 3), Empty);
+    QCOMPARE(w->State().History->UndoCount(), 1);
+    QVERIFY(!Pointer::Confinement());  // the release lets the pointer go
+
+    // While the button is held the pointer is kept on the surface and the
+    // anchor dot sits on the node reached.
+    QTest::mousePress(w->Image3, Qt::LeftButton, {}, Pixel(2, 5) + QPoint(5, 5));
+    const auto confined = Pointer::Confinement();
+    QVERIFY(confined && *confined == QRect(w->Image3->mapToGlobal(QPoint(0, 0)), w->Image3->size()));
+    QVERIFY(w->Image2->isVisible() && w->Image2->Picture() == MarkerPicture::AnchorDot);
+    QCOMPARE(w->Image2->pos(), Pixel(2, 5) - QPoint(2, 2));
+    QTest::mouseMove(w->Image3, Pixel(2, 6) + QPoint(-4, 3));
+    QCOMPARE(w->Image2->pos(), Pixel(2, 6) - QPoint(2, 2));
+    QTest::mouseRelease(w->Image3, Qt::LeftButton, {}, Pixel(2, 6));
+    QCOMPARE(Code(*w, 2, 5), WireS);
+    QVERIFY(!w->Image2->isVisible());
+
+    // A drag that starts on a lamp draws nothing.
+    Key(*w, Qt::Key_3);
+    Click(*w, 8, 8);
+    Key(*w, Qt::Key_1);
+    const int before = w->State().History->UndoCount();
+    Drag(*w, {Pixel(8, 8), Pixel(9, 8), Pixel(10, 8)});
+    QCOMPARE(Code(*w, 8, 8), Lamp);
+    QCOMPARE(Code(*w, 9, 8), Empty);
+    QCOMPARE(w->State().History->UndoCount(), before);
+}
+
+void MainformEditingTest::pressesThatChangeNothingAreNoEdit() {
+    auto w = ShownWindow();
+    Drag(*w, {Pixel(1, 1), Pixel(2, 1)});
+    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    const int undo = w->State().History->UndoCount();
+    Key(*w, Qt::Key_3);
+    Click(*w, 1, 1);  // a lamp on a wire
+    Key(*w, Qt::Key_7);
+    Click(*w, 6, 6);  // the eraser on nothing
+    Key(*w, Qt::Key_5);
+    Click(*w, 1, 2);  // a conjunctor whose block would cover the wire
+    QVERIFY(w->Image2->Picture() == MarkerPicture::Refusal);
+    Click(*w, 3, 0);  // a conjunctor reaching above row 0
+    QCOMPARE(Code(*w, 3, 0), Empty);
+    QCOMPARE(Code(*w, 1, 1), WireE);
+    QCOMPARE(Code(*w, 1, 2), Empty);
+    QCOMPARE(w->State().History->UndoCount(), undo);
+    QCOMPARE(DocumentState(*w), QStringLiteral("Сохранено"));
+}
+
+void MainformEditingTest::eraserStrokeIsOneUndoStep() {
+    auto w = ShownWindow();
+    Drag(*w, {Pixel(1, 4), Pixel(2, 4), Pixel(3, 4), Pixel(4, 4), Pixel(5, 4), Pixel(6, 4)});
+    Key(*w, Qt::Key_2);
+    Click(*w, 7, 4);
+    const int undo = w->State().History->UndoCount();
+    // The wire tool with Shift erases: the press toggles nothing here and
+    // the stroke over three nodes is one step.
+    Key(*w, Qt::Key_1);
+    Drag(*w, {Pixel(2, 4), Pixel(3, 4), Pixel(4, 4)}, Qt::ShiftModifier);
+    QCOMPARE(Code(*w, 1, 4), Empty);  // the segment into the first erased node went too
+    QCOMPARE(Code(*w, 4, 4), Empty);
+    QCOMPARE(Code(*w, 5, 4), WireE);
+    QCOMPARE(w->State().History->UndoCount(), undo + 1);
+    // The eraser first switches a source, then removes it.
+    Key(*w, Qt::Key_7);
+    Click(*w, 7, 4);
+    QCOMPARE(Code(*w, 7, 4), Empty);
+    w->Undo1->trigger();
+    QCOMPARE(Code(*w, 7, 4), SourceOff);
+    w->Undo1->trigger();
+    QCOMPARE(Code(*w, 3, 4), WireE);
+}
+
+void MainformEditingTest::hoverShowsNodeNameAndMarker() {
+    auto w = ShownWindow();
+    Key(*w, Qt::Key_3);
+    Click(*w, 4, 4);
+    QTest::mouseMove(w->Image3, Pixel(7, 9) + QPoint(11, -11));
+    QCOMPARE(w->StatusPanel(2)->text(), QStringLiteral(" X: 7"));
+    QCOMPARE(w->StatusPanel(3)->text(), QStringLiteral(" Y: 9"));
+    QCOMPARE(w->Image3->Hint(), QStringLiteral("Рабочее поле"));
+    QVERIFY(w->Image2->isVisible() && w->Image2->Picture() == MarkerPicture::Placement);
+    QCOMPARE(w->Image2->geometry(), QRect((12 * 7 - 5) * 2, (12 * 9 - 5) * 2, 20, 20));
+    QTest::mouseMove(w->Image3, Pixel(4, 4));
+    QVERIFY(w->Image2->Picture() == MarkerPicture::Refusal);
+    QVERIFY(!w->Image3->Hint().isEmpty() && w->Image3->Hint() != QStringLiteral("Рабочее поле"));
+
+    // A gate part is named after its gate; the gate marker is drawn a row up.
+    Key(*w, Qt::Key_6);
+    Click(*w, 10, 10);
+    QTest::mouseMove(w->Image3, Pixel(11, 11));
+    QCOMPARE(w->Image3->Hint(), QStringLiteral("Дизъюнктор"));
+    QTest::mouseMove(w->Image3, Pixel(20, 10));
+    QCOMPARE(w->Image2->geometry(), QRect((12 * 20 - 5) * 2, (12 * 9 - 5) * 2, 44, 68));
+    QVERIFY(w->Image2->Picture() == MarkerPicture::Placement);
+}
+
+void MainformEditingTest::popupOffersWhatTheNodeAllows() {
+    auto w = ShownWindow();
+    HelpViewer::SetHelpFile(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../help/help.hlp")));
+    Drag(*w, {Pixel(1, 1), Pixel(2, 1), Pixel(3, 1), Pixel(4, 1)});
+    Key(*w, Qt::Key_3);
+    Click(*w, 4, 1);
+    Key(*w, Qt::Key_6);
+    Click(*w, 8, 8);
+
+    const QStringList tail = {"Увеличение 1 (50%)", "Увеличение 2 (100%)", "Увеличение 3 (150%)", "-",
+                              "&Запустить/остановить"};
+    QCOMPARE(PopupAt(*w, 10, 5), tail);
+    QCOMPARE(PopupAt(*w, 2, 1), QStringList({"Удалить провод", "Вывести справку по объекту", "-"}) + tail);
+    QCOMPARE(PopupAt(*w, 4, 1),
+             QStringList({"Переместить лампочку", "Удалить лампочку", "Вывести справку по объекту", "-"}) + tail);
+
+    // Delete in the middle of the wire leaves a gap of two segments.
+    Press(*w, 2, 1, Qt::RightButton);
+    w->PopupMenu1->hide();
+    w->objdel->trigger();
+    QCOMPARE(Code(*w, 1, 1), Empty);
+    QCOMPARE(Code(*w, 2, 1), Empty);
+    QCOMPARE(Code(*w, 3, 1), WireE);
+
+    // Help on the disjunctor's output opens its topic.
+    Press(*w, 9, 8, Qt::RightButton);
+    w->PopupMenu1->hide();
+    w->Objhelp->trigger();
+    HelpWindow* help = HelpViewer::Window();
+    QVERIFY(help);
+    const HelpTopic* topic = help->Document().TopicByKeyword(QStringLiteral("Дизъюнктор"));
+    QVERIFY(topic);
+    QCOMPARE(help->CurrentTopicId(), topic->id);
+    HelpViewer::CloseWindow();
+
+    // Running, a lamp offers its help only.
+    Key(*w, Qt::Key_F9);
+    QCOMPARE(PopupAt(*w, 4, 1), QStringList({"Вывести справку по объекту", "-"}) + tail);
+    Key(*w, Qt::Key_F9);
+}
+
+void MainformEditingTest::movedGateIsRefusedThenPlacedAndUndoneInTwoSteps() {
+    auto w = ShownWindow();
+    ProgramState& s = w->State();
+    Key(*w, Qt::Key_5);
+    Click(*w, 5, 5);
+    Key(*w, Qt::Key_3);
+    Click(*w, 20, 20);
+    Key(*w, Qt::Key_1);
+    const int undo = s.History->UndoCount();
+
+    Press(*w, 6, 6, Qt::RightButton);  // a corner of the gate
+    w->PopupMenu1->hide();
+    w->objmove->trigger();
+    QVERIFY(s.MovePending);
+    QCOMPARE(s.CurrentTool, int{ToolConjunctor});
+    QCOMPARE(Code(*w, 5, 5), Empty);
+    QCOMPARE(s.History->UndoCount(), undo + 1);
+
+    Click(*w, 20, 21);  // its block would cover the lamp
+    QVERIFY(w->Image2->Picture() == MarkerPicture::Refusal);
+    QVERIFY(s.MovePending);
+    QCOMPARE(s.CurrentTool, int{ToolConjunctor});
+    Click(*w, 30, 5);
+    QCOMPARE(Code(*w, 30, 5), ConjunctorAnchor);
+    QVERIFY(!s.MovePending);
+    QCOMPARE(s.CurrentTool, int{ToolWire});
+    QVERIFY(w->ToolButtons[0]->isChecked());
+
+    w->Undo1->trigger();
+    QCOMPARE(Code(*w, 30, 5), Empty);
+    QCOMPARE(Code(*w, 5, 5), Empty);
+    w->Undo1->trigger();
+    QCOMPARE(Code(*w, 5, 5), ConjunctorAnchor);
+    QCOMPARE(Code(*w, 20, 20), Lamp);
+}
+
+void MainformEditingTest::undoAndRedoMarkTheDocumentChanged() {
+    auto w = ShownWindow();
+    QVERIFY(!w->Undo1->isEnabled());
+    Drag(*w, {Pixel(1, 1), Pixel(2, 1)});
+    QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
+    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    Key(*w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Code(*w, 1, 1), Empty);
+    // The grid on screen is not the saved one any more.
+    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
+    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    Key(*w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Code(*w, 1, 1), WireE);
+    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    // With nothing to redo the command changes nothing.
+    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    w->Rendo1Click();
+    QCOMPARE(DocumentState(*w), QStringLiteral("Сохранено"));
+}
+
+void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
+    auto w = ShownWindow();
+    ProgramState& s = w->State();
+    Key(*w, Qt::Key_4);
+    Drag(*w, {Pixel(9, 9)});
+    Key(*w, Qt::Key_F9);
+    QCOMPARE(s.CurrentTool, ToolInverter + kRunToolOffset);
+    QVERIFY(!w->ToolBar1->isEnabled() && !w->Tools1->menuAction()->isEnabled() &&
+            !w->Edit1->menuAction()->isEnabled());
+    QVERIFY(!w->Undo1->isEnabled());
+    // Tool keys, undo and presses of every kind do nothing to the circuit.
+    Key(*w, Qt::Key_2);
+    w->DelClick();
+    Key(*w, Qt::Key_Z, Qt::ControlModifier);
+    Click(*w, 12, 12);
+    Drag(*w, {Pixel(13, 13), Pixel(14, 13)});
+    QCOMPARE(s.CurrentTool, ToolInverter + kRunToolOffset);
+    QCOMPARE(Code(*w, 9, 9), Inverter);
+    QCOMPARE(Code(*w, 12, 12), Empty);
+    QCOMPARE(Code(*w, 13, 13), Empty);
+
+    w->run3->trigger();  // the pop-up's twin leaves run mode
+    QVERIFY(!s.RunMode && !w->Run2->isChecked());
+    QCOMPARE(s.CurrentTool, int{ToolInverter});
+    QVERIFY(w->ToolButtons[3]->isChecked() && w->ToolBar1->isEnabled() && w->Undo1->isEnabled());
+
+    // A playing clip refuses a run command that is not its own.
+    s.ClipActive = true;
+    s.ClipEvents = {{-9, -9, -9}, {1, 0, 0}};
+    s.ClipIndex = 2;
+    w->Run2Click();
+    QVERIFY(!s.RunMode && !w->Run2->isChecked());
+    s.ClipIndex = 1;
+    w->Run2Click();
+    QVERIFY(s.RunMode);
+    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-9,-9,-9),\n(-9,-9,-9),"));
+    w->StopClip();
+    w->Run2Click();
+    QVERIFY(!s.RunMode);
+}
+
+void MainformEditingTest::clipRecorderLogsMouseActions() {
+    auto w = ShownWindow();
+    w->State().ClipActive = true;
+    w->State().RecordingMode = true;
+    QTest::mousePress(w->Image3, Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseMove(w->Image3, QPoint(50, 40));  // between samples: not logged
+    QTest::mouseRelease(w->Image3, Qt::LeftButton, {}, QPoint(50, 40));
+    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(1,30,40),\n(4,50,40),"));
+    // The sample timer logs the pointer's screen position while it runs.
+    QTRY_VERIFY(w->ClipLog->toPlainText().contains(QStringLiteral("\n(0,")));
+    w->StopClip();
+    QVERIFY(!w->State().ClipActive);
+}
+
+QTEST_MAIN(MainformEditingTest)
+#include "mainform_editing_test.moc"

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -37,6 +38,18 @@ public:
         checked = checkBox->isChecked();
         return box.standardButton(box.clickedButton());
     }
+
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    }
+
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override {
+        // The program appends the extension and asks about overwriting itself.
+        return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
 };
 
 RealDialogs& Real() {
@@ -55,6 +68,10 @@ void HelpMessageThroughDialogs(QWidget* parent, const QString& text) {
 }
 
 }  // namespace
+
+QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
+
+QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 
 QMessageBox::StandardButton Dialogs::MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                          const QString& text, const QString& /*checkBoxCaption*/,

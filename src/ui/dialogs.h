@@ -29,6 +29,13 @@ public:
                                                             const QString& title, const QString& text,
                                                             const QString& checkBoxCaption, bool& checked);
 
+    // The file choosers: a modal dialog with one filter (a Qt name filter,
+    // "Vorn files (*.vfl)"), started in folder. Return the chosen name, or an
+    // empty text when the user cancelled. The defaults, for test dialogs
+    // that do not override them, cancel.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();
     // Installs replacement dialogs (nullptr restores the real ones); the

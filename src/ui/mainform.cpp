@@ -114,7 +114,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
 
 Tmain::~Tmain() { qApp->removeEventFilter(this); }
 
-void Tmain::StartupTick() { reloadcanvas(); }
+void Tmain::StartupTick() {
+    reloadcanvas();
+    OpenCommandLineFile();
+}
 
 // ---- status bar ------------------------------------------------------------
 

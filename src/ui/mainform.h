@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 
 #include "drawingsurface.h"
@@ -13,7 +14,10 @@
 
 class QAction;
 class QActionGroup;
+class QCloseEvent;
 class QDockWidget;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -29,6 +33,14 @@ namespace vorn {
 class DrawingSurface;
 class HoverMarker;
 class WindowMenu;
+
+// The file a document name stands for: the name itself when it ends in
+// ".vfl" (any case) and is a file, the name with ".vfl" appended when it has
+// no three-letter extension; empty for any other name.
+QString ResolveCircuitName(const QString& name);
+// The file Save as writes: the chosen name, with ".vfl" appended unless it
+// already ends so in lower case.
+QString SaveTargetName(const QString& chosen);
 
 // The credit notice of the hint line when nothing has a hint.
 QString IdleHintText();
@@ -98,11 +110,41 @@ public:
     // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
     void EvaluateIfRunning();
 
-    // ---- document state and clips ----------------------------------------
+    // ---- documents (mainform_documents.cpp) --------------------------------
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+    // The prompt for unsaved changes; true when the command may go on. A
+    // playing clip is paused for it and resumed when the command stays.
+    bool AskToSaveChanges();
+    // Save, or Save as for a document without a file; true when it saved.
+    bool SaveForPrompt();
+    void ResetToNewDocument();
+    bool LoadDocument(const QString& name);
+    void CloseDocument();
+    void OpenDroppedFile(const QString& name);
+    // Opens the command-line file once the start-up has finished.
+    void OpenCommandLineFile();
+    void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
     // The document state is the text of the first status panel.
     void SetDocumentState(const QString& state);
     QString DocumentState() const;
+
+    // ---- clips (mainform_clips.cpp) -----------------------------------------
     void StopClip();
+    void PauseClip();
+    void ResumeClip();
+    // A clip is playing: its playback timer runs.
+    bool ClipPlaying() const;
+    QTimer* ClipTimer = nullptr;  // the clip player's 32 ms tick
+
+signals:
+    // The window is asked to close; emitted whether or not it then closes.
+    void closeRequested();
+
+public:
 
     // ---- keyboard and system menu --------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -182,6 +224,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     QMenu* createPopupMenu() override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // mainform_menus.cpp
@@ -224,6 +269,12 @@ private:
     QPoint SurfaceToScreen(QPoint pixel) const;
     void RecordClipMouse(int code, QPoint position);
     void PointerSampleTick();
+
+    // mainform_documents.cpp
+    QMessageBox::StandardButton AskSaveQuestion();
+    bool WriteDocument(const QString& name);
+    void ShowDocumentControls();
+    bool MayClose();
 
     // mainform_objects.cpp
     void PrepareObjectMenu(NodePos node);

@@ -29,9 +29,24 @@ void Tmain::PointerSampleTick() {
     }
 }
 
+bool Tmain::ClipPlaying() const { return ClipTimer->isActive(); }
+
+void Tmain::PauseClip() {
+    ClipTimer->stop();
+    setEnabled(true);
+    InnerPanel->setEnabled(true);
+    Pointer::Release();
+}
+
+void Tmain::ResumeClip() {
+    ClipTimer->start();
+    InnerPanel->setEnabled(false);
+}
+
 void Tmain::StopClip() {
     ProgramState& s = *state_;
     s.ClipIndex = 0;
+    ClipTimer->stop();
     Pointer::Release();
     s.ClipActive = false;
     setEnabled(true);

@@ -94,6 +94,11 @@ void Tmain::CreateMenus() {
     File1->addSeparator();
     Exit1 = AddItem(File1, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
     connect(Exit1, &QAction::triggered, this, &Tmain::ExitClick);
+    connect(New1, &QAction::triggered, this, &Tmain::New1Click);
+    connect(Open1, &QAction::triggered, this, &Tmain::Open1Click);
+    connect(Save1, &QAction::triggered, this, &Tmain::Save1Click);
+    connect(SaveAs1, &QAction::triggered, this, &Tmain::SaveAs1Click);
+    connect(Close1, &QAction::triggered, this, &Tmain::Close1Click);
 
     Edit1 = NewMenu(bar, "&Правка");
     Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -78,6 +78,8 @@ void Tmain::CreateWorkArea() {
     Timer5 = new QTimer(this);
     Timer5->setSingleShot(true);
     Timer5->setInterval(40);
+    ClipTimer = new QTimer(this);
+    ClipTimer->setInterval(32);
     pointerSampleTimer_ = new QTimer(this);
     pointerSampleTimer_->setInterval(32);
     connect(pointerSampleTimer_, &QTimer::timeout, this, &Tmain::PointerSampleTick);

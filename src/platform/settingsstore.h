@@ -1,0 +1,61 @@
+// The program's settings, kept in an INI file whose groups are laid out as
+// paths in a tree of keys:
+//
+//     SOFTWARE/vorn           Default (the program title), About, Path
+//     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles
+//     AppPath                 Default (full path of the executable), Path (its folder)
+//
+// Every value is a string. Lines of a damaged file that cannot be parsed are
+// skipped when reading and dropped when the file is next written; what could
+// be parsed is kept.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+namespace vorn {
+
+// The options values; an absent value (not in the file, or not a plain
+// string there) is nullopt.
+struct StoredSettings {
+    std::optional<QString> writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles;
+    bool operator==(const StoredSettings&) const = default;
+};
+
+class SettingsStore {
+public:
+    explicit SettingsStore(QString filePath);
+
+    // <generic config folder>/vorn/vorn.ini, i.e. $XDG_CONFIG_HOME/vorn/vorn.ini
+    // or ~/.config/vorn/vorn.ini. The generic folder is used rather than the
+    // per-application one because that one depends on the organisation and
+    // application names set (or not) at start-up.
+    static QString DefaultFilePath();
+
+    QString FilePath() const { return filePath_; }
+
+    // Fills every options value the file holds as a plain string and sets the
+    // others to nullopt. False, with out untouched, when the file is missing
+    // or unreadable (or is no regular file): the caller then keeps what it has.
+    bool ReadOptions(StoredSettings& out) const;
+
+    // Writes the program group and every present options value; absent
+    // values leave whatever the file holds for them. Other entries stay.
+    // False when the file could not be written (folder missing and not
+    // creatable, no permission, disk full); never throws.
+    bool WriteAll(const QString& programTitle, const QString& about, const QString& programFolder,
+                  const StoredSettings& values);
+
+    // Where the program was last installed: the stored executable path, or an
+    // empty text when none is stored or the file cannot be read. The file
+    // association code compares it with the running executable to see
+    // whether the program has moved.
+    QString ReadApplicationPath() const;
+    bool WriteApplicationPath(const QString& executable, const QString& folder);
+
+private:
+    QString filePath_;
+};
+
+}  // namespace vorn

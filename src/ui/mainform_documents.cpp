@@ -1,0 +1,321 @@
+// The open document: New, Open, Save, Save as, Close, closing the window,
+// dropped files and the command-line file, with the prompt for unsaved
+// changes and the window title.
+#include <exception>
+#include <filesystem>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "circuitfile.h"
+#include "dialogs.h"
+#include "errorreporter.h"
+#include "helpviewer.h"
+#include "mainform.h"
+#include "propagation.h"
+
+namespace vorn {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Vorn files (*.vfl)");
+const QString kNotFound =
+    QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
+const QString kBadFile = QStringLiteral("Ошибка в файле: программа не может открыть файл.");
+const QString kBadCommandLine = QStringLiteral("Параметры командной строки заданы не верно.");
+const QString kHelpCaption = QStringLiteral("Вывести справку");
+
+QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
+
+std::filesystem::path FilePath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
+
+}  // namespace
+
+QString ResolveCircuitName(const QString& name) {
+    const bool vflEnding = name.size() >= 4 && name.right(4).compare(QStringLiteral(".vfl"), Qt::CaseInsensitive) == 0;
+    if (vflEnding && IsFile(name)) return name;
+    if (name.size() < 4 || name.at(name.size() - 4) != QLatin1Char('.')) return name + QStringLiteral(".vfl");
+    return {};  // another extension, or a .vfl file that is not there
+}
+
+QString SaveTargetName(const QString& chosen) {
+    return chosen.endsWith(QStringLiteral(".vfl")) ? chosen : chosen + QStringLiteral(".vfl");
+}
+
+// ---- the prompt ----------------------------------------------------------------
+
+QMessageBox::StandardButton Tmain::AskSaveQuestion() {
+    return Dialogs::Current().Message(this, QMessageBox::Warning, Title(),
+                                      QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?"),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+bool Tmain::AskToSaveChanges() {
+    const bool paused = ClipPlaying();
+    if (paused) PauseClip();
+    bool proceed = true;
+    if (DocumentState() == QStringLiteral("Изменено")) {
+        const QMessageBox::StandardButton answer = AskSaveQuestion();
+        proceed = answer == QMessageBox::No || (answer == QMessageBox::Yes && SaveForPrompt());
+    }
+    if (!proceed && paused) ResumeClip();
+    return proceed;
+}
+
+bool Tmain::SaveForPrompt() {
+    if (!state_->DocumentFileName.isEmpty())
+        Save1Click();
+    else
+        SaveAs1Click();
+    return DocumentState() == QStringLiteral("Сохранено");
+}
+
+// ---- New -------------------------------------------------------------------------
+
+void Tmain::New1Click() {
+    if (!AskToSaveChanges()) return;
+    StopClip();
+    ResetToNewDocument();
+}
+
+void Tmain::ResetToNewDocument() {
+    ProgramState& s = *state_;
+    ClearCellGrid(*s.Cells);
+    ResetSignals(*s.Signals, *s.Queue);
+    setWindowTitle(Title() + QStringLiteral(" - [Новая схема]"));
+    SetDocumentState(QStringLiteral("Новый"));
+    s.DocumentFileName.clear();
+    ShowDocumentControls();
+    StopClip();
+}
+
+void Tmain::ShowDocumentControls() {
+    ProgramState& s = *state_;
+    // The surface at the field's top-left corner.
+    ++repaintHold_;
+    WorkPlace->setVisible(true);
+    HorzScroll->setValue(0);
+    VertScroll->setValue(0);
+    --repaintHold_;
+    ToolbarHolder->setVisible(true);
+    Showtoolkit1->setEnabled(true);
+    Showtoolkit1->setChecked(true);
+    for (QAction* item : {Save1, SaveAs1, Close1}) item->setEnabled(true);
+    for (QMenu* menu : {Edit1, Start1, Tools1}) menu->menuAction()->setVisible(true);
+    for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) zoom->setVisible(true);
+    statusBar()->setVisible(true);
+    // Out of run mode, with the tool as it was before the run.
+    if (s.RunMode) {
+        s.RunMode = false;
+        s.CurrentTool -= kRunToolOffset;
+    }
+    SyncRunCheck();
+    SetEditingLocked(false);
+    s.History->ClearHistory();
+    UpdateHistoryCommands();
+    if (layout()) layout()->activate();
+    LayoutWorkArea();
+}
+
+// ---- Open ------------------------------------------------------------------------
+
+void Tmain::Open1Click() {
+    if (!AskToSaveChanges()) return;
+    StopClip();
+    const QString name =
+        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), state_->ProgramFolder, kFilter);
+    if (name.isEmpty()) return;
+    if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
+        ErrorDialogWithHelp(kBadFile, kHelpCaption);
+        return;
+    }
+    LoadDocument(name);
+}
+
+bool Tmain::LoadDocument(const QString& name) {
+    ProgramState& s = *state_;
+    const QString resolved = ResolveCircuitName(name);
+    if (resolved.isEmpty() || !IsFile(resolved)) {
+        ErrorDialogWithHelp(kNotFound, kHelpCaption);
+        reloadcanvas();
+        return false;
+    }
+    ResetSignals(*s.Signals, *s.Queue);
+    // The file is read beside the circuit on screen, which stays as it is
+    // when the file turns out to be no circuit.
+    auto scratch = std::make_unique<NodeGrid>();
+    if (ReadCircuit(FilePath(resolved), *scratch) != ReadVerdict::Valid) {
+        ErrorDialogWithHelp(kBadFile, kHelpCaption);
+        reloadcanvas();
+        return false;
+    }
+    s.DocumentFileName = resolved;
+    setWindowTitle(Title() + QStringLiteral(" - [") + resolved + QStringLiteral("]"));
+    SetDocumentState(QStringLiteral("Открыт"));
+    *s.Cells = *scratch;
+    ResetSignals(*s.Signals, *s.Queue);
+    ShowDocumentControls();
+    reloadcanvas();
+    return true;
+}
+
+// ---- Save and Save as ------------------------------------------------------------
+
+bool Tmain::WriteDocument(const QString& name) {
+    try {
+        WriteCircuit(FilePath(name), *state_->Cells);
+        return true;
+    } catch (...) {
+        // The old file is intact; the user is told why the save failed.
+        ErrorReporter::Report(std::current_exception());
+        return false;
+    }
+}
+
+void Tmain::Save1Click() {
+    ProgramState& s = *state_;
+    if (!IsFile(s.DocumentFileName)) {
+        SaveAs1Click();
+        return;
+    }
+    if (WriteDocument(s.DocumentFileName)) SetDocumentState(QStringLiteral("Сохранено"));
+}
+
+void Tmain::SaveAs1Click() {
+    ProgramState& s = *state_;
+    const QString chosen =
+        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), s.ProgramFolder, kFilter);
+    if (chosen.isEmpty()) return;
+    if (chosen.size() >= 250) {
+        Dialogs::Current().Message(
+            nullptr, QMessageBox::Critical, Title(),
+            QStringLiteral("Имя файла или его расширение имеет слишком большую длину. Повторите попытку."),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    const QString target = SaveTargetName(chosen);
+    if (QFileInfo::exists(target) && target != s.DocumentFileName &&
+        Dialogs::Current().Message(this, QMessageBox::Warning, Title(),
+                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // Only a file that was written becomes the document's file.
+    if (!WriteDocument(target)) return;
+    s.DocumentFileName = target;
+    setWindowTitle(Title() + QStringLiteral(" - [") + target + QStringLiteral("]"));
+    SetDocumentState(QStringLiteral("Сохранено"));
+    Save1->setEnabled(true);
+}
+
+// ---- Close -------------------------------------------------------------------------
+
+void Tmain::Close1Click() {
+    if (AskToSaveChanges()) CloseDocument();
+}
+
+void Tmain::CloseDocument() {
+    ProgramState& s = *state_;
+    ClearCellGrid(*s.Cells);
+    WorkPlace->setVisible(false);
+    ToolbarHolder->setVisible(false);
+    Showtoolkit1->setEnabled(false);
+    Showtoolkit1->setChecked(false);
+    setWindowTitle(Title());
+    for (QAction* item : {Save1, SaveAs1, Close1}) item->setEnabled(false);
+    for (QMenu* menu : {Start1, Edit1, Tools1}) menu->menuAction()->setVisible(false);
+    for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) zoom->setVisible(false);
+    SetDocumentState(QString());
+    statusBar()->setVisible(false);
+    s.History->ClearHistory();
+    UpdateHistoryCommands();
+    StopClip();
+}
+
+// ---- closing the window --------------------------------------------------------
+
+bool Tmain::MayClose() {
+    const bool close = AskToSaveChanges();
+    if (!close) activateWindow();
+    emit closeRequested();  // the settings are written whether or not the window closes
+    return close;
+}
+
+void Tmain::closeEvent(QCloseEvent* event) {
+    if (MayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- dropped files and the command line ------------------------------------------
+
+void Tmain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void Tmain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    // Only the last file counts. The drop returns to the shell first, so
+    // that a prompt does not hold the file manager's drag.
+    const QString name = urls.last().toLocalFile();
+    QTimer::singleShot(0, this, [this, name] { OpenDroppedFile(name); });
+}
+
+void Tmain::OpenDroppedFile(const QString& name) {
+    if (name.isEmpty()) return;
+    const bool playing = ClipPlaying();
+    if (!AskToSaveChanges()) return;
+    // A clip cannot go on over a circuit it did not build.
+    if (LoadDocument(name))
+        StopClip();
+    else if (playing)
+        ResumeClip();
+}
+
+void Tmain::OpenCommandLineFile() {
+    ProgramState& s = *state_;
+    if (s.CommandLineFile.isEmpty()) return;
+    const QString name = s.CommandLineFile;
+    s.CommandLineFile.clear();
+    if (IsFile(name)) {
+        LoadDocument(name);
+        return;
+    }
+    QCoreApplication::processEvents();
+    ErrorDialogWithHelp(kBadCommandLine, kHelpCaption);
+}
+
+// ---- the error dialog that offers help ------------------------------------------
+
+void Tmain::ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption) {
+    bool checked = false;
+    const QMessageBox::StandardButton answer =
+        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, Title(), message, checkBoxCaption, checked);
+    if (answer != QMessageBox::Ok || !checked) return;
+    QString topic = message;
+    topic.remove(QLatin1Char(' '));
+    HelpViewer::OpenTopic(this, topic);
+}
+
+}  // namespace vorn

@@ -1,0 +1,294 @@
+// The document commands with scripted answers: saving under the names the
+// user gives, the prompt for unsaved changes, opening good and bad files,
+// closing, dropping, the command line and the error dialog's help.
+#include <QAction>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "circuitfile.h"
+#include "dialogs.h"
+#include "errorreporter.h"
+#include "helpviewer.h"
+#include "helpwindow.h"
+#include "mainform.h"
+#include "shown_window.h"
+
+using namespace vorn;
+
+namespace {
+
+using vorn::test::ShownWindow;
+
+// Answers the program's questions from a script and records every message.
+class ScriptedDialogs : public Dialogs {
+public:
+    QStringList messages;                         // texts in the order shown
+    QList<QMessageBox::StandardButton> answers;   // next answers; Ok when none are left
+    QStringList fileNames;                        // next names the file choosers return
+    bool tickHelp = false;
+
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) override {
+        messages << text;
+        return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+    }
+    QMessageBox::StandardButton MessageWithCheckBox(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                                                    const QString&, bool& checked) override {
+        messages << text;
+        checked = tickHelp;
+        return QMessageBox::Ok;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+
+private:
+    QString Next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
+};
+
+const QString kModified = QStringLiteral("Изменено");
+const QString kPrompt = QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?");
+const QString kNotFound =
+    QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
+const QString kBadFile = QStringLiteral("Ошибка в файле: программа не может открыть файл.");
+
+void Edit(Tmain& w) {
+    w.State().Cells->at(3, 3) = Lamp;
+    w.SetDocumentState(kModified);
+}
+
+}  // namespace
+
+class MainformDocumentsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        Dialogs::Install(dialogs_.get());
+        folder_ = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() { Dialogs::Install(nullptr); }
+
+    void saveAsNamesTheFileAndAsksBeforeOverwriting();
+    void failedSaveNeverShowsSaved();
+    void promptGuardsNewAndClosingTheWindow();
+    void openResolvesNamesAndRefusesBadFiles();
+    void closeLeavesNoDocumentUntilNew();
+    void dropAndCommandLineOpenFiles();
+    void errorDialogOpensItsHelpTopic();
+
+private:
+    QString Path(const QString& name) const { return folder_->filePath(name); }
+    std::unique_ptr<Tmain> Window() {
+        auto w = ShownWindow();
+        ErrorReporter::Install(folder_->path());  // the log goes to the test's folder
+        return w;
+    }
+
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
+    auto w = Window();
+    Edit(*w);
+    dialogs_->fileNames = {Path("first")};
+    w->Save1->trigger();  // a new document has no file yet: Save asks for one
+    QVERIFY(QFile::exists(Path("first.vfl")));
+    QCOMPARE(w->State().DocumentFileName, Path("first.vfl"));
+    QCOMPARE(w->windowTitle(), "Vorn v1.1 - [" + Path("first.vfl") + "]");
+    QCOMPARE(w->DocumentState(), QStringLiteral("Сохранено"));
+
+    // Upper case gets a lower-case extension of its own; 250 characters are too many.
+    dialogs_->fileNames = {Path("UP.VFL"), Path(QString(250, 'a'))};
+    w->SaveAs1->trigger();
+    QVERIFY(QFile::exists(Path("UP.VFL.vfl")));
+    w->SaveAs1->trigger();
+    QVERIFY(dialogs_->messages.last().startsWith(QStringLiteral("Имя файла или его расширение")));
+    QCOMPARE(w->State().DocumentFileName, Path("UP.VFL.vfl"));
+
+    // Onto another existing file: No writes nothing, and Save goes on writing the old file.
+    QFile::remove(Path("UP.VFL.vfl"));
+    w->State().Cells->at(9, 9) = Inverter;
+    dialogs_->answers = {QMessageBox::No};
+    dialogs_->fileNames = {Path("first.vfl")};
+    w->State().DocumentFileName = Path("UP.VFL.vfl");
+    QFile::copy(Path("first.vfl"), Path("UP.VFL.vfl"));
+    w->SaveAs1->trigger();
+    QCOMPARE(dialogs_->messages.last(), QStringLiteral("Файл с таким именем уже существует. Перезаписать?"));
+    auto back = std::make_unique<NodeGrid>();
+    ReadCircuit(Path("first.vfl").toStdString(), *back);
+    QCOMPARE(back->at(9, 9), Empty);
+    w->Save1->trigger();
+    ReadCircuit(Path("UP.VFL.vfl").toStdString(), *back);
+    QCOMPARE(back->at(9, 9), Inverter);
+
+    // Its own file is written without a question; a deleted one is asked for again.
+    const int shown = dialogs_->messages.size();
+    dialogs_->fileNames = {Path("UP.VFL.vfl")};
+    w->SaveAs1->trigger();
+    QCOMPARE(dialogs_->messages.size(), shown);
+    QFile::remove(Path("UP.VFL.vfl"));
+    dialogs_->fileNames = {Path("again.vfl")};
+    w->Save1->trigger();
+    QVERIFY(QFile::exists(Path("again.vfl")));
+}
+
+void MainformDocumentsTest::failedSaveNeverShowsSaved() {
+    auto w = Window();
+    Edit(*w);
+    dialogs_->fileNames = {Path("missing-folder/circuit")};
+    w->SaveAs1->trigger();
+    QCOMPARE(w->DocumentState(), kModified);
+    QVERIFY(w->State().DocumentFileName.isEmpty());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
+    QCOMPARE(dialogs_->messages.size(), 1);  // the error reporter told the user
+    // Nor does the prompt count such a save as done: the window stays.
+    dialogs_->answers = {QMessageBox::Yes};
+    dialogs_->fileNames = {Path("missing-folder/circuit")};
+    QVERIFY(!w->close());
+}
+
+void MainformDocumentsTest::promptGuardsNewAndClosingTheWindow() {
+    auto w = Window();
+    Edit(*w);
+    dialogs_->answers = {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No};
+    w->New1->trigger();  // Cancel
+    w->New1->trigger();  // Yes, and the Save dialog cancelled
+    QCOMPARE(w->State().Cells->at(3, 3), Lamp);
+    QCOMPARE(w->DocumentState(), kModified);
+    w->New1->trigger();  // No
+    QCOMPARE(w->State().Cells->at(3, 3), Empty);
+    QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+    QCOMPARE(dialogs_->messages, QStringList({kPrompt, kPrompt, kPrompt}));
+    w->New1->trigger();  // not modified: no question
+    QCOMPARE(dialogs_->messages.size(), 3);
+
+    Edit(*w);
+    QSignalSpy closing(w.get(), &Tmain::closeRequested);
+    dialogs_->answers = {QMessageBox::Cancel};
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    QCOMPARE(closing.count(), 1);  // the settings are written all the same
+    dialogs_->answers = {QMessageBox::No};
+    QVERIFY(w->close());
+}
+
+void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
+    auto w = Window();
+    w->State().Cells->at(4, 5) = SourceOn;
+    dialogs_->fileNames = {Path("good")};
+    w->SaveAs1->trigger();
+    QFile bad(Path("bad.vfl"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a circuit\r\n");
+    bad.close();
+
+    w->New1->trigger();
+    Edit(*w);
+    dialogs_->answers = {QMessageBox::No};
+    dialogs_->fileNames = {Path("bad.vfl")};
+    w->Open1->trigger();
+    QCOMPARE(dialogs_->messages.last(), kBadFile);
+    QCOMPARE(w->State().Cells->at(3, 3), Lamp);  // everything as it was
+    QCOMPARE(w->DocumentState(), kModified);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
+
+    dialogs_->answers = {QMessageBox::No};
+    dialogs_->fileNames = {Path("good")};  // typed without its extension
+    w->Open1->trigger();
+    QCOMPARE(w->State().Cells->at(4, 5), SourceOn);
+    QCOMPARE(w->State().Cells->at(3, 3), Empty);
+    QCOMPARE(w->DocumentState(), QStringLiteral("Открыт"));
+    QCOMPARE(w->State().DocumentFileName, Path("good.vfl"));
+    QVERIFY(!w->Undo1->isEnabled());
+
+    QCOMPARE(ResolveCircuitName(Path("good.VfL")), QString());  // no such file
+    QCOMPARE(ResolveCircuitName(QStringLiteral("ab")), QStringLiteral("ab.vfl"));
+    QCOMPARE(ResolveCircuitName(QStringLiteral("picture.bmp")), QString());
+}
+
+void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {
+    auto w = Window();
+    Edit(*w);
+    dialogs_->answers = {QMessageBox::No};
+    w->Close1->trigger();
+    QCOMPARE(w->State().Cells->at(3, 3), Empty);
+    QVERIFY(!w->Save1->isEnabled() && !w->SaveAs1->isEnabled() && !w->Close1->isEnabled());
+    QVERIFY(!w->WorkPlace->isVisible() && !w->statusBar()->isVisible() && w->ToolbarHolder->isHidden());
+    QVERIFY(!w->Edit1->menuAction()->isVisible() && !w->Zoom2->isVisible() && !w->Showtoolkit1->isEnabled());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1"));
+    QCOMPARE(w->DocumentState(), QString());
+
+    w->New1->trigger();
+    QVERIFY(w->Save1->isEnabled() && w->WorkPlace->isVisible() && w->statusBar()->isVisible());
+    QVERIFY(w->Edit1->menuAction()->isVisible() && w->Showtoolkit1->isChecked() && !w->ToolbarHolder->isHidden());
+    QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+}
+
+void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
+    auto w = Window();
+    w->State().Cells->at(7, 7) = Inverter;
+    dialogs_->fileNames = {Path("with space")};
+    w->SaveAs1->trigger();
+    QFile picture(Path("picture.bmp"));
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    w->New1->trigger();
+
+    // A drop of several files opens the last; a picture is refused and
+    // changes nothing, and no click lands on the surface.
+    Edit(*w);
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::NoButton, {});
+        QApplication::sendEvent(w->centralWidget(), &enter);
+        QDropEvent event(QPointF(200, 200), Qt::CopyAction, &data, Qt::NoButton, {});
+        QApplication::sendEvent(w->centralWidget(), &event);
+        QTest::qWait(20);
+    };
+    dialogs_->answers = {QMessageBox::No};
+    drop({QUrl::fromLocalFile(Path("with space.vfl")), QUrl::fromLocalFile(Path("picture.bmp"))});
+    QCOMPARE(dialogs_->messages, QStringList({kPrompt, kNotFound}));
+    QCOMPARE(w->State().Cells->at(3, 3), Lamp);
+    QCOMPARE(w->State().History->UndoCount(), 0);
+    dialogs_->answers = {QMessageBox::No};
+    drop({QUrl::fromLocalFile(Path("with space.vfl"))});
+    QCOMPARE(w->State().Cells->at(7, 7), Inverter);
+    QCOMPARE(w->DocumentState(), QStringLiteral("Открыт"));
+
+    // The command line: the name as given, once; without its extension it is refused.
+    w->New1->trigger();
+    w->State().CommandLineFile = Path("with space");
+    w->OpenCommandLineFile();
+    QCOMPARE(dialogs_->messages.last(), QStringLiteral("Параметры командной строки заданы не верно."));
+    QVERIFY(w->State().CommandLineFile.isEmpty());
+    w->State().CommandLineFile = Path("with space.vfl");
+    w->OpenCommandLineFile();
+    QCOMPARE(w->State().Cells->at(7, 7), Inverter);
+}
+
+void MainformDocumentsTest::errorDialogOpensItsHelpTopic() {
+    auto w = Window();
+    HelpViewer::SetHelpFile(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../help/help.hlp")));
+    w->ErrorDialogWithHelp(kNotFound, QStringLiteral("Вывести справку"));
+    QVERIFY(!HelpViewer::Window() || !HelpViewer::Window()->isVisible());  // the box was not ticked
+    dialogs_->tickHelp = true;
+    w->LoadDocument(Path("nothing.vfl"));
+    QVERIFY(HelpViewer::Window() && HelpViewer::Window()->isVisible());
+    QString topic = kNotFound;
+    topic.remove(' ');
+    QCOMPARE(HelpViewer::Window()->CurrentTopicId(), topic);
+    HelpViewer::CloseWindow();
+}
+
+QTEST_MAIN(MainformDocumentsTest)
+#include "mainform_documents_test.moc"

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "mainform.h"
+#include "optform.h"
 #include "vornapplication.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,15 @@ int main(int argc, char** argv) {
     application.setApplicationName(QStringLiteral("Vorn"));
 
     vorn::Tmain mainWindow;
+    // The settings dialog reads the settings file as it is made; they are
+    // written again whenever the main window is asked to close.
+    vorn::TOpt settingsDialog(mainWindow);
+    QObject::connect(&mainWindow, &vorn::Tmain::closeRequested, &settingsDialog, &vorn::TOpt::SaveSettings);
+    // The desktop learns to open circuit files with this program; renewed
+    // when the program has moved, and on request from the dialog.
+    settingsDialog.RegisterAssociation(false);
+    QObject::connect(&settingsDialog, &vorn::TOpt::associateRequested, &settingsDialog,
+                     [&settingsDialog] { settingsDialog.RegisterAssociation(true); });
     // The first argument names a circuit file; further ones are ignored.
     // Qt has already taken its own options out of the list.
     const QStringList arguments = QCoreApplication::arguments();

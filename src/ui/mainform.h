@@ -140,9 +140,14 @@ public:
     bool ClipPlaying() const;
     QTimer* ClipTimer = nullptr;  // the clip player's 32 ms tick
 
+    // The settings command (menu, Alt+O, window menu): stops a playing clip
+    // and asks for the settings dialog, which connects to settingsRequested.
+    void OpenSettings();
+
 signals:
     // The window is asked to close; emitted whether or not it then closes.
     void closeRequested();
+    void settingsRequested();
 
 public:
 

@@ -94,8 +94,9 @@ void Tmain::CreateSystemMenu() {
 void Tmain::SystemCommand(int command) {
     switch (command) {
     case 1027: HelpViewer::OpenContents(this); break;
-    // 1025 tutorial wizard, 1026 about box, 1028 settings dialog: their
-    // windows are not part of the program yet.
+    case 1028: OpenSettings(); break;
+    // 1025 tutorial wizard, 1026 about box: their windows are not part of
+    // the program yet.
     default: break;
     }
 }

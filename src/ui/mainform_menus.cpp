@@ -143,6 +143,7 @@ void Tmain::CreateMenus() {
 
     Options1 = NewMenu(bar, "&Опции");
     Settings1 = AddItem(Options1, "&Настройки программы", QKeySequence(Qt::ALT | Qt::Key_O));
+    connect(Settings1, &QAction::triggered, this, &Tmain::OpenSettings);
     Options1->addSeparator();
     zoomItemGroup_ = new QActionGroup(this);
     Zoom1 = AddItem(Options1, "Увеличение &1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
@@ -319,6 +320,11 @@ void Tmain::ResetHoverMarker() {
 void Tmain::ExitClick() { close(); }
 
 void Tmain::ContentsClick() { HelpViewer::OpenContents(this); }
+
+void Tmain::OpenSettings() {
+    StopClip();
+    emit settingsRequested();
+}
 
 
 }  // namespace vorn

@@ -50,6 +50,7 @@ e2e_start() {
 
     export XDG_RUNTIME_DIR="$work/runtime"
     export XDG_CONFIG_HOME="$work/config"
+    export XDG_DATA_HOME="$work/data"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     "$program" >"$work/program.log" 2>&1 &
     program_pid=$!

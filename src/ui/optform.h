@@ -1,0 +1,135 @@
+// The settings dialog: scrolling steps, the start-up wizard, printing the
+// user's name, the icon of circuit files and the three circuit colours, with
+// a small running circuit as a colour preview. Created once, after the main
+// window, and hidden between uses; it writes the settings file itself.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QColor>
+#include <QDialog>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include "cellgrid.h"
+#include "circuitrenderer.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTreeWidget;
+
+namespace vorn {
+
+class Tmain;
+
+// The picture shown for circuit-file icon number 0..3: a plain 32 x 32
+// placeholder carrying the number.
+QPixmap FileIconPicture(int number);
+
+// Limits of the scrolling settings; stored values outside them are clamped.
+inline constexpr int kMinScrollStep = 1;
+inline constexpr int kMaxScrollStep = 100;
+inline constexpr int kIconCount = 4;  // icon numbers 0..3
+inline constexpr int kPreviewExamples = 5;
+
+// The text of the "more..." box beside the user-name check box.
+QString WriteNameHelpText();
+
+class TOpt : public QDialog {
+    Q_OBJECT
+
+public:
+    // Reads the settings at once. settingsPath empty: the default file.
+    explicit TOpt(Tmain& mainWindow, const QString& settingsPath = QString());
+
+    // Reads the settings file into the controls and the main window's
+    // colours and scroll steps; a missing or unreadable file changes nothing.
+    void LoadSettings();
+    // Writes every control's value; a failure is silent.
+    void SaveSettings();
+    // Registers the circuit file type with the desktop for this program,
+    // with the icon chosen; without force only when the program has moved.
+    void RegisterAssociation(bool force);
+    // Shows the dialog over the disabled main window (the settings command).
+    void Open();
+    // Hands the swatch colours to the main window and repaints it.
+    void ApplyColours();
+
+    bool WriteUserName() const;
+    bool ShowMasterAtStart() const;
+    int IconNumber() const;
+
+    // The swatches: 0 wire, 1 signal "0", 2 signal "1".
+    QColor SwatchColour(int index) const { return swatchColours_.at(static_cast<std::size_t>(index)); }
+    void ChooseColour(int index);
+    void RestoreDefaultColours();
+    void ShowWriteNameHelp();
+
+    // The preview: example 1..5 and its picture.
+    void SelectExample(int number);
+    int ExampleNumber() const { return example_; }
+    QImage PreviewImage() const { return preview_; }
+
+    // Answers a colour choice: the chosen colour, or nullopt when cancelled.
+    // Starts as the standard colour dialog.
+    std::function<std::optional<QColor>(const QColor& initial)> ColourChooser;
+    // Draws the example to show when the dialog appears: 1..5 pick that
+    // example, 0 keeps the one shown. Starts as a random draw.
+    std::function<int()> ExampleDraw;
+
+    // Controls, for the tests.
+    QTreeWidget* PageTree = nullptr;
+    QGroupBox* GeneralPage = nullptr;
+    QGroupBox* ColoursPage = nullptr;
+    QCheckBox* ShowMasterBox = nullptr;
+    QSpinBox* ScrollStepEdit = nullptr;  // km
+    QSpinBox* ShiftFactorEdit = nullptr; // kmiddles
+    QCheckBox* WriteNameBox = nullptr;
+    QLabel* MoreLink = nullptr;
+    QLabel* IconPreview = nullptr;
+    QSlider* IconSlider = nullptr;
+    QPushButton* AssociateButton = nullptr;
+    QLabel* PreviewLabel = nullptr;
+    std::array<QFrame*, 3> Swatches{};
+    std::array<QLabel*, 3> SwatchLabels{};
+    QPushButton* DefaultColoursButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+signals:
+    // The association button was pressed.
+    void associateRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void BuildGeneralPage();
+    void BuildColoursPage();
+    void SetSwatch(int index, const QColor& colour);
+    void RedrawPreview();
+    void UpdateIconPreview();
+    void SaveAndReload();
+    bool IsSavingControl(QObject* object) const;
+
+    Tmain& main_;
+    QString settingsPath_;
+    std::array<QColor, 3> swatchColours_{};
+    int example_ = 1;
+    std::unique_ptr<CellGrid> exampleCells_;  // large grids: on the heap
+    std::unique_ptr<SignalGrid> exampleSignals_;
+    QImage preview_;
+    bool loading_ = false;  // the controls are being filled from the file
+};
+
+}  // namespace vorn

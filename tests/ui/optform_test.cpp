@@ -1,0 +1,310 @@
+// The settings dialog: defaults without a settings file, reading and
+// clamping stored values, what is written and when, the colour swatches and
+// their preview, opening and closing over the main window.
+#include <algorithm>
+#include <optional>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "circuitfile.h"
+#include "dialogs.h"
+#include "optform.h"
+#include "settingsstore.h"
+#include "shown_window.h"
+
+using namespace vorn;
+
+namespace {
+
+class RecordingDialogs : public Dialogs {
+public:
+    int calls = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title, text;
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon shownIcon, const QString& shownTitle,
+                                        const QString& shownText, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override {
+        ++calls;
+        icon = shownIcon;
+        title = shownTitle;
+        text = shownText;
+        return QMessageBox::Ok;
+    }
+};
+
+bool HasPixel(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) return true;
+    return false;
+}
+
+StoredSettings ReadBack(const QString& path) {
+    StoredSettings values;
+    if (!SettingsStore(path).ReadOptions(values)) qWarning("settings file not readable");
+    return values;
+}
+
+void WriteOptions(const QString& path, const StoredSettings& values) {
+    QVERIFY(SettingsStore(path).WriteAll("Vorn", "", "/opt/vorn", values));
+}
+
+}  // namespace
+
+class OptFormTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Path() const { return dir_.filePath("vorn.ini"); }
+
+private slots:
+    void init() { QFile::remove(Path()); }
+    void cleanup() { Dialogs::Install(nullptr); }
+
+    void withoutAFileTheDefaultsStandAndSavingWritesThem() {
+        auto window = test::ShownWindow();
+        const int wheelLines = std::clamp(window->State().km, 1, 100);
+        TOpt dialog(*window, Path());
+        QCOMPARE(dialog.SwatchColour(0), QColor(0, 0, 0));
+        QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
+        QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
+        QCOMPARE(dialog.ScrollStepEdit->value(), wheelLines);
+        QCOMPARE(dialog.ShiftFactorEdit->value(), 5);
+        QVERIFY(dialog.ShowMasterAtStart());
+        QVERIFY(dialog.WriteUserName());
+        QCOMPARE(dialog.IconNumber(), 1);
+        QCOMPARE(dialog.ExampleNumber(), 1);
+
+        dialog.SaveSettings();
+        const StoredSettings saved = ReadBack(Path());
+        QCOMPARE(saved.co.value_or("<absent>"), QStringLiteral("clBlack"));
+        QCOMPARE(saved.bc.value_or("<absent>"), QStringLiteral("$00FFBC20"));
+        QCOMPARE(saved.gc.value_or("<absent>"), QStringLiteral("clRed"));
+        QCOMPARE(saved.ShowMaster.value_or("<absent>"), QStringLiteral("1"));
+        QCOMPARE(saved.writeuname.value_or("<absent>"), QStringLiteral("1"));
+        QCOMPARE(saved.tbp.value_or("<absent>"), QStringLiteral("1"));
+        QCOMPARE(saved.km.value_or("<absent>"), QString::number(wheelLines));
+        QCOMPARE(saved.kmiddles.value_or("<absent>"), QStringLiteral("5"));
+    }
+
+    void storedValuesAreReadClampedOrIgnoredWhenDamaged() {
+        auto window = test::ShownWindow();
+        StoredSettings stored;
+        stored.ShowMaster = "0";
+        stored.writeuname = "yes";  // only "1" checks the box
+        stored.co = "clLime";
+        stored.bc = "not a colour";
+        stored.gc = "$000000FF";
+        stored.tbp = "7";
+        stored.km = "0";
+        stored.kmiddles = "250";
+        WriteOptions(Path(), stored);
+        TOpt dialog(*window, Path());
+        QVERIFY(!dialog.ShowMasterAtStart());
+        QVERIFY(!dialog.WriteUserName());
+        QCOMPARE(dialog.SwatchColour(0), QColor(0, 255, 0));
+        QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
+        QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
+        QCOMPARE(window->State().Colors.wire, QColor(0, 255, 0));
+        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+        QCOMPARE(dialog.IconNumber(), 3);
+        QCOMPARE(dialog.ScrollStepEdit->value(), 1);
+        QCOMPARE(window->State().km, 1);
+        QCOMPARE(dialog.ShiftFactorEdit->value(), 100);
+        QCOMPARE(window->State().kmiddles, 100);
+
+        // Garbage keeps what the controls hold; a negative step clamps.
+        stored = {};
+        stored.km = "12abc";
+        stored.kmiddles = "-5";
+        stored.tbp = "x";
+        stored.ShowMaster = "1";
+        WriteOptions(Path(), stored);
+        dialog.ScrollStepEdit->setValue(7);
+        WriteOptions(Path(), stored);  // the change above saved; write the test values again
+        dialog.LoadSettings();
+        QCOMPARE(dialog.ScrollStepEdit->value(), 7);
+        QCOMPARE(window->State().km, 7);
+        QCOMPARE(dialog.ShiftFactorEdit->value(), 1);
+        QCOMPARE(dialog.IconNumber(), 3);
+        QVERIFY(dialog.ShowMasterAtStart());
+
+        // A file that cannot be read changes nothing.
+        QFile::remove(Path());
+        dialog.LoadSettings();
+        QCOMPARE(dialog.ScrollStepEdit->value(), 7);
+        QCOMPARE(dialog.SwatchColour(0), QColor(0, 255, 0));
+    }
+
+    void controlsSaveWhenReleasedOrChanged() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        dialog.Open();
+        QVERIFY(!QFile::exists(Path()));
+
+        QTest::mouseClick(dialog.ShowMasterBox, Qt::LeftButton);
+        QVERIFY(!dialog.ShowMasterAtStart());
+        QCOMPARE(ReadBack(Path()).ShowMaster.value_or("<absent>"), QStringLiteral("0"));  // the state after the click
+
+        dialog.ShiftFactorEdit->setValue(9);
+        QCOMPARE(ReadBack(Path()).kmiddles.value_or("<absent>"), QStringLiteral("9"));
+        QCOMPARE(window->State().kmiddles, 9);
+
+        // The user-name box is not among the saving controls.
+        QTest::mouseClick(dialog.WriteNameBox, Qt::LeftButton);
+        QCOMPARE(ReadBack(Path()).writeuname.value_or("<absent>"), QStringLiteral("1"));
+
+        QSignalSpy associate(&dialog, &TOpt::associateRequested);
+        QTest::mouseClick(dialog.AssociateButton, Qt::LeftButton);
+        QCOMPARE(associate.count(), 1);
+        QCOMPARE(ReadBack(Path()).writeuname.value_or("<absent>"), QStringLiteral("0"));
+
+        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); };
+        dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
+        QTest::mouseClick(dialog.Swatches[0], Qt::LeftButton);
+        QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clGreen"));
+        QTest::mouseClick(dialog.DefaultColoursButton, Qt::LeftButton);
+        QCOMPARE(dialog.SwatchColour(0), QColor(0, 0, 0));
+        QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clBlack"));
+        dialog.close();
+    }
+
+    void aChosenColourReachesTheMainWindowOnlyOnClosing() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        QColor offered;
+        dialog.ColourChooser = [&offered](const QColor& initial) {
+            offered = initial;
+            return std::optional<QColor>(QColor(0, 200, 0));
+        };
+        window->OpenSettings();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!window->isEnabled());
+        QVERIFY(dialog.isEnabled());
+        const QImage before = window->Image3->Picture().copy();
+
+        dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
+        QTest::mousePress(dialog.SwatchLabels[2], Qt::LeftButton);
+        QCOMPARE(offered, QColor(255, 0, 0));
+        QCOMPARE(dialog.SwatchColour(2), QColor(0, 200, 0));
+        QCOMPARE(window->State().Colors.one, QColor(255, 0, 0));
+        QCOMPARE(window->Image3->Picture(), before);
+
+        // Cancelling keeps the swatch.
+        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(); };
+        QTest::mousePress(dialog.Swatches[1], Qt::LeftButton);
+        QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
+
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(window->isEnabled());
+        QCOMPARE(window->State().Colors.one, QColor(0, 200, 0));
+        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+    }
+
+    void pagesShareOnePlaceAndTheTreeSwitchesThem() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        dialog.show();
+        QCOMPARE(dialog.size(), QSize(448, 342));
+        QCOMPARE(dialog.PageTree->topLevelItemCount(), 2);
+        QCOMPARE(dialog.GeneralPage->pos(), QPoint(134, 4));
+        QCOMPARE(dialog.ColoursPage->pos(), QPoint(134, 4));
+        QVERIFY(dialog.GeneralPage->isVisible());
+        QVERIFY(!dialog.ColoursPage->isVisible());
+        dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
+        QVERIFY(!dialog.GeneralPage->isVisible());
+        QVERIFY(dialog.ColoursPage->isVisible());
+        dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(0));
+        QVERIFY(dialog.GeneralPage->isVisible());
+        dialog.hide();
+    }
+
+    void theMoreLinkExplainsPrintingTheName() {
+        RecordingDialogs dialogs;
+        Dialogs::Install(&dialogs);
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        dialog.show();
+        QTest::mouseClick(dialog.MoreLink, Qt::LeftButton);
+        QCOMPARE(dialogs.calls, 1);
+        QCOMPARE(dialogs.icon, QMessageBox::Information);
+        QCOMPARE(dialogs.title, QString::fromUtf8(ProgramTitle));
+        QCOMPARE(dialogs.text,
+                 QString::fromUtf8(
+                     "Если стоит галочка, то  это имя будет указано в верху напечатанной  схемы.\r\nУдобно при "
+                     "использовании программы в учебных заведениях при распечатке на сетевом принтере, тогда "
+                     "проверка какой-нибудь контрольной сводится к проверке распечатанных документов (можно "
+                     "установить виртуальный принтер для экономии бумаги)."));
+        dialog.hide();
+    }
+
+    void thePreviewUsesTheSwatchColoursForEveryExample() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        for (int example = 1; example <= kPreviewExamples; ++example) {
+            dialog.SelectExample(example);
+            QCOMPARE(dialog.ExampleNumber(), example);
+            const QImage picture = dialog.PreviewImage();
+            QCOMPARE(picture.size(), QSize(135, 135));
+            QVERIFY2(HasPixel(picture, QColor(255, 0, 0)), qPrintable(QString::number(example)));
+            QVERIFY2(HasPixel(picture, QColor(32, 188, 255)), qPrintable(QString::number(example)));
+        }
+        const QImage fifth = dialog.PreviewImage();
+        dialog.SelectExample(4);
+        QVERIFY(dialog.PreviewImage() != fifth);
+
+        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(QColor(0, 200, 0)); };
+        dialog.ChooseColour(2);
+        QVERIFY(!HasPixel(dialog.PreviewImage(), QColor(255, 0, 0)));
+        QVERIFY(HasPixel(dialog.PreviewImage(), QColor(0, 200, 0)));
+        dialog.RestoreDefaultColours();
+        QVERIFY(HasPixel(dialog.PreviewImage(), QColor(255, 0, 0)));
+        QVERIFY(!HasPixel(dialog.PreviewImage(), QColor(0, 200, 0)));
+    }
+
+    void showingDrawsTheExample() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        int next = 3;
+        dialog.ExampleDraw = [&next] { return next; };
+        dialog.show();
+        QCOMPARE(dialog.ExampleNumber(), 3);
+        dialog.hide();
+        next = 0;  // keeps the one shown
+        dialog.show();
+        QCOMPARE(dialog.ExampleNumber(), 3);
+        dialog.hide();
+        next = 5;
+        dialog.show();
+        QCOMPARE(dialog.ExampleNumber(), 5);
+        dialog.hide();
+    }
+
+    void theIconPreviewFollowsTheSlider() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        QCOMPARE(dialog.IconSlider->minimum(), 0);
+        QCOMPARE(dialog.IconSlider->maximum(), 3);
+        dialog.IconSlider->setValue(2);
+        QCOMPARE(dialog.IconPreview->pixmap().toImage(), FileIconPicture(2).toImage());
+        QVERIFY(FileIconPicture(2).toImage() != FileIconPicture(0).toImage());
+        dialog.SaveSettings();
+        QCOMPARE(ReadBack(Path()).tbp.value_or("<absent>"), QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(OptFormTest)
+#include "optform_test.moc"

@@ -12,10 +12,9 @@ int main(int argc, char** argv) {
     application.setApplicationName(QStringLiteral("Vorn"));
 
     vorn::Tmain mainWindow;
-    // The settings dialog reads the settings file as it is made; they are
-    // written again whenever the main window is asked to close.
+    // The settings dialog reads the settings file as it is made and writes
+    // it whenever the main window is asked to close.
     vorn::TOpt settingsDialog(mainWindow);
-    QObject::connect(&mainWindow, &vorn::Tmain::closeRequested, &settingsDialog, &vorn::TOpt::SaveSettings);
     // The desktop learns to open circuit files with this program; renewed
     // when the program has moved, and on request from the dialog.
     settingsDialog.RegisterAssociation(false);

@@ -171,6 +171,8 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
     setFixedSize(448, 342);
 
     ColourChooser = [this](const QColor& initial) -> std::optional<QColor> {
+        // The custom colours start white each time.
+        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
         const QColor chosen = QColorDialog::getColor(initial, this);
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
@@ -204,6 +206,8 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
     SelectExample(1);
     UpdateIconPreview();
     connect(&main_, &Tmain::settingsRequested, this, &TOpt::Open);
+    // The settings are written whenever the main window is asked to close.
+    connect(&main_, &Tmain::closeRequested, this, &TOpt::SaveSettings);
     LoadSettings();
 }
 

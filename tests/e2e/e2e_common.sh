@@ -1,8 +1,8 @@
 # Shared by the end-to-end scripts: an X server of their own, the program on
 # it with fresh settings, screenshots and the comparisons made on them.
 #
-# A script sets program and keep (the screenshot folder, may be empty) and
-# then calls e2e_start; afterwards DISPLAY, window, X, Y, WIDTH and HEIGHT
+# A script sets program and keep (the screenshot folder, may be empty), and
+# program_args if the program gets arguments, and then calls e2e_start; afterwards DISPLAY, window, X, Y, WIDTH and HEIGHT
 # describe the program's main window.
 # shellcheck shell=bash
 
@@ -14,6 +14,7 @@ work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 failures=0
+program_args=()
 
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
@@ -52,7 +53,7 @@ e2e_start() {
     export XDG_CONFIG_HOME="$work/config"
     export XDG_DATA_HOME="$work/data"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-    "$program" >"$work/program.log" 2>&1 &
+    "$program" "${program_args[@]}" >"$work/program.log" 2>&1 &
     program_pid=$!
 
     window=

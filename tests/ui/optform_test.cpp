@@ -73,6 +73,17 @@ private slots:
     void init() { QFile::remove(Path()); }
     void cleanup() { Dialogs::Install(nullptr); }
 
+    void closingTheMainWindowWritesTheSettingsEvenWhenRefused() {
+        auto window = test::ShownWindow();
+        TOpt dialog(*window, Path());
+        RecordingDialogs dialogs;  // answers the unsaved-changes prompt with neither Yes nor No
+        Dialogs::Install(&dialogs);
+        window->SetDocumentState(QStringLiteral("Изменено"));
+        QVERIFY(!window->close());
+        QCOMPARE(dialogs.calls, 1);
+        QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clBlack"));
+    }
+
     void withoutAFileTheDefaultsStandAndSavingWritesThem() {
         auto window = test::ShownWindow();
         const int wheelLines = std::clamp(window->State().km, 1, 100);

@@ -92,9 +92,7 @@ bool Tmain::SaveForPrompt() {
 // ---- New -------------------------------------------------------------------------
 
 void Tmain::New1Click() {
-    if (!AskToSaveChanges()) return;
-    StopClip();
-    ResetToNewDocument();
+    if (AskToSaveChanges()) ResetToNewDocument();  // which also stops a clip
 }
 
 void Tmain::ResetToNewDocument() {

@@ -283,6 +283,8 @@ private:
 
     // mainform_objects.cpp
     void PrepareObjectMenu(NodePos node);
+    // A delete or pick-up from the pop-up: one undo step and "Изменено".
+    void RecordObjectEdit();
 
     // mainform.cpp
     void CreateStatusBar();

@@ -68,11 +68,15 @@ void Tmain::PrepareObjectMenu(NodePos node) {
 void Tmain::objdelClick() {
     ProgramState& s = *state_;
     const NodePos p = s.PopupNode;
-    if (!EraseAtNode(*s.Cells, p.x, p.y, EraseMode::Press)) return;
+    if (EraseAtNode(*s.Cells, p.x, p.y, EraseMode::Press)) RecordObjectEdit();
+}
+
+void Tmain::RecordObjectEdit() {
+    ProgramState& s = *state_;
     SetDocumentState(QStringLiteral("Изменено"));
-    s.History->PushUndo(*s.GestureSnapshot);
+    s.History->PushUndo(*s.GestureSnapshot);  // the grid as the right press found it
     UpdateHistoryCommands();
-    RefreshSolderPoints(*s.Cells, p.x, p.y);
+    RefreshSolderPoints(*s.Cells, s.PopupNode.x, s.PopupNode.y);
     reloadcanvas();
 }
 
@@ -84,11 +88,7 @@ void Tmain::objmoveClick() {
     s.ToolBeforeMove = s.CurrentTool;
     const std::int32_t picked = PickUpElement(*s.Cells, p.x, p.y);
     if (const int tool = ToolPlacing(picked)) SelectTool(tool);
-    SetDocumentState(QStringLiteral("Изменено"));
-    s.History->PushUndo(*s.GestureSnapshot);
-    UpdateHistoryCommands();
-    RefreshSolderPoints(*s.Cells, p.x, p.y);
-    reloadcanvas();
+    RecordObjectEdit();
 }
 
 void Tmain::ObjhelpClick() {

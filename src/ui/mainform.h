@@ -30,8 +30,6 @@ class QWheelEvent;
 
 namespace vorn {
 
-class DrawingSurface;
-class HoverMarker;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in

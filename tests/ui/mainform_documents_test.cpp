@@ -58,6 +58,12 @@ const QString kNotFound =
     QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
 const QString kBadFile = QStringLiteral("Ошибка в файле: программа не может открыть файл.");
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 void Edit(Tmain& w) {
     w.State().Cells->at(3, 3) = Lamp;
     w.SetDocumentState(kModified);
@@ -186,10 +192,7 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     w->State().Cells->at(4, 5) = SourceOn;
     dialogs_->fileNames = {Path("good")};
     w->SaveAs1->trigger();
-    QFile bad(Path("bad.vfl"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("not a circuit\r\n");
-    bad.close();
+    WriteFile(Path("bad.vfl"), "not a circuit\r\n");
 
     w->New1->trigger();
     Edit(*w);
@@ -238,9 +241,7 @@ void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     w->State().Cells->at(7, 7) = Inverter;
     dialogs_->fileNames = {Path("with space")};
     w->SaveAs1->trigger();
-    QFile picture(Path("picture.bmp"));
-    QVERIFY(picture.open(QIODevice::WriteOnly));
-    picture.close();
+    WriteFile(Path("picture.bmp"), {});
     w->New1->trigger();
 
     // A drop of several files opens the last; a picture is refused and

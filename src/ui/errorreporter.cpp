@@ -19,6 +19,7 @@
 #include "contactinfo.h"
 #include "dialogs.h"
 #include "systemerror.h"
+#include "programtitle.h"
 
 namespace vorn {
 
@@ -44,7 +45,6 @@ bool OpenWithDesktop(const QUrl& link) { return QDesktopServices::openUrl(link);
 
 QDateTime Now() { return QDateTime::currentDateTime(); }
 
-QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
 
 // Writes a fixed text to standard error without allocating.
 void TellStandardError(const char* text) noexcept {
@@ -112,13 +112,13 @@ void ErrorReporter::Report(std::exception_ptr error, int lastError) noexcept {
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
         const QString text = SystemErrorText(errorNumber);
         if (branch == Branch::PlainMessage) {
-            Dialogs::Current().Message(nullptr, QMessageBox::Critical, Title(), text, QMessageBox::Ok,
+            Dialogs::Current().Message(nullptr, QMessageBox::Critical, ProgramTitleText(), text, QMessageBox::Ok,
                                        QMessageBox::Ok);
             return;
         }
         bool report = false;
         const QMessageBox::StandardButton button = Dialogs::Current().MessageWithCheckBox(
-            nullptr, QMessageBox::Critical, Title(), text, ReportCheckBoxCaption(), report);
+            nullptr, QMessageBox::Critical, ProgramTitleText(), text, ReportCheckBoxCaption(), report);
         if (button == QMessageBox::Ok && report) {
             const QUrl link = ReportLink(errorNumber);
             if (!(state.opener ? state.opener : &OpenWithDesktop)(link))
@@ -193,7 +193,7 @@ bool ErrorReporter::AppendLogLine(int errorNumber) noexcept {
 }
 
 QString ErrorReporter::ReportSubject(int errorNumber) {
-    return QStringLiteral("Error in ") + Title() + QStringLiteral(": ") + SystemErrorText(errorNumber);
+    return QStringLiteral("Error in ") + ProgramTitleText() + QStringLiteral(": ") + SystemErrorText(errorNumber);
 }
 
 QString ErrorReporter::ReportRequest() {

@@ -22,6 +22,7 @@
 #include "drawingsurface.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
+#include "programtitle.h"
 
 namespace vorn {
 
@@ -32,7 +33,6 @@ constexpr int kStatusPanelCount = 7;
 constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
 constexpr int kHintPanelReserve = 250;
 
-QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
 
 bool IsInside(const QObject* object, const QObject* ancestor) {
     for (; object; object = object->parent())
@@ -42,7 +42,7 @@ bool IsInside(const QObject* object, const QObject* ancestor) {
 
 }  // namespace
 
-QString IdleHintText() { return Title() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn"); }
+QString IdleHintText() { return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn"); }
 
 Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<ProgramState>()) {
     setMinimumSize(600, 480);
@@ -54,6 +54,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     CreateToolBar();
     CreateWorkArea();
     CreateStatusBar();
+    CreateClipControls();
 
     ProgramState& s = *state_;
 
@@ -79,7 +80,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     s.ClipActive = false;
     s.DocumentFileName.clear();
     s.ClearCircuit();
-    setWindowTitle(Title() + QStringLiteral(" - [Новая схема]"));
+    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [Новая схема]"));
 
     // 7. The code sets are built on first use; use them once now.
     (void)EastSet();

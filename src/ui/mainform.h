@@ -3,12 +3,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
 
+#include "clips.h"
 #include "drawingsurface.h"
 #include "programstate.h"
 
@@ -131,12 +133,29 @@ public:
     QString DocumentState() const;
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------
+    // Plays a copy of the script from event start + 1 on. A start of 0 first
+    // runs the New command; false when its prompt was cancelled or its save
+    // failed, and nothing plays.
+    bool StartClip(ClipScript script, int start);
+    // One tick of the playback timer: the next event, once the window is active.
+    void ClipTick();
+    // Esc while a clip is active: the clip stops and its progress is kept.
+    void LeaveClip();
+    // The wizard command (Ctrl+M, window menu): leaves a playing clip, then
+    // disables this window and asks for the wizard.
+    void Master1Click();
+    // Whether the window counts as active for the playback tick; tests
+    // replace it.
+    std::function<bool()> IsMainWindowActive;
     void StopClip();
     void PauseClip();
     void ResumeClip();
     // A clip is playing: its playback timer runs.
     bool ClipPlaying() const;
     QTimer* ClipTimer = nullptr;  // the clip player's 32 ms tick
+    // Ctrl+G: recording on; again: recording off, and the log saved to a file.
+    void ToggleRecording();
+    QAction* RecordClip = nullptr;
 
     // The settings command (menu, Alt+O, window menu): stops a playing clip
     // and asks for the settings dialog, which connects to settingsRequested.
@@ -146,6 +165,14 @@ signals:
     // The window is asked to close; emitted whether or not it then closes.
     void closeRequested();
     void settingsRequested();
+    // StopClip: every clip's progress is lost.
+    void clipProgressCleared();
+    // A clip ended, or was left with Esc or Ctrl+M, after event eventIndex;
+    // clipNumber is 1..4 (0 for a script that is none of the built-in ones).
+    // The wizard shows its progress and itself.
+    void clipHalted(int clipNumber, int eventIndex);
+    // The wizard command: show the wizard and give it the focus.
+    void wizardRequested();
 
 public:
 
@@ -272,6 +299,16 @@ private:
     QPoint SurfaceToScreen(QPoint pixel) const;
     void RecordClipMouse(int code, QPoint position);
     void PointerSampleTick();
+
+    // mainform_clips.cpp
+    void CreateClipControls();
+    void DispatchClipEvent(const ClipEvent& event);
+    // Moves the pointer to a clip position: window pixels of the layout
+    // clips are made in.
+    void MoveClipPointer(int x, int y);
+    // The pointer as a clip position.
+    QPoint ClipPointerPosition() const;
+    void SaveClipLog();
 
     // mainform_documents.cpp
     QMessageBox::StandardButton AskSaveQuestion();

@@ -28,6 +28,7 @@
 #include "helpviewer.h"
 #include "mainform.h"
 #include "propagation.h"
+#include "programtitle.h"
 
 namespace vorn {
 
@@ -40,7 +41,6 @@ const QString kBadFile = QStringLiteral("Ошибка в файле: прогр�
 const QString kBadCommandLine = QStringLiteral("Параметры командной строки заданы не верно.");
 const QString kHelpCaption = QStringLiteral("Вывести справку");
 
-QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
 
 std::filesystem::path FilePath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -64,7 +64,7 @@ QString SaveTargetName(const QString& chosen) {
 // ---- the prompt ----------------------------------------------------------------
 
 QMessageBox::StandardButton Tmain::AskSaveQuestion() {
-    return Dialogs::Current().Message(this, QMessageBox::Warning, Title(),
+    return Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
                                       QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?"),
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
@@ -99,7 +99,7 @@ void Tmain::ResetToNewDocument() {
     ProgramState& s = *state_;
     ClearCellGrid(*s.Cells);
     ResetSignals(*s.Signals, *s.Queue);
-    setWindowTitle(Title() + QStringLiteral(" - [Новая схема]"));
+    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [Новая схема]"));
     SetDocumentState(QStringLiteral("Новый"));
     s.DocumentFileName.clear();
     ShowDocumentControls();
@@ -167,7 +167,7 @@ bool Tmain::LoadDocument(const QString& name) {
         return false;
     }
     s.DocumentFileName = resolved;
-    setWindowTitle(Title() + QStringLiteral(" - [") + resolved + QStringLiteral("]"));
+    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [") + resolved + QStringLiteral("]"));
     SetDocumentState(QStringLiteral("Открыт"));
     *s.Cells = *scratch;
     ResetSignals(*s.Signals, *s.Queue);
@@ -205,21 +205,21 @@ void Tmain::SaveAs1Click() {
     if (chosen.isEmpty()) return;
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(
-            nullptr, QMessageBox::Critical, Title(),
+            nullptr, QMessageBox::Critical, ProgramTitleText(),
             QStringLiteral("Имя файла или его расширение имеет слишком большую длину. Повторите попытку."),
             QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     const QString target = SaveTargetName(chosen);
     if (QFileInfo::exists(target) && target != s.DocumentFileName &&
-        Dialogs::Current().Message(this, QMessageBox::Warning, Title(),
+        Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
                                    QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     // Only a file that was written becomes the document's file.
     if (!WriteDocument(target)) return;
     s.DocumentFileName = target;
-    setWindowTitle(Title() + QStringLiteral(" - [") + target + QStringLiteral("]"));
+    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [") + target + QStringLiteral("]"));
     SetDocumentState(QStringLiteral("Сохранено"));
     Save1->setEnabled(true);
 }
@@ -237,7 +237,7 @@ void Tmain::CloseDocument() {
     ToolbarHolder->setVisible(false);
     Showtoolkit1->setEnabled(false);
     Showtoolkit1->setChecked(false);
-    setWindowTitle(Title());
+    setWindowTitle(ProgramTitleText());
     for (QAction* item : {Save1, SaveAs1, Close1}) item->setEnabled(false);
     for (QMenu* menu : {Start1, Edit1, Tools1}) menu->menuAction()->setVisible(false);
     for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) zoom->setVisible(false);
@@ -309,7 +309,7 @@ void Tmain::OpenCommandLineFile() {
 void Tmain::ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption) {
     bool checked = false;
     const QMessageBox::StandardButton answer =
-        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, Title(), message, checkBoxCaption, checked);
+        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, ProgramTitleText(), message, checkBoxCaption, checked);
     if (answer != QMessageBox::Ok || !checked) return;
     QString topic = message;
     topic.remove(QLatin1Char(' '));

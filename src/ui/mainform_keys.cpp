@@ -95,8 +95,8 @@ void Tmain::SystemCommand(int command) {
     switch (command) {
     case 1027: HelpViewer::OpenContents(this); break;
     case 1028: OpenSettings(); break;
-    // 1025 tutorial wizard, 1026 about box: their windows are not part of
-    // the program yet.
+    case 1025: Master1Click(); break;
+    // 1026 about box: its window is not part of the program yet.
     default: break;
     }
 }

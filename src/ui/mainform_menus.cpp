@@ -164,6 +164,7 @@ void Tmain::CreateMenus() {
     About1 = AddItem(Help1, "&О программе ...", QKeySequence(Qt::ALT | Qt::Key_F1));
     Help1->addSeparator();
     connect(Contents1, &QAction::triggered, this, &Tmain::ContentsClick);
+    connect(Master1, &QAction::triggered, this, &Tmain::Master1Click);
 }
 
 void Tmain::CreatePopupMenu() {
@@ -319,7 +320,10 @@ void Tmain::ResetHoverMarker() {
 
 void Tmain::ExitClick() { close(); }
 
-void Tmain::ContentsClick() { HelpViewer::OpenContents(this); }
+void Tmain::ContentsClick() {
+    StopClip();
+    HelpViewer::OpenContents(this);
+}
 
 void Tmain::OpenSettings() {
     StopClip();

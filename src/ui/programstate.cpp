@@ -22,7 +22,7 @@ void ProgramState::ClearCircuit() {
 
 std::int32_t ProgramState::CurrentClipCode() const {
     if (ClipIndex < 1 || ClipIndex > static_cast<int>(ClipEvents.size())) return 0;
-    return ClipEvents[static_cast<std::size_t>(ClipIndex - 1)][0];
+    return ClipEvents[static_cast<std::size_t>(ClipIndex - 1)].code;
 }
 
 }  // namespace vorn

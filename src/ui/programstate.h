@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "cellgrid.h"
+#include "clips.h"
 #include "circuitrenderer.h"
 #include "history.h"
 #include "workqueue.h"
@@ -62,7 +63,7 @@ struct ProgramState {
     // the actions are logged.
     bool ClipActive = false;
     bool RecordingMode = false;
-    std::vector<std::array<std::int32_t, 3>> ClipEvents;
+    std::vector<ClipEvent> ClipEvents;
     int ClipIndex = 0;
     int PointerSampleMode = 1;  // 1 pointer inside the main window, -1 outside
 

@@ -18,39 +18,15 @@
 #include "helpviewer.h"
 #include "helpwindow.h"
 #include "mainform.h"
+#include "scripted_dialogs.h"
 #include "shown_window.h"
 
 using namespace vorn;
 
 namespace {
 
+using vorn::test::ScriptedDialogs;
 using vorn::test::ShownWindow;
-
-// Answers the program's questions from a script and records every message.
-class ScriptedDialogs : public Dialogs {
-public:
-    QStringList messages;                         // texts in the order shown
-    QList<QMessageBox::StandardButton> answers;   // next answers; Ok when none are left
-    QStringList fileNames;                        // next names the file choosers return
-    bool tickHelp = false;
-
-    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
-                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) override {
-        messages << text;
-        return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
-    }
-    QMessageBox::StandardButton MessageWithCheckBox(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
-                                                    const QString&, bool& checked) override {
-        messages << text;
-        checked = tickHelp;
-        return QMessageBox::Ok;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
-
-private:
-    QString Next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
-};
 
 const QString kModified = QStringLiteral("Изменено");
 const QString kPrompt = QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?");

@@ -1,0 +1,362 @@
+// The clip player driven tick by tick with the window counted active: each
+// built-in clip must build and run its circuit through the same handlers a
+// user reaches, and stopping, resuming, waiting and the lock-out must
+// behave. Also the recorder and its file.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+#include "clips.h"
+#include "mainform.h"
+#include "propagation.h"
+#include "signals.h"
+#include "scripted_dialogs.h"
+#include "shown_window.h"
+
+using namespace vorn;
+
+namespace {
+
+using vorn::test::ScriptedDialogs;
+using vorn::test::ShownWindow;
+
+std::unique_ptr<Tmain> PlayerWindow() {
+    auto w = ShownWindow();
+    w->IsMainWindowActive = [] { return true; };
+    return w;
+}
+
+// Ticks until the clip is no longer active, at most its event count.
+int PlayToEnd(Tmain& w) {
+    int ticks = 0;
+    const int length = static_cast<int>(w.State().ClipEvents.size());
+    while (w.State().ClipActive && ticks <= length) {
+        w.ClipTick();
+        ++ticks;
+    }
+    return ticks;
+}
+
+void Tick(Tmain& w, int n) {
+    for (int i = 0; i < n; ++i) w.ClipTick();
+}
+
+std::vector<NodePos> NodesWith(const CellGrid& cells, std::int32_t code) {
+    std::vector<NodePos> nodes;
+    for (int x = 0; x < kFieldSize; ++x)
+        for (int y = 0; y < kFieldSize; ++y)
+            if (cells.at(x, y) == code) nodes.push_back({x, y});
+    return nodes;
+}
+
+// A node whose signal must follow a truth function of the sources, given
+// in the order NodesWith finds them (by column, then row).
+struct Expectation {
+    NodePos node;
+    std::function<bool(const std::vector<bool>&)> value;
+};
+
+// Evaluates the circuit for every setting of its sources and compares the
+// expected nodes; the grid is left as it was.
+void CheckTruthTable(const CellGrid& played, int sourceCount, const std::vector<Expectation>& expected) {
+    CellGrid cells = played;
+    std::vector<NodePos> sources = NodesWith(cells, SourceOff);
+    for (NodePos on : NodesWith(cells, SourceOn)) sources.push_back(on);
+    std::sort(sources.begin(), sources.end(), [](NodePos a, NodePos b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+    QCOMPARE(static_cast<int>(sources.size()), sourceCount);
+
+    auto signalGrid = std::make_unique<SignalGrid>();
+    auto queue = std::make_unique<WorkQueue>();
+    for (int setting = 0; setting < (1 << sourceCount); ++setting) {
+        std::vector<bool> inputs;
+        for (int i = 0; i < sourceCount; ++i) {
+            inputs.push_back((setting >> i) & 1);
+            cells.at(sources[i].x, sources[i].y) = inputs.back() ? SourceOn : SourceOff;
+        }
+        EvaluateCircuit(cells, *signalGrid, *queue);
+        for (const Expectation& e : expected) {
+            const std::int32_t want = e.value(inputs) ? Signal1 : Signal0;
+            if (signalGrid->at(e.node.x, e.node.y) != want)
+                QFAIL(qPrintable(QStringLiteral("setting %1: node (%2, %3) has signal %4")
+                                     .arg(setting)
+                                     .arg(e.node.x)
+                                     .arg(e.node.y)
+                                     .arg(signalGrid->at(e.node.x, e.node.y))));
+        }
+    }
+}
+
+std::map<std::int32_t, int> ElementCounts(const CellGrid& cells) {
+    std::map<std::int32_t, int> counts;
+    for (std::int32_t code : {SourceOff, SourceOn, Lamp, Inverter, ConjunctorAnchor, DisjunctorAnchor, Crossing})
+        counts[code == SourceOn ? SourceOff : code] += static_cast<int>(NodesWith(cells, code).size());
+    return counts;
+}
+
+const QString kModified = QStringLiteral("Изменено");
+
+}  // namespace
+
+class MainformClipsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        Dialogs::Install(dialogs_.get());
+    }
+    void cleanup() { Dialogs::Install(nullptr); }
+
+    void eachClipBuildsItsCircuitInsideTheWindow_data() {
+        QTest::addColumn<int>("clip");
+        for (int clip = 1; clip <= kBuiltInClipCount; ++clip) QTest::addRow("clip %d", clip) << clip;
+    }
+    void eachClipBuildsItsCircuitInsideTheWindow() {
+        QFETCH(int, clip);
+        auto w = PlayerWindow();
+        QSignalSpy halted(w.get(), &Tmain::clipHalted);
+        QVERIFY(w->StartClip(BuiltInClip(clip), 0));
+        QCOMPARE(w->size(), QSize(600, 480));
+        QCOMPARE(w->State().ZoomFactor, 2);
+        QVERIFY(!w->InnerPanel->isEnabled());
+
+        const int length = static_cast<int>(BuiltInClip(clip).size());
+        QCOMPARE(PlayToEnd(*w), length);
+        QCOMPARE(halted.count(), 1);
+        QCOMPARE(halted.at(0).at(0).toInt(), clip);
+        QCOMPARE(halted.at(0).at(1).toInt(), length);
+        QVERIFY(!w->ClipTimer->isActive());
+        QVERIFY(!w->isEnabled());
+        QVERIFY(w->InnerPanel->isEnabledTo(w.get()));
+        QCOMPARE(w->DocumentState(), kModified);
+        QVERIFY(!w->State().GestureActive);
+
+        const CellGrid& cells = *w->State().Cells;
+        // Everything drawn lies on the part of the surface the window shows.
+        for (int x = 0; x < kFieldSize; ++x)
+            for (int y = 0; y < kFieldSize; ++y)
+                if (cells.at(x, y) != Empty) {
+                    QVERIFY2(x >= 1 && (x + 1) * 24 <= w->Image3->width() && y >= 1 &&
+                                 (y + 1) * 24 <= w->Image3->height(),
+                             qPrintable(QStringLiteral("node (%1, %2)").arg(x).arg(y)));
+                }
+
+        using In = const std::vector<bool>&;
+        std::map<std::int32_t, int> elements = ElementCounts(cells);
+        switch (clip) {
+        case 1:
+            // Sources by column, then row: (2,3), (2,10), (2,13), (12,10), (12,13).
+            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 5}, {Lamp, 5}, {Inverter, 2},
+                                                           {ConjunctorAnchor, 1}, {DisjunctorAnchor, 1},
+                                                           {Crossing, 0}}));
+            CheckTruthTable(cells, 5,
+                            {{{7, 3}, [](In s) { return s[0]; }},
+                             {{11, 6}, [](In s) { return !s[0]; }},
+                             {{4, 2}, [](In s) { return !s[0]; }},
+                             {{10, 11}, [](In s) { return s[1] && s[2]; }},
+                             {{19, 11}, [](In s) { return s[3] || s[4]; }}});
+            QVERIFY(!w->State().RunMode);
+            break;
+        case 2:
+            // A (3,4), B (3,14). Every gate is checked, since the formula
+            // itself is 0 everywhere.
+            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 1}, {Inverter, 2},
+                                                           {ConjunctorAnchor, 2}, {DisjunctorAnchor, 2},
+                                                           {Crossing, 0}}));
+            CheckTruthTable(cells, 2,
+                            {{{9, 3}, [](In s) { return s[0] || !s[1]; }},
+                             {{11, 10}, [](In s) { return s[0] || s[1]; }},
+                             {{13, 9}, [](In s) { return !s[0] && (s[0] || s[1]); }},
+                             {{16, 8}, [](In s) { return (s[0] || !s[1]) && (!s[0] && (s[0] || s[1])); }}});
+            QVERIFY(!w->State().RunMode);
+            break;
+        case 3:
+            // A (4,2), B (4,8); carry lamp (17,5), sum lamp (19,9).
+            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 2}, {Inverter, 1},
+                                                           {ConjunctorAnchor, 2}, {DisjunctorAnchor, 1},
+                                                           {Crossing, 0}}));
+            CheckTruthTable(cells, 2,
+                            {{{17, 5}, [](In s) { return s[0] && s[1]; }},
+                             {{19, 9}, [](In s) { return s[0] != s[1]; }}});
+            QVERIFY(!w->State().RunMode);
+            break;
+        case 4:
+            // A (3,3), B (3,12); the result on the wire that ends at (17,6).
+            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 0}, {Inverter, 3},
+                                                           {ConjunctorAnchor, 3}, {DisjunctorAnchor, 2},
+                                                           {Crossing, 1}}));
+            CheckTruthTable(cells, 2,
+                            {{{11, 5}, [](In s) { return (!s[0] && s[1]) || (!s[1] && s[0]); }},
+                             {{17, 6}, [](In s) { return ((!s[0] && s[1]) || (!s[1] && s[0])) || !(s[0] && s[1]); }}});
+            QVERIFY(w->State().RunMode);
+            break;
+        }
+    }
+
+    // Esc after 1234 events keeps the place; playing on from there gives
+    // the same circuit as playing straight through.
+    void leavingAndResumingSkipsNoEvent() {
+        auto straight = PlayerWindow();
+        QVERIFY(straight->StartClip(BuiltInClip(1), 0));
+        PlayToEnd(*straight);
+
+        auto w = PlayerWindow();
+        QSignalSpy halted(w.get(), &Tmain::clipHalted);
+        QVERIFY(w->StartClip(BuiltInClip(1), 0));
+        Tick(*w, 1234);
+        w->LeaveClip();
+        QCOMPARE(halted.count(), 1);
+        QCOMPARE(halted.at(0).at(1).toInt(), 1234);
+        QCOMPARE(ProgressPosition(1234), 123);
+        QVERIFY(!w->State().ClipActive);
+        QVERIFY(!w->ClipTimer->isActive());
+        QVERIFY(!w->InnerPanel->isEnabled());  // until the wizard is closed
+
+        const CellGrid before = *w->State().Cells;
+        QVERIFY(w->StartClip(BuiltInClip(1), 1234));
+        QVERIFY(*w->State().Cells == before);  // no New: the circuit stays
+        w->ClipTick();
+        QCOMPARE(w->State().ClipIndex, 1235);
+        PlayToEnd(*w);
+        QVERIFY(*w->State().Cells == *straight->State().Cells);
+
+        // A finished clip starts again from a new document, once the built
+        // circuit may go.
+        dialogs_->answers = {QMessageBox::No};
+        QVERIFY(w->StartClip(BuiltInClip(1), 0));
+        QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+        QCOMPARE(w->State().ClipIndex, 0);
+        QVERIFY(NodesWith(*w->State().Cells, Empty).size() == static_cast<std::size_t>(kFieldSize * kFieldSize));
+    }
+
+    void cancelledPromptPlaysNothing() {
+        auto w = PlayerWindow();
+        w->State().Cells->at(5, 5) = Lamp;
+        w->SetDocumentState(kModified);
+        dialogs_->answers = {QMessageBox::Cancel};
+        QVERIFY(!w->StartClip(BuiltInClip(1), 0));
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(!w->State().ClipActive);
+        QVERIFY(!w->ClipTimer->isActive());
+        QCOMPARE(w->State().Cells->at(5, 5), Lamp);
+        QVERIFY(w->InnerPanel->isEnabled());
+    }
+
+    // Playback waits while the window is not active and goes on after.
+    void inactiveWindowHoldsThePlayback() {
+        auto w = PlayerWindow();
+        QVERIFY(w->StartClip(BuiltInClip(2), 0));
+        Tick(*w, 40);
+        bool active = false;
+        w->IsMainWindowActive = [&active] { return active; };
+        Tick(*w, 25);
+        QCOMPARE(w->State().ClipIndex, 40);
+        active = true;
+        w->ClipTick();
+        QCOMPARE(w->State().ClipIndex, 41);
+    }
+
+    // While a clip plays, the user's tool and Run commands are refused
+    // unless the clip is at that very command.
+    void userCommandsAreLockedOut() {
+        auto w = PlayerWindow();
+        QVERIFY(w->StartClip(BuiltInClip(1), 0));
+        const ClipScript clip = BuiltInClip(1);
+        // Up to just before the first tool choice (source).
+        int firstTool = 0;
+        while (clip[firstTool].code != -2) ++firstTool;
+        Tick(*w, firstTool);
+        const int tool = w->State().CurrentTool;
+        w->LampClick();
+        w->ToolButtons[4]->trigger();  // the conjunctor's button
+        QCOMPARE(w->State().CurrentTool, tool);
+        w->Run2Click();
+        QVERIFY(!w->State().RunMode);
+        w->ClipTick();  // the clip's own choice passes
+        QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));
+        QVERIFY(w->ClipLog->toPlainText().contains(QStringLiteral("(-3,-3,-3),")));
+    }
+
+    void undoStopsTheClipAndClearsTheProgress() {
+        auto w = PlayerWindow();
+        QSignalSpy cleared(w.get(), &Tmain::clipProgressCleared);
+        QVERIFY(w->StartClip(BuiltInClip(3), 0));
+        cleared.clear();
+        Tick(*w, 300);
+        w->Undo1Click();
+        QVERIFY(!w->State().ClipActive);
+        QCOMPARE(w->State().ClipIndex, 0);
+        QVERIFY(!w->ClipTimer->isActive());
+        QCOMPARE(cleared.count(), 1);
+        QVERIFY(w->InnerPanel->isEnabled());
+    }
+
+    void wizardCommandLeavesTheClip() {
+        auto w = PlayerWindow();
+        QSignalSpy halted(w.get(), &Tmain::clipHalted);
+        QSignalSpy requested(w.get(), &Tmain::wizardRequested);
+        QVERIFY(w->StartClip(BuiltInClip(4), 0));
+        Tick(*w, 77);
+        w->Master1->trigger();
+        QCOMPARE(halted.count(), 1);
+        QCOMPARE(halted.at(0).at(0).toInt(), 4);
+        QCOMPARE(halted.at(0).at(1).toInt(), 77);
+        QCOMPARE(requested.count(), 1);
+        QVERIFY(!w->isEnabled());
+        QVERIFY(!w->State().ClipActive);
+        // With no clip the command only asks for the wizard.
+        w->setEnabled(true);
+        w->Master1Click();
+        QCOMPARE(halted.count(), 1);
+        QCOMPARE(requested.count(), 2);
+    }
+
+    // Ctrl+G records the user's own actions and saves them as clip lines.
+    void recorderSavesTheLog() {
+        QTemporaryDir folder;
+        auto w = PlayerWindow();
+        w->RecordClip->trigger();
+        QVERIFY(w->State().RecordingMode);
+        w->CuSoClick();
+        QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));  // no lock-out while recording
+        w->Image3MouseDown(Qt::LeftButton, Qt::NoModifier, 48, 72);
+        w->Image3MouseUp(Qt::LeftButton, Qt::NoModifier, 49, 73);
+        w->Run2Click();
+        w->Run2Click();
+        QCOMPARE(w->State().Cells->at(2, 3), SourceOff);
+
+        const QString name = folder.filePath(QStringLiteral("clip.txt"));
+        dialogs_->fileNames = {name};
+        w->RecordClip->trigger();
+        QVERIFY(!w->State().RecordingMode);
+        QVERIFY(!w->State().ClipActive);
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()),
+                 QStringLiteral("(-2,-2,-2),\n(1,48,72),\n(4,49,73),\n(-9,-9,-9),\n(-9,-9,-9),\n"));
+        QVERIFY(dialogs_->messages.isEmpty());
+
+        // A file that cannot be written gives a message, and the log stays.
+        w->RecordClip->trigger();
+        w->WireClick();
+        dialogs_->fileNames = {folder.filePath(QStringLiteral("missing/clip.txt"))};
+        w->RecordClip->trigger();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages.first().startsWith(QStringLiteral("Не удалось записать ролик")));
+        QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-1,-1,-1),"));
+    }
+
+private:
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+};
+
+QTEST_MAIN(MainformClipsTest)
+#include "mainform_clips_test.moc"

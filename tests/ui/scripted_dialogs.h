@@ -1,0 +1,43 @@
+// Dialogs that answer the program's questions from a script and record
+// every message, for the window tests.
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include "dialogs.h"
+
+namespace vorn::test {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    QStringList messages;                        // texts in the order shown
+    QStringList titles;                          // their captions
+    QList<QMessageBox::Icon> icons;              // their icons
+    QList<QMessageBox::StandardButton> answers;  // next answers; Ok when none are left
+    QStringList fileNames;                       // next names the file choosers return
+    bool tickHelp = false;
+
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) override {
+        messages << text;
+        titles << title;
+        icons << icon;
+        return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+    }
+    QMessageBox::StandardButton MessageWithCheckBox(QWidget*, QMessageBox::Icon icon, const QString& title,
+                                                    const QString& text, const QString&, bool& checked) override {
+        messages << text;
+        titles << title;
+        icons << icon;
+        checked = tickHelp;
+        return QMessageBox::Ok;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+
+private:
+    QString Next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
+};
+
+}  // namespace vorn::test

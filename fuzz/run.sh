@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the circuit file fuzz target with clang, replays the seed corpus,
-# then fuzzes for a bounded time on a scratch copy of the corpus (the
-# committed corpus never grows).
+# Builds a fuzz target with clang, replays its seed inputs, then fuzzes for
+# a bounded time on a scratch copy of them (the committed seeds never grow).
 #
-#   fuzz/run.sh [BUILD_FOLDER] [SECONDS]
+#   fuzz/run.sh [BUILD_FOLDER] [SECONDS] [TARGET]
 #
 # BUILD_FOLDER defaults to build-fuzz in the source tree, SECONDS to 60.
+# TARGET is circuitfile (the circuit file reader, seeded from fuzz/corpus)
+# or rtfreader (the rich-text reader, seeded from the help pages).
 # Exits non-zero when the build fails or the fuzzer finds a crash; the
 # crashing input is then kept in the scratch folder it prints.
 set -euo pipefail
@@ -14,6 +15,12 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(dirname "$here")
 build=${1:-$root/build-fuzz}
 seconds=${2:-60}
+target=${3:-circuitfile}
+case "$target" in
+  circuitfile) seeds=("$here"/corpus/*) ;;
+  rtfreader) seeds=("$root"/help/*.rtf) ;;
+  *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
+esac
 
 cmake -S "$root" -B "$build" \
   -DCMAKE_CXX_COMPILER=clang++ \
@@ -22,9 +29,9 @@ cmake -S "$root" -B "$build" \
   -DVORN_BUILD_TESTS=OFF \
   -DVORN_BUILD_BENCHMARKS=OFF \
   -DVORN_BUILD_UI=OFF
-cmake --build "$build" --target circuitfile_fuzz -j2
+cmake --build "$build" --target "${target}_fuzz" -j2
 
-fuzzer="$build/fuzz/circuitfile_fuzz"
+fuzzer="$build/fuzz/${target}_fuzz"
 
 # The target's own files go to a memory-backed folder when there is one:
 # every valid input is saved with fsync.
@@ -36,11 +43,11 @@ work=$(mktemp -d "$build/fuzz-run.XXXXXX")
 echo "scratch folder: $work"
 
 echo "== replaying the seed corpus"
-"$fuzzer" -artifact_prefix="$work/" "$here"/corpus/*
+"$fuzzer" -artifact_prefix="$work/" "${seeds[@]}"
 
 echo "== fuzzing for $seconds s"
 mkdir "$work/corpus"
-cp "$here"/corpus/* "$work/corpus/"
+cp "${seeds[@]}" "$work/corpus/"
 status=0
 "$fuzzer" -max_len=4096 -max_total_time="$seconds" -print_final_stats=1 \
   -artifact_prefix="$work/" "$work/corpus" || status=$?

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "mainform.h"
+#include "masterform.h"
 #include "optform.h"
 #include "vornapplication.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     settingsDialog.RegisterAssociation(false);
     QObject::connect(&settingsDialog, &vorn::TOpt::associateRequested, &settingsDialog,
                      [&settingsDialog] { settingsDialog.RegisterAssociation(true); });
+    // The tutorial wizard, made once and hidden until it is asked for.
+    vorn::Tmaster masterForm(mainWindow);
     // The first argument names a circuit file; further ones are ignored.
     // Qt has already taken its own options out of the list.
     const QStringList arguments = QCoreApplication::arguments();

@@ -1,0 +1,254 @@
+// The tutorial wizard: its layout, the pages, the contents menu, the
+// navigation, the self-test and closing.
+#include "masterform.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QWindow>
+
+#include "dialogs.h"
+#include "mainform.h"
+#include "programtitle.h"
+#include "rtfview.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr int kClientWidth = 592;
+constexpr int kClientHeight = 414;
+constexpr QRect kContentRect(7, 52, 577, 305);
+constexpr QPoint kContentsMenuOffset(349, 415);
+
+// The contents menu's item of each page, 1..9.
+const std::array<const char*, kWizardPageCount> kPageTitles{
+    "Введение",
+    "Элементы логики высказываний",
+    "Формулы алгебры высказываний. Таблицы истинности",
+    "Основные законы алгебры логики",
+    "Построение формул алгебры высказываний по заданной таблице истинности",
+    "Тестирование",
+    "Обучение работе с программой",
+    "Как работать с программой?",
+    "Показ роликов",
+};
+
+bool IsRichTextPage(int page) { return page != kTestPage && page != kClipPage; }
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+QString WizardPageFile(const QString& programFolder, int page) {
+    return programFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
+}
+
+Tmaster::Tmaster(Tmain& mainWindow)
+    // No parent: the main window is disabled while the wizard is up, and a
+    // child window would be disabled with it.
+    : QDialog(nullptr), main_(mainWindow), questions_(MasterQuestions()) {
+    setWindowTitle(QStringLiteral("Мастер обучения работе с программой"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Heading = new QLabel(QStringLiteral("Вас приветствует мастер работы с программой"), this);
+    Heading->setGeometry(8, 6, 576, 22);
+    QFont headingFont = Heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSize(12);
+    Heading->setFont(headingFont);
+    ProgramTitleLabel = new QLabel(ProgramTitleText(), this);
+    ProgramTitleLabel->setGeometry(8, 30, 576, 18);
+
+    ContentArea = new QWidget(this);
+    ContentArea->setGeometry(kContentRect);
+    PageView = new QTextEdit(ContentArea);
+    PageView->setGeometry(0, 0, kContentRect.width(), kContentRect.height());
+    PageView->setReadOnly(true);
+    PageView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    BuildButtons();
+    BuildTestGroup();
+    BuildClipGroup();
+    BuildContentsMenu();
+    ConnectClipPlayer();
+
+    pageIndex_ = 1;
+    ShowPage();
+}
+
+void Tmaster::BuildButtons() {
+    PageNumberLabel = new QLabel(this);
+    PageNumberLabel->setGeometry(8, 376, 60, 20);
+    CheckButton = new QPushButton(QStringLiteral("Проверить"), this);
+    CheckButton->setGeometry(8, 372, 90, 27);
+    ContentsButton = new QPushButton(QStringLiteral("Содержание"), this);
+    ContentsButton->setGeometry(251, 372, 90, 27);
+    BackButton = new QPushButton(QStringLiteral("< Назад"), this);
+    BackButton->setGeometry(345, 372, 75, 27);
+    NextButton = new QPushButton(QStringLiteral("Далее >"), this);
+    NextButton->setGeometry(420, 372, 75, 27);
+    CloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    CloseButton->setGeometry(509, 372, 75, 27);
+
+    connect(CheckButton, &QPushButton::clicked, this, &Tmaster::CheckClick);
+    connect(ContentsButton, &QPushButton::clicked, this, &Tmaster::ContentsClick);
+    connect(BackButton, &QPushButton::clicked, this, &Tmaster::BackClick);
+    connect(NextButton, &QPushButton::clicked, this, &Tmaster::NextClick);
+    connect(CloseButton, &QPushButton::clicked, this, &Tmaster::reject);
+}
+
+void Tmaster::BuildContentsMenu() {
+    ContentsMenu = new QMenu(this);
+    for (int page = 1; page <= kWizardPageCount; ++page) {
+        QAction* item = ContentsMenu->addAction(QString::fromUtf8(kPageTitles[static_cast<std::size_t>(page - 1)]));
+        // A page whose file is missing at start-up cannot be chosen; the
+        // test and the clips are always there.
+        item->setEnabled(!IsRichTextPage(page) ||
+                         QFileInfo(WizardPageFile(main_.State().ProgramFolder, page)).isFile());
+        connect(item, &QAction::triggered, this, [this, page] { SelectPage(page); });
+        ContentsItems[static_cast<std::size_t>(page - 1)] = item;
+        if (page == kTestPage) ContentsMenu->addSeparator();
+    }
+}
+
+void Tmaster::BuildTestGroup() {
+    TestGroup = new QGroupBox(QStringLiteral("Тестирование"), ContentArea);
+    TestGroup->setGeometry(0, 0, kContentRect.width(), kContentRect.height());
+    TestInstruction = new QLabel(
+        QStringLiteral("Имеется 5 вопросов и задач, а также ответы на них. Отметьте ответы, которые вы считаете  верными"),
+        TestGroup);
+    TestInstruction->setGeometry(8, 18, 561, 32);
+    TestInstruction->setWordWrap(true);
+
+    for (std::size_t q = 0; q < kQuizQuestionCount; ++q) {
+        auto* row = new QFrame(TestGroup);
+        row->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        row->setGeometry(8, 52 + static_cast<int>(q) * 49, 561, 47);
+        auto* number = new QLabel(QString::number(q + 1) + QLatin1Char('.'), row);
+        number->setGeometry(4, 4, 18, 18);
+        QuestionLabels[q] = new QLabel(Text(questions_[q].text), row);
+        QuestionLabels[q]->setGeometry(24, 4, 533, 18);
+        for (std::size_t a = 0; a < kQuizAnswerCount; ++a) {
+            auto* box = new QCheckBox(Text(questions_[q].answers[a]), row);
+            box->setGeometry(24 + static_cast<int>(a) * 134, 24, 132, 20);
+            AnswerBoxes[q][a] = box;
+        }
+    }
+}
+
+void Tmaster::SelectPage(int page) {
+    pageIndex_ = std::clamp(page, 1, kWizardPageCount);
+    ShowPage();
+}
+
+void Tmaster::BackClick() {
+    if (pageIndex_ > 1) --pageIndex_;
+    ShowPage();
+}
+
+void Tmaster::NextClick() {
+    if (pageIndex_ < kWizardPageCount) ++pageIndex_;
+    ShowPage();
+}
+
+QPoint Tmaster::ContentsMenuPosition() const { return frameGeometry().topLeft() + kContentsMenuOffset; }
+
+void Tmaster::ContentsClick() { ContentsMenu->popup(ContentsMenuPosition()); }
+
+void Tmaster::ShowPage() {
+    const bool test = pageIndex_ == kTestPage;
+    const bool clips = pageIndex_ == kClipPage;
+    PageView->setVisible(!test && !clips);
+    TestGroup->setVisible(test);
+    ClipGroup->setVisible(clips);
+    CheckButton->setVisible(test);
+    PageNumberLabel->setVisible(!test);
+    PageNumberLabel->setText(QString::number(pageIndex_));
+    if (!test && !clips) ShowRichTextPage();
+    BackButton->setEnabled(pageIndex_ > 1);
+    NextButton->setEnabled(pageIndex_ < kWizardPageCount);
+}
+
+void Tmaster::ShowRichTextPage() {
+    const QString path = WizardPageFile(main_.State().ProgramFolder, pageIndex_);
+    PageView->clear();
+    if (QFileInfo(path).isFile()) {
+        LoadRtfFile(*PageView->document(), path);
+        PageView->moveCursor(QTextCursor::Start);
+    } else {
+        ShowNotFound(path);
+    }
+}
+
+void Tmaster::ShowNotFound(const QString& path) {
+    PageView->setFontPointSize(10);
+    QTextCharFormat format;
+    format.setFontPointSize(10);
+    QTextCursor cursor(PageView->document());
+    cursor.insertText(QStringLiteral("Не найден файл: ") + path, format);
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Переустановка программы может решить эту проблему."), format);
+}
+
+QuizTicks Tmaster::Ticks() const {
+    QuizTicks ticks{};
+    for (std::size_t q = 0; q < kQuizQuestionCount; ++q)
+        for (std::size_t a = 0; a < kQuizAnswerCount; ++a) ticks[q][a] = AnswerBoxes[q][a]->isChecked();
+    return ticks;
+}
+
+void Tmaster::CheckClick() {
+    const QuizTicks ticks = Ticks();
+    QString text;
+    if (FirstUnansweredQuestion(ticks) >= 0) {
+        text = QStringLiteral("Ответьте на все вопросы!");
+    } else {
+        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        text = QString::fromStdString(QuizResultText(ScoreQuiz(questions_, ticks), separator));
+    }
+    Dialogs::Current().Message(nullptr, QMessageBox::Information, ProgramTitleText(), text, QMessageBox::Ok,
+                               QMessageBox::Ok);
+}
+
+void Tmaster::ShowWizard() {
+    show();
+    raise();
+    activateWindow();
+    setFocus();
+}
+
+void Tmaster::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        // Centred on the main window, and kept above it by the window manager.
+        QRect frame = frameGeometry();
+        frame.moveCenter(main_.frameGeometry().center());
+        move(frame.topLeft());
+        if (windowHandle() && main_.windowHandle()) windowHandle()->setTransientParent(main_.windowHandle());
+    }
+    QDialog::showEvent(event);
+}
+
+void Tmaster::reject() {
+    QDialog::reject();
+    ClearClipProgress();
+    main_.setEnabled(true);
+    main_.InnerPanel->setEnabled(true);
+}
+
+}  // namespace vorn

@@ -1,0 +1,115 @@
+// The wizard's clip page: the four clip rows, starting and stopping a clip,
+// and the progress the clip player reports back.
+#include <algorithm>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QGroupBox>
+
+#include "mainform.h"
+#include "masterform.h"
+
+namespace vorn {
+
+namespace {
+
+const std::array<const char*, kBuiltInClipCount> kClipLabels{
+    "1. Принцип построения и работы простейших схем.",
+    "2. Постройка схемы по формуле ((A+(не B))((не A)(A+B))).",
+    "3. Постройка полусумматора",
+    "4. Постройка схемы по формуле ((не A)*B+(не B)*A)+не(AB)",
+};
+
+const char* const kClipNotes[] = {
+    "  Далее приведены несколько примеров построения схем. Внимательно просмотрите их. Они помогут ",
+    "вам научиться правильно работаться с программой. ",
+    "  Во время просмотра роликов не рекомендуется нажимать клавиши (кроме Esc), а также двигать и ",
+    "щелкать мышкой. ",
+    "  Для временной остановки ролика нажмите клавишу Esc или Ctrl+M. Для полной остановки нажмите ",
+    "кнопку ",
+    "Stop. Для продолжения просмотра нажмите кнопку Play у соответствующего ролика.",
+};
+
+bool IsClip(int clip) { return clip >= 1 && clip <= kBuiltInClipCount; }
+std::size_t Slot(int clip) { return static_cast<std::size_t>(clip - 1); }
+
+}  // namespace
+
+QString WizardClipLabel(int clip) { return IsClip(clip) ? QString::fromUtf8(kClipLabels[Slot(clip)]) : QString(); }
+
+void Tmaster::BuildClipGroup() {
+    ClipGroup = new QGroupBox(QStringLiteral("Обучение работе с программой"), ContentArea);
+    ClipGroup->setGeometry(0, 0, ContentArea->width(), ContentArea->height());
+
+    QStringList notes;
+    for (const char* line : kClipNotes) notes << QString::fromUtf8(line);
+    ClipNotes = new QPlainTextEdit(notes.join(QLatin1Char('\n')), ClipGroup);
+    ClipNotes->setGeometry(8, 18, 561, 122);
+    ClipNotes->setReadOnly(true);
+
+    for (int clip = 1; clip <= kBuiltInClipCount; ++clip) {
+        const std::size_t i = Slot(clip);
+        const int top = 144 + static_cast<int>(i) * 39;
+        ClipLabels[i] = new QLabel(WizardClipLabel(clip), ClipGroup);
+        ClipLabels[i]->setGeometry(8, top, 561, 17);
+        PlayButtons[i] = new QPushButton(QStringLiteral("Play"), ClipGroup);
+        PlayButtons[i]->setGeometry(8, top + 18, 60, 20);
+        StopButtons[i] = new QPushButton(QStringLiteral("Stop"), ClipGroup);
+        StopButtons[i]->setGeometry(72, top + 18, 60, 20);
+        ClipBars[i] = new QProgressBar(ClipGroup);
+        ClipBars[i]->setGeometry(140, top + 18, 429, 20);
+        ClipBars[i]->setTextVisible(false);
+        ClipBars[i]->setRange(0, ProgressPosition(static_cast<int>(BuiltInClip(clip).size())));
+        ClipBars[i]->setValue(0);
+        connect(PlayButtons[i], &QPushButton::clicked, this, [this, clip] { PlayClick(clip); });
+        connect(StopButtons[i], &QPushButton::clicked, this, [this, clip] { StopClick(clip); });
+    }
+}
+
+void Tmaster::ConnectClipPlayer() {
+    ClipStarter = [this](ClipScript script, int start) { return main_.StartClip(script, start); };
+    connect(&main_, &Tmain::clipProgressCleared, this, &Tmaster::ClearClipProgress);
+    connect(&main_, &Tmain::clipHalted, this, &Tmaster::ClipHalted);
+    connect(&main_, &Tmain::wizardRequested, this, &Tmaster::ShowWizard);
+}
+
+void Tmaster::SetClipProgress(int clip, int eventIndex) {
+    if (!IsClip(clip)) return;
+    QProgressBar* bar = ClipBars[Slot(clip)];
+    // A bar ignores values outside its range; a clip never goes beyond its end.
+    bar->setValue(std::clamp(ProgressPosition(eventIndex), bar->minimum(), bar->maximum()));
+    resumeIndex_[Slot(clip)] = eventIndex;
+}
+
+void Tmaster::ClearClipProgress() {
+    for (int clip = 1; clip <= kBuiltInClipCount; ++clip) SetClipProgress(clip, 0);
+}
+
+void Tmaster::ClipHalted(int clip, int eventIndex) {
+    SetClipProgress(clip, eventIndex);
+    ShowWizard();
+}
+
+void Tmaster::PlayClick(int clip) {
+    if (!IsClip(clip)) return;
+    const QProgressBar* bar = ClipBars[Slot(clip)];
+    // A finished clip starts again from the beginning.
+    if (bar->value() >= bar->maximum()) StopClick(clip);
+    // The bar shows tenths of the events; the clip goes on after the very
+    // event it stopped at, which the bar alone cannot tell.
+    const int start = bar->value() == 0 ? 0 : resumeIndex_[Slot(clip)];
+    if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start)) return;
+    hide();
+    main_.setEnabled(true);
+    main_.raise();
+    main_.activateWindow();
+    main_.StatusPanel(1)->setText(QStringLiteral("Ролик ") + WizardClipLabel(clip));
+    for (int other = 1; other <= kBuiltInClipCount; ++other)
+        if (other != clip) SetClipProgress(other, 0);
+}
+
+void Tmaster::StopClick(int clip) { SetClipProgress(clip, 0); }
+
+}  // namespace vorn

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -144,9 +145,15 @@ void Tmaster::BuildTestGroup() {
         number->setGeometry(4, 4, 18, 18);
         QuestionLabels[q] = new QLabel(Text(questions_[q].text), row);
         QuestionLabels[q]->setGeometry(24, 4, 533, 18);
+        // The answers share the row; a long answer takes the room it needs.
+        auto* answers = new QWidget(row);
+        answers->setGeometry(24, 24, 533, 20);
+        auto* layout = new QHBoxLayout(answers);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
         for (std::size_t a = 0; a < kQuizAnswerCount; ++a) {
-            auto* box = new QCheckBox(Text(questions_[q].answers[a]), row);
-            box->setGeometry(24 + static_cast<int>(a) * 134, 24, 132, 20);
+            auto* box = new QCheckBox(Text(questions_[q].answers[a]), answers);
+            layout->addWidget(box, 1);
             AnswerBoxes[q][a] = box;
         }
     }

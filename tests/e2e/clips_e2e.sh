@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The tutorial wizard and a demonstration clip in the real program on its own
+# X server: Ctrl+M opens the wizard, "Далее >" leads to the clip page, Play
+# of clip 3 hides the wizard and plays the half adder in a 600 x 480 main
+# window, the wizard comes back at the end with a full bar, and once it is
+# closed the main window shows the circuit.
+#
+# Usage: clips_e2e.sh PROGRAM [SCREENSHOT_FOLDER]
+# The screenshots are kept in SCREENSHOT_FOLDER when one is given.
+set -u
+
+program=${1:?usage: $0 PROGRAM [SCREENSHOT_FOLDER]}
+keep=${2:-}
+. "$(dirname "$0")/e2e_common.sh"
+e2e_start
+
+wizard_name="Мастер обучения работе с программой"
+visible_wizard() { xdotool search --onlyvisible --name "$wizard_name" 2>/dev/null | head -n1; }
+
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+sleep 0.5
+[ -z "$(visible_wizard)" ] || fail "the wizard shows before it is asked for"
+send_key ctrl+m
+wizard=
+for _ in $(seq 50); do
+    wizard=$(visible_wizard)
+    [ -n "$wizard" ] && break
+    sleep 0.2
+done
+[ -n "$wizard" ] || die "Ctrl+M showed no wizard"
+eval "$(xdotool getwindowgeometry --shell "$wizard" | sed 's/^/W_/')"  # W_X, W_Y, W_WIDTH, W_HEIGHT
+echo "wizard $wizard at $W_X,$W_Y size ${W_WIDTH}x$W_HEIGHT"
+[ "$W_WIDTH" = 592 ] && [ "$W_HEIGHT" = 414 ] || fail "the wizard is ${W_WIDTH}x$W_HEIGHT, not 592x414"
+
+# click_wizard X Y: a click at a point of the wizard's client area.
+click_wizard() {
+    xdotool mousemove $((W_X + $1)) $((W_Y + $2))
+    sleep 0.15
+    xdotool click 1
+    sleep 0.3
+}
+# dark_pixels SHOT LEFT TOP WIDTH HEIGHT: how many pixels of the box are
+# darker than light grey.
+dark_pixels() {
+    "$convert" "$work/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 60% \
+        -format %c histogram:info:- | awk '/#000000|black/ { sum += $1 } END { print sum + 0 }'
+}
+
+shot page1
+# Page 1 is the introduction: text fills the content area.
+[ "$(dark_pixels page1 $((W_X + 7)) $((W_Y + 52)) 577 305)" -gt 2000 ] || fail "page 1 shows no text"
+
+for _ in $(seq 8); do click_wizard 457 385; done  # "Далее >"
+shot page9
+# The clip page: four rows with Play, Stop and an empty bar each.
+bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
+"$convert" "$work/page9.png" -crop "$bar3" +repage "$work/bar-empty.png"
+
+click_wizard 45 302  # Play of clip 3
+sleep 1
+[ -z "$(visible_wizard)" ] || fail "the wizard stayed visible when the clip started"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" = 600 ] && [ "$HEIGHT" = 480 ] || fail "the clip plays in a ${WIDTH}x$HEIGHT window, not 600x480"
+sleep 8
+shot playing
+
+# 897 events at 32 ms: about half a minute; the wizard returns at the end.
+wizard=
+for _ in $(seq 240); do
+    wizard=$(visible_wizard)
+    [ -n "$wizard" ] && break
+    sleep 0.5
+done
+[ -n "$wizard" ] || die "the wizard did not come back after the clip"
+eval "$(xdotool getwindowgeometry --shell "$wizard" | sed 's/^/W_/')"
+bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
+shot ended
+"$convert" "$work/ended.png" -crop "$bar3" +repage "$work/bar-full.png"
+[ "$(changed_box bar-empty bar-full)" != none ] || fail "clip 3's bar did not fill"
+
+click_wizard 546 385  # "Закрыть"
+sleep 0.5
+[ -z "$(visible_wizard)" ] || fail "Закрыть left the wizard open"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+shot circuit
+# The half adder's wires and elements: far more ink than the grid dots of an
+# empty surface (about 350 at this size).
+ink=$(dark_pixels circuit "$X" "$((Y + 21))" "$((WIDTH - 20))" "$((HEIGHT - 60))")
+echo "dark pixels on the surface: $ink"
+[ "$ink" -gt 2500 ] || fail "the main window shows no circuit after the clip ($ink dark pixels)"
+
+e2e_finish "the wizard played clip 3 and came back"

@@ -30,6 +30,7 @@
 #include "contactinfo.h"
 #include "dialogs.h"
 #include "errorreporter.h"
+#include "programtitle.h"
 #include "systemerror.h"
 #include "vornapplication.h"
 
@@ -79,7 +80,6 @@ void RecordExit(int status) { exitStatuses.append(status); }
 
 QDateTime FixedNow() { return QDateTime(QDate(2024, 12, 6), QTime(21, 5, 7)); }
 
-QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
 
 std::exception_ptr FileError(int number) {
     return std::make_exception_ptr(CircuitFileError(number, "cannot open /some/file.vfl"));
@@ -341,19 +341,19 @@ private slots:
         // The whole report with the real dialog: tick the box, press OK.
         ErrorReporter::Report(FileError(EACCES), 0);
         QCOMPARE(seenCaption, ErrorReporter::ReportCheckBoxCaption());
-        QCOMPARE(seenTitle, Title());
+        QCOMPARE(seenTitle, ProgramTitleText());
         QCOMPARE(seenText, SystemErrorText(EACCES));
         QCOMPARE(openedLinks, QList<QUrl>({ErrorReporter::ReportLink(EACCES)}));
 
         AnswerNextBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
         bool checked = true;
-        QCOMPARE(Dialogs::Current().MessageWithCheckBox(nullptr, QMessageBox::Critical, Title(), QStringLiteral("text"),
+        QCOMPARE(Dialogs::Current().MessageWithCheckBox(nullptr, QMessageBox::Critical, ProgramTitleText(), QStringLiteral("text"),
                                                         QStringLiteral("Вывести справку"), checked),
                  QMessageBox::Ok);
         QVERIFY(!checked);  // left unticked
 
         AnswerNextBox([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-        QCOMPARE(Dialogs::Current().Message(nullptr, QMessageBox::Warning, Title(), QStringLiteral("?"),
+        QCOMPARE(Dialogs::Current().Message(nullptr, QMessageBox::Warning, ProgramTitleText(), QStringLiteral("?"),
                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes),
                  QMessageBox::No);
     }

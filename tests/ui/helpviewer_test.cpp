@@ -16,30 +16,14 @@
 #include "helpfile.h"
 #include "helpviewer.h"
 #include "helpwindow.h"
+#include "programtitle.h"
+#include "scripted_dialogs.h"
 
 using namespace vorn;
 
 namespace {
 
-// Records every message and answers OK.
-class RecordingDialogs : public Dialogs {
-public:
-    struct Call {
-        QWidget* parent;
-        QMessageBox::Icon icon;
-        QString title, text;
-    };
-    QList<Call> calls;
-
-    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                        const QString& text, QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override {
-        calls.append({parent, icon, title, text});
-        return QMessageBox::Ok;
-    }
-};
-
-QString Title() { return QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())); }
+using vorn::test::ScriptedDialogs;
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -78,7 +62,7 @@ class HelpViewerTest : public QObject {
 
 private slots:
     void init() {
-        dialogs_.calls.clear();
+        dialogs_.shown.clear();
         Dialogs::Install(&dialogs_);
         folder_ = std::make_unique<QTemporaryDir>();
     }
@@ -223,7 +207,7 @@ private slots:
         HelpViewer::OpenTopic(nullptr, QStringLiteral("wires"));
         HelpViewer::OpenTopic(nullptr, QStringLiteral("Нетакойтемы."));
         QCOMPARE(window->CurrentTopicId(), QStringLiteral("contents"));
-        QVERIFY(dialogs_.calls.isEmpty());
+        QVERIFY(dialogs_.shown.isEmpty());
     }
 
     void linksTopicListAndBackNavigate() {
@@ -255,13 +239,13 @@ private slots:
         // A damaged file is told and leaves the open window as it was.
         WriteHelp("VORN-HELP 1\n@topic a\n<p>no title</p>\n");
         HelpViewer::OpenContents(nullptr);
-        QCOMPARE(dialogs_.calls.size(), 1);
-        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("повреждён")));
-        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("Строка 2")));
+        QCOMPARE(dialogs_.shown.size(), 1);
+        QVERIFY(dialogs_.shown[0].text.contains(QStringLiteral("повреждён")));
+        QVERIFY(dialogs_.shown[0].text.contains(QStringLiteral("Строка 2")));
         QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("w2"));
         WriteHelp(QByteArray(1000, '\0'));
         HelpViewer::OpenContents(nullptr);
-        QCOMPARE(dialogs_.calls.size(), 2);
+        QCOMPARE(dialogs_.shown.size(), 2);
     }
 
     void missingFileIsToldThroughTheDialogs() {
@@ -271,12 +255,12 @@ private slots:
         HelpViewer::OpenContents(&owner);
         HelpViewer::OpenKeyword(nullptr, QStringLiteral("Провода"));
         HelpViewer::OpenTopic(nullptr, QStringLiteral("Параметрыкоманднойстрокизаданыневерно."));
-        QCOMPARE(dialogs_.calls.size(), 3);
-        QCOMPARE(dialogs_.calls[0].parent, &owner);
-        QCOMPARE(dialogs_.calls[0].icon, QMessageBox::Critical);
-        QCOMPARE(dialogs_.calls[0].title, Title());
-        QVERIFY(dialogs_.calls[0].text.contains(path));
-        QVERIFY(dialogs_.calls[0].text.contains(QStringLiteral("не найден")));
+        QCOMPARE(dialogs_.shown.size(), 3);
+        QCOMPARE(dialogs_.shown[0].parent, &owner);
+        QCOMPARE(dialogs_.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(dialogs_.shown[0].title, ProgramTitleText());
+        QVERIFY(dialogs_.shown[0].text.contains(path));
+        QVERIFY(dialogs_.shown[0].text.contains(QStringLiteral("не найден")));
         QVERIFY(!HelpViewer::Window());
     }
 
@@ -345,7 +329,7 @@ private slots:
         HelpViewer::OpenKeyword(nullptr, Utf8(ObjectHelpTopic(DisjunctorAnchor)));
         QVERIFY(HelpViewer::Window());
         QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("disjunctor"));
-        QVERIFY(dialogs_.calls.isEmpty());
+        QVERIFY(dialogs_.shown.isEmpty());
     }
 
 private:
@@ -358,7 +342,7 @@ private:
         return path;
     }
 
-    RecordingDialogs dialogs_;
+    ScriptedDialogs dialogs_;
     std::unique_ptr<QTemporaryDir> folder_;
 };
 

@@ -18,27 +18,14 @@
 #include "dialogs.h"
 #include "masterform.h"
 #include "quiz.h"
+#include "scripted_dialogs.h"
 #include "shown_window.h"
 
 using namespace vorn;
 
 namespace {
 
-class ScriptedDialogs : public Dialogs {
-public:
-    struct Shown {
-        QWidget* parent;
-        QMessageBox::Icon icon;
-        QString title, text;
-    };
-    QList<Shown> shown;
-    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                        const QString& text, QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override {
-        shown.append({parent, icon, title, text});
-        return QMessageBox::Ok;
-    }
-};
+using vorn::test::ScriptedDialogs;
 
 struct StartCall {
     qsizetype length;

@@ -11,25 +11,28 @@ namespace vorn::test {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    QStringList messages;                        // texts in the order shown
-    QStringList titles;                          // their captions
-    QList<QMessageBox::Icon> icons;              // their icons
+    struct Shown {
+        QWidget* parent;
+        QMessageBox::Icon icon;
+        QString title, text;
+    };
+    QList<Shown> shown;                          // every message box in order
+    QStringList messages;                        // their texts
     QList<QMessageBox::StandardButton> answers;  // next answers; Ok when none are left
     QStringList fileNames;                       // next names the file choosers return
     bool tickHelp = false;
 
-    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) override {
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override {
+        shown.append({parent, icon, title, text});
         messages << text;
-        titles << title;
-        icons << icon;
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
     }
-    QMessageBox::StandardButton MessageWithCheckBox(QWidget*, QMessageBox::Icon icon, const QString& title,
+    QMessageBox::StandardButton MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                     const QString& text, const QString&, bool& checked) override {
+        shown.append({parent, icon, title, text});
         messages << text;
-        titles << title;
-        icons << icon;
         checked = tickHelp;
         return QMessageBox::Ok;
     }

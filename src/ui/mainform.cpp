@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "circuitfile.h"
+#include "datafolder.h"
 #include "drawingsurface.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
@@ -63,8 +64,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
     ErrorReporter::Install(s.ProgramFolder);
 
-    // 2. The help file lies in the help folder beside the program.
-    HelpViewer::SetHelpFile(s.ProgramFolder + QStringLiteral("/help/help.hlp"));
+    // 2. The help file lies in the help folder beside the program, or in the
+    // shared data folder of an installed one.
+    s.DataFolder = ResolveDataFolder(s.ProgramFolder);
+    HelpViewer::SetHelpFile(s.DataFolder + QStringLiteral("/help/help.hlp"));
 
     // 3. The window menu's own commands.
     CreateSystemMenu();

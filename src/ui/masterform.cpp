@@ -56,8 +56,8 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-QString WizardPageFile(const QString& programFolder, int page) {
-    return programFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
+QString WizardPageFile(const QString& dataFolder, int page) {
+    return dataFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
 }
 
 Tmaster::Tmaster(Tmain& mainWindow)
@@ -121,7 +121,7 @@ void Tmaster::BuildContentsMenu() {
         // A page whose file is missing at start-up cannot be chosen; the
         // test and the clips are always there.
         item->setEnabled(!IsRichTextPage(page) ||
-                         QFileInfo(WizardPageFile(main_.State().ProgramFolder, page)).isFile());
+                         QFileInfo(WizardPageFile(main_.State().DataFolder, page)).isFile());
         connect(item, &QAction::triggered, this, [this, page] { SelectPage(page); });
         ContentsItems[static_cast<std::size_t>(page - 1)] = item;
         if (page == kTestPage) ContentsMenu->addSeparator();
@@ -193,7 +193,7 @@ void Tmaster::ShowPage() {
 }
 
 void Tmaster::ShowRichTextPage() {
-    const QString path = WizardPageFile(main_.State().ProgramFolder, pageIndex_);
+    const QString path = WizardPageFile(main_.State().DataFolder, pageIndex_);
     PageView->clear();
     if (QFileInfo(path).isFile()) {
         LoadRtfFile(*PageView->document(), path);

@@ -30,8 +30,8 @@ inline constexpr int kWizardPageCount = 9;
 inline constexpr int kTestPage = 6;
 inline constexpr int kClipPage = 9;
 
-// The file shown on a rich-text page: folder/help/n<page>.rtf.
-QString WizardPageFile(const QString& programFolder, int page);
+// The file shown on a rich-text page: dataFolder/help/n<page>.rtf.
+QString WizardPageFile(const QString& dataFolder, int page);
 // The caption of a clip's row (1..4), also shown in the status bar while it plays.
 QString WizardClipLabel(int clip);
 

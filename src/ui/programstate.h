@@ -94,6 +94,7 @@ struct ProgramState {
     bool MiddleButtonHeld = false;   // the middle button is down in the work area
 
     QString ProgramFolder;     // the program's folder, no trailing separator
+    QString DataFolder;        // holds help/ and pictures/ (see datafolder.h)
     QString CommandLineFile;   // the first command-line argument
     QString DocumentFileName;  // the open circuit file, empty for a new one
 };

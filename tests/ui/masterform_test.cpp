@@ -50,7 +50,7 @@ class MasterFormTest : public QObject {
     void Create(bool realPlayer = false) {
         wizard_.reset();
         window_ = test::ShownWindow();
-        window_->State().ProgramFolder = folder_->path();
+        window_->State().DataFolder = folder_->path();
         wizard_ = std::make_unique<Tmaster>(*window_);
         if (!realPlayer) wizard_->ClipStarter = [this](ClipScript script, int start) {
             starts_.append({static_cast<qsizetype>(script.size()), start});

@@ -10,6 +10,7 @@
 #include <QDockWidget>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -120,7 +121,12 @@ Tmain::~Tmain() { qApp->removeEventFilter(this); }
 
 void Tmain::StartupTick() {
     reloadcanvas();
-    OpenCommandLineFile();
+    if (isSignalConnected(QMetaMethod::fromSignal(&Tmain::splashRequested))) {
+        setEnabled(false);
+        emit splashRequested();
+    } else {
+        OpenCommandLineFile();
+    }
 }
 
 // ---- status bar ------------------------------------------------------------

@@ -161,6 +161,17 @@ public:
     // and asks for the settings dialog, which connects to settingsRequested.
     void OpenSettings();
 
+    // ---- printing (mainform_printing.cpp) -----------------------------------
+    // "Напечатать схему" (P): printer set-up, the sender's name, the page.
+    void PrintClick();
+    // The last sender name accepted; kept until the program ends.
+    QString SenderName;
+
+    // ---- about box -------------------------------------------------------------
+    // "О программе ..." (Alt+F1, window menu): stops a playing clip, disables
+    // this window and asks for the about box, which connects to aboutRequested.
+    void AboutClick();
+
 signals:
     // The window is asked to close; emitted whether or not it then closes.
     void closeRequested();
@@ -173,6 +184,12 @@ signals:
     void clipHalted(int clipNumber, int eventIndex);
     // The wizard command: show the wizard and give it the focus.
     void wizardRequested();
+    // The first start-up tick: show the splash screen. The window is
+    // disabled, and opens the command-line file only once the splash has
+    // handed over (OpenCommandLineFile). With nothing connected the file is
+    // opened at once.
+    void splashRequested();
+    void aboutRequested();
 
 public:
 

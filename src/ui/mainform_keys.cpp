@@ -96,7 +96,7 @@ void Tmain::SystemCommand(int command) {
     case 1027: HelpViewer::OpenContents(this); break;
     case 1028: OpenSettings(); break;
     case 1025: Master1Click(); break;
-    // 1026 about box: its window is not part of the program yet.
+    case 1026: AboutClick(); break;
     default: break;
     }
 }

@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -165,6 +166,7 @@ void Tmain::CreateMenus() {
     Help1->addSeparator();
     connect(Contents1, &QAction::triggered, this, &Tmain::ContentsClick);
     connect(Master1, &QAction::triggered, this, &Tmain::Master1Click);
+    connect(About1, &QAction::triggered, this, &Tmain::AboutClick);
 }
 
 void Tmain::CreatePopupMenu() {
@@ -328,6 +330,13 @@ void Tmain::ContentsClick() {
 void Tmain::OpenSettings() {
     StopClip();
     emit settingsRequested();
+}
+
+void Tmain::AboutClick() {
+    StopClip();
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Tmain::aboutRequested))) return;
+    setEnabled(false);
+    emit aboutRequested();
 }
 
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vorn {
 
@@ -11,6 +12,20 @@ QString ResolveDataFolder(const QString& programFolder) {
     const QString shared = QDir::cleanPath(beside.filePath(QStringLiteral("../share/vorn")));
     if (QFileInfo(QDir(shared).filePath(QStringLiteral("help"))).isDir()) return shared;
     return programFolder;
+}
+
+QString ResolveLogFolder(const QString& programFolder) {
+    if (QFileInfo(programFolder).isWritable()) return programFolder;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (own.isEmpty() || !QDir().mkpath(own)) return programFolder;
+    return own;
+}
+
+QString ResolveDocumentFolder(const QString& programFolder) {
+    if (QFileInfo(programFolder).isWritable()) return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
 }
 
 }  // namespace vorn

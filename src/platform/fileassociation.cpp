@@ -143,56 +143,60 @@ QString DesktopExecQuote(const QString& path) {
     return escaped;
 }
 
+DesktopFiles WriteDesktopFiles(const QString& dataFolder, const QString& extension, const QString& executable,
+                               int iconNumber) {
+    DesktopFiles files;
+    const QString iconName = FileIconName(iconNumber);
+    const auto write = [&](const QString& path, const QByteArray& bytes) {
+        const bool ok = !bytes.isEmpty() && WriteWhole(path, bytes);
+        if (ok) files.written << path;
+        files.complete = files.complete && ok;
+        return ok;
+    };
+
+    // Icons first, so the MIME type and the launcher never name an icon the
+    // theme does not have yet.
+    const QString iconFolder = dataFolder + QStringLiteral("/icons/hicolor/scalable/mimetypes/");
+    for (int number = 0; number < kFileIconCount; ++number) {
+        const QByteArray svg = ResourceBytes(FileIconResource(number));
+        files.icons |= write(iconFolder + FileIconName(number) + QStringLiteral(".svg"), svg);
+        // The MIME type's generic icon name, for desktops that look the
+        // icon up by type rather than by the name the type gives.
+        if (number == ClampIcon(iconNumber))
+            files.icons |= write(iconFolder + MimeIconName() + QStringLiteral(".svg"), svg);
+    }
+    files.mime = write(dataFolder + QStringLiteral("/mime/packages/vorn-%1.xml").arg(extension),
+                       MimePackage(extension, iconName));
+    files.entry = write(dataFolder + QStringLiteral("/applications/") + kDesktopFileName,
+                        DesktopEntry(executable, iconName));
+    return files;
+}
+
 bool RegisterFileAssociation(const QString& extension, const QString& executablePath, int iconNumber,
                              bool force, SettingsStore& store, QStringList* writtenFiles) {
     if (!force && store.ReadApplicationPath() == executablePath) return false;
 
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty()) return false;
-    const QString iconName = FileIconName(iconNumber);
-    QStringList written;
-    bool allWritten = true;
-    const auto write = [&](const QString& path, const QByteArray& bytes) {
-        const bool ok = !bytes.isEmpty() && WriteWhole(path, bytes);
-        if (ok) written << path;
-        allWritten = allWritten && ok;
-        return ok;
-    };
+    const DesktopFiles files = WriteDesktopFiles(data, extension, executablePath, iconNumber);
 
-    // Icons first, so the MIME type and the launcher never name an icon the
-    // theme does not have yet.
-    const QString hicolor = data + QStringLiteral("/icons/hicolor");
-    const QString iconFolder = hicolor + QStringLiteral("/scalable/mimetypes/");
-    bool iconsWritten = false;
-    for (int number = 0; number < kFileIconCount; ++number) {
-        const QByteArray svg = ResourceBytes(FileIconResource(number));
-        iconsWritten |= write(iconFolder + FileIconName(number) + QStringLiteral(".svg"), svg);
-        // The MIME type's generic icon name, for desktops that look the
-        // icon up by type rather than by the name the type gives.
-        if (number == ClampIcon(iconNumber))
-            iconsWritten |= write(iconFolder + MimeIconName() + QStringLiteral(".svg"), svg);
-    }
     // GTK reads only the cache once a theme folder has one, so a cache that
     // is there must be brought up to date; none is made where there was none,
     // since it would hide icons that others later install without one.
-    if (iconsWritten && QFileInfo::exists(hicolor + QStringLiteral("/icon-theme.cache")))
+    const QString hicolor = data + QStringLiteral("/icons/hicolor");
+    if (files.icons && QFileInfo::exists(hicolor + QStringLiteral("/icon-theme.cache")))
         RunToolIfPresent(QStringLiteral("gtk-update-icon-cache"),
                          {QStringLiteral("--force"), QStringLiteral("--ignore-theme-index"),
                           QStringLiteral("--quiet"), hicolor});
-
-    const QString mime = data + QStringLiteral("/mime");
-    if (write(mime + QStringLiteral("/packages/vorn-%1.xml").arg(extension), MimePackage(extension, iconName)))
-        RunToolIfPresent(QStringLiteral("update-mime-database"), {mime});
-
-    const QString applications = data + QStringLiteral("/applications");
-    if (write(applications + QLatin1Char('/') + kDesktopFileName, DesktopEntry(executablePath, iconName))) {
-        RunToolIfPresent(QStringLiteral("update-desktop-database"), {applications});
+    if (files.mime) RunToolIfPresent(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});
+    if (files.entry) {
+        RunToolIfPresent(QStringLiteral("update-desktop-database"), {data + QStringLiteral("/applications")});
         RunToolIfPresent(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopFileName, kCircuitMimeType});
     }
 
-    if (allWritten) store.WriteApplicationPath(executablePath, QFileInfo(executablePath).absolutePath());
-    if (writtenFiles) *writtenFiles = written;
-    return !written.isEmpty();
+    if (files.complete) store.WriteApplicationPath(executablePath, QFileInfo(executablePath).absolutePath());
+    if (writtenFiles) *writtenFiles = files.written;
+    return !files.written.isEmpty();
 }
 
 }  // namespace vorn

@@ -31,6 +31,22 @@ QString FileIconResource(int iconNumber);
 // newline, tab and carriage return written as \n, \t, \r).
 QString DesktopExecQuote(const QString& path);
 
+// What WriteDesktopFiles wrote: the paths, whether any icon, the MIME type
+// and the launcher entry were written, and whether every file was.
+struct DesktopFiles {
+    QStringList written;
+    bool icons = false;
+    bool mime = false;
+    bool entry = false;
+    bool complete = true;
+};
+
+// Writes the file icons, the MIME type of the extension and the launcher
+// entry for the executable into a folder laid out like the user's data
+// folder (see above), each file whole or not at all. Runs nothing.
+DesktopFiles WriteDesktopFiles(const QString& dataFolder, const QString& extension, const QString& executable,
+                               int iconNumber);
+
 // Registers the file type with the extension (without the dot, e.g. "vfl")
 // for the executable, using file icon iconNumber (clamped to 0..3). Does
 // nothing when the settings already hold executablePath and force is false.

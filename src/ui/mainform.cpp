@@ -63,7 +63,8 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     // 1. Unexpected errors reach the error reporter from here on.
     s.ProgramFolder = QCoreApplication::applicationDirPath();
     while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
-    ErrorReporter::Install(s.ProgramFolder);
+    ErrorReporter::Install(ResolveLogFolder(s.ProgramFolder));
+    s.DocumentFolder = ResolveDocumentFolder(s.ProgramFolder);
 
     // 2. The help file lies in the help folder beside the program, or in the
     // shared data folder of an installed one.

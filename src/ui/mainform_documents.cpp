@@ -140,7 +140,7 @@ void Tmain::Open1Click() {
     if (!AskToSaveChanges()) return;
     StopClip();
     const QString name =
-        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), state_->ProgramFolder, kFilter);
+        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), state_->DocumentFolder, kFilter);
     if (name.isEmpty()) return;
     if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
         ErrorDialogWithHelp(kBadFile, kHelpCaption);
@@ -201,7 +201,7 @@ void Tmain::Save1Click() {
 void Tmain::SaveAs1Click() {
     ProgramState& s = *state_;
     const QString chosen =
-        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), s.ProgramFolder, kFilter);
+        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), s.DocumentFolder, kFilter);
     if (chosen.isEmpty()) return;
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(

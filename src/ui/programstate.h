@@ -95,6 +95,7 @@ struct ProgramState {
 
     QString ProgramFolder;     // the program's folder, no trailing separator
     QString DataFolder;        // holds help/ and pictures/ (see datafolder.h)
+    QString DocumentFolder;    // where the file choosers start
     QString CommandLineFile;   // the first command-line argument
     QString DocumentFileName;  // the open circuit file, empty for a new one
 };

@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <QStringList>
 
+#include "aboutform.h"
+#include "logoform.h"
 #include "mainform.h"
 #include "masterform.h"
 #include "optform.h"
@@ -27,6 +29,15 @@ int main(int argc, char** argv) {
     // Qt has already taken its own options out of the list.
     const QStringList arguments = QCoreApplication::arguments();
     mainWindow.State().CommandLineFile = arguments.size() > 1 ? arguments.at(1) : QString();
+    // The splash: made now, so its half-second timer runs from the start;
+    // shown on the main window's first start-up tick. Its hand-over opens
+    // the wizard or gives the main window the focus, then opens the file.
+    vorn::TLogo logoForm(mainWindow, masterForm, [&settingsDialog] { return settingsDialog.ShowMasterAtStart(); });
+    logoForm.CommandLineFile = mainWindow.State().CommandLineFile;
+    QObject::connect(&mainWindow, &vorn::Tmain::splashRequested, &logoForm, &vorn::TLogo::ShowSplash);
+    // The about box, made once and hidden until the About command.
+    vorn::TAbout aboutForm(mainWindow);
+    QObject::connect(&mainWindow, &vorn::Tmain::aboutRequested, &aboutForm, &vorn::TAbout::ShowAbout);
 
     // Where no window manager maximises the window, it still starts as
     // large as the screen allows.

@@ -20,6 +20,7 @@ constexpr int kPitch = 12;
 // the view origin (and more when the image shows more).
 constexpr int kElementRange = 100;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr QRgb kBlack = 0xFF000000u;
 
 class Renderer {
 public:
@@ -31,8 +32,11 @@ public:
           zoom_(std::clamp(view.zoom, 1, 3)),
           originX_(view.originX),
           originY_(view.originY),
-          runMode_(view.runMode),
-          wire_(colors.wire.rgb()),
+          runMode_(view.runMode && !view.printStyle),
+          labelPoints_((view.printStyle ? 3 : 5) * zoom_),
+          columns_(view.columns),
+          rows_(view.rows),
+          wire_(view.printStyle ? kBlack : colors.wire.rgb()),
           zero_(colors.zero.rgb()),
           one_(colors.one.rgb()) {}
 
@@ -41,8 +45,13 @@ public:
         canvas_.Fill(kWhite);
 
         const int pitch = kPitch * zoom_;
-        const int lastI = canvas_.Width() / pitch + 1;
-        const int lastJ = canvas_.Height() / pitch + 1;
+        int lastI = canvas_.Width() / pitch + 1;
+        int lastJ = canvas_.Height() / pitch + 1;
+        // The element passes cover every node the wire pass covers.
+        int elementI = std::max(kElementRange, lastI);
+        int elementJ = std::max(kElementRange, lastJ);
+        if (columns_ > 0) lastI = elementI = columns_ - 1;
+        if (rows_ > 0) lastJ = elementJ = rows_ - 1;
 
         // Wires, dots and crossings, from the bottom-right node backwards.
         // The order shows where lines reach a neighbour's centre: a lone
@@ -53,14 +62,11 @@ public:
             for (int j = lastJ; j >= 0; --j) DrawWires(i, j);
 
         QFont font;
-        font.setPointSize(5 * zoom_);
+        font.setPointSize(labelPoints_);
         canvas_.SetFont(font);
 
         // Elements: leads and bodies, then the bodies once more so that no
-        // lead drawn by a later node lies across a body. The range covers
-        // every node the wire pass covers.
-        const int elementI = std::max(kElementRange, lastI);
-        const int elementJ = std::max(kElementRange, lastJ);
+        // lead drawn by a later node lies across a body.
         for (int i = 0; i <= elementI; ++i)
             for (int j = 0; j <= elementJ; ++j) DrawElement(i, j, true);
         for (int i = 0; i <= elementI; ++i)
@@ -246,6 +252,8 @@ private:
     const int zoom_;
     const int originX_, originY_;
     const bool runMode_;
+    const int labelPoints_;
+    const int columns_, rows_;
     const QRgb wire_, zero_, one_;
 };
 

@@ -21,6 +21,13 @@ struct CircuitView {
     int originX = 0;    // the node drawn at the image's top-left corner
     int originY = 0;
     bool runMode = false;  // colour wires by their signals
+    // The paper look: every line and solder dot black whatever the colours,
+    // no signal colours even in run mode, labels at 3 z points instead of 5 z.
+    bool printStyle = false;
+    // When positive, only this many columns (rows) from the origin are
+    // drawn; the rest of the image stays white.
+    int columns = 0;
+    int rows = 0;
 };
 
 // Repaints the whole image: white, then the wires, then the elements of every

@@ -1,4 +1,4 @@
-// How to reach the program's support: the one place of the address that the
+// How to reach the program's support: the one place of the addresses that the
 // error report and the about box use.
 #pragma once
 
@@ -9,6 +9,13 @@
 namespace vorn {
 
 inline constexpr char SupportAddress[] = "support@vorn.example";
+
+// The web site and the messenger number the about box shows, and the pages
+// its links open (the messenger page starts a chat with that number).
+inline constexpr char WebAddress[] = "www.vorn.example";
+inline constexpr char WebLink[] = "https://www.vorn.example/";
+inline constexpr char MessengerNumber[] = "+7 900 555-01-23";
+inline constexpr char MessengerLink[] = "https://www.vorn.example/chat";
 
 // "mailto:" + SupportAddress + "?subject=" + subject + "&body=" + body, with
 // subject and body percent-encoded as UTF-8 (every character but the

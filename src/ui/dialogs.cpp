@@ -3,10 +3,13 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "circuitfile.h"
 #include "helpviewer.h"
+#include "sendernamedialog.h"
 
 namespace vorn {
 
@@ -50,6 +53,17 @@ public:
         return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
+
+    bool PrinterSetup(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    std::optional<QString> AskSenderName(QWidget* parent, const QString& prompt, const QImage& preview,
+                                         const QString& remembered) override {
+        SenderNameDialog dialog(parent, prompt, preview, remembered);
+        return dialog.Ask();
+    }
 };
 
 RealDialogs& Real() {
@@ -72,6 +86,12 @@ void HelpMessageThroughDialogs(QWidget* parent, const QString& text) {
 QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 
 QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
+
+bool Dialogs::PrinterSetup(QWidget*, QPrinter&) { return false; }
+
+std::optional<QString> Dialogs::AskSenderName(QWidget*, const QString&, const QImage&, const QString&) {
+    return std::nullopt;
+}
 
 QMessageBox::StandardButton Dialogs::MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                          const QString& text, const QString& /*checkBoxCaption*/,

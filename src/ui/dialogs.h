@@ -2,9 +2,13 @@
 // boxes and file choosers. Tests install their own answers.
 #pragma once
 
+#include <optional>
+
 #include <QMessageBox>
 #include <QString>
 
+class QImage;
+class QPrinter;
 class QWidget;
 
 namespace vorn {
@@ -35,6 +39,18 @@ public:
     // that do not override them, cancel.
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
+    // The printer set-up dialog for printer (on Linux it also offers a PDF
+    // file); true when the user chose to print. The default, for test
+    // dialogs that do not override it, cancels.
+    virtual bool PrinterSetup(QWidget* parent, QPrinter& printer);
+
+    // The sender-name dialog of the print command (sendernamedialog.h):
+    // the name entered when confirmed with OK, nullopt when it was closed
+    // any other way. The default, for test dialogs that do not override it,
+    // cancels.
+    virtual std::optional<QString> AskSenderName(QWidget* parent, const QString& prompt, const QImage& preview,
+                                                 const QString& remembered);
 
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();

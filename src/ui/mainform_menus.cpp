@@ -100,6 +100,7 @@ void Tmain::CreateMenus() {
     connect(Save1, &QAction::triggered, this, &Tmain::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &Tmain::SaveAs1Click);
     connect(Close1, &QAction::triggered, this, &Tmain::Close1Click);
+    connect(Print1, &QAction::triggered, this, &Tmain::PrintClick);
 
     Edit1 = NewMenu(bar, "&Правка");
     Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -236,6 +236,7 @@ void TOpt::BuildGeneralPage() {
     WriteNameBox = new QCheckBox(Text("Печатать имя отправителя."), GeneralPage);
     WriteNameBox->setGeometry(8, 114, 200, 20);
     WriteNameBox->setChecked(true);
+    connect(WriteNameBox, &QCheckBox::toggled, this, [this](bool on) { main_.State().WriteUserName = on; });
     MoreLink = new QLabel(Text("Подробнее..."), GeneralPage);
     MoreLink->setGeometry(210, 114, 88, 20);
     MoreLink->setCursor(Qt::PointingHandCursor);

@@ -2,8 +2,11 @@
 # it with fresh settings, screenshots and the comparisons made on them.
 #
 # A script sets program and keep (the screenshot folder, may be empty), and
-# program_args if the program gets arguments, and then calls e2e_start; afterwards DISPLAY, window, X, Y, WIDTH and HEIGHT
-# describe the program's main window.
+# program_args if the program gets arguments, and then calls e2e_start;
+# afterwards DISPLAY, window, X, Y, WIDTH and HEIGHT describe the program's
+# main window, and the splash screen has gone. The settings turn the
+# tutorial's start-up showing off unless the script sets first_start=1,
+# which starts the program as on a new user's first day.
 # shellcheck shell=bash
 
 convert=/usr/bin/convert
@@ -15,6 +18,7 @@ xvfb_pid=
 program_pid=
 failures=0
 program_args=()
+first_start=
 
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
@@ -53,6 +57,10 @@ e2e_start() {
     export XDG_CONFIG_HOME="$work/config"
     export XDG_DATA_HOME="$work/data"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    if [ -z "$first_start" ]; then
+        mkdir -p "$XDG_CONFIG_HOME/vorn"
+        printf '[SOFTWARE]\nvorn\\options\\ShowMaster=0\n' >"$XDG_CONFIG_HOME/vorn/vorn.ini"
+    fi
     "$program" "${program_args[@]}" >"$work/program.log" 2>&1 &
     program_pid=$!
 
@@ -66,6 +74,25 @@ e2e_start() {
     [ -n "$window" ] || die "no window named Vorn v1.1"
     eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
     echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
+    [ -n "$first_start" ] || wait_for_splash_to_go
+}
+
+splash_window() { xdotool search --onlyvisible --name '^Vorn$' 2>/dev/null | head -n1; }
+
+# wait_for_splash_to_go: the splash shows for about two seconds (half a
+# second with a file argument) and then hands the main window over.
+wait_for_splash_to_go() {
+    local seen=
+    for _ in $(seq 50); do
+        if [ -n "$(splash_window)" ]; then
+            seen=1
+        elif [ -n "$seen" ]; then
+            break
+        fi
+        sleep 0.1
+    done
+    [ -z "$(splash_window)" ] || die "the splash screen did not go"
+    sleep 0.3
 }
 
 # e2e_finish MESSAGE: fails when the program has gone or a check failed.

@@ -2,8 +2,12 @@
 // every message, for the window tests.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 #include "dialogs.h"
 
@@ -22,6 +26,21 @@ public:
     QStringList fileNames;                       // next names the file choosers return
     bool tickHelp = false;
 
+    // The printer set-up: how often it was shown, and what it does with the
+    // printer; true prints. Without one it cancels.
+    int printerSetups = 0;
+    std::function<bool(QPrinter&)> printerSetup;
+
+    // The sender-name dialog: what it was shown each time, and the next
+    // answers (nullopt: closed without OK); cancelled when none are left.
+    struct NameRequest {
+        QString prompt;
+        QImage preview;
+        QString remembered;
+    };
+    QList<NameRequest> nameRequests;
+    QList<std::optional<QString>> senderNames;
+
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                         const QString& text, QMessageBox::StandardButtons,
                                         QMessageBox::StandardButton) override {
@@ -38,6 +57,15 @@ public:
     }
     QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+    bool PrinterSetup(QWidget*, QPrinter& printer) override {
+        ++printerSetups;
+        return printerSetup ? printerSetup(printer) : false;
+    }
+    std::optional<QString> AskSenderName(QWidget*, const QString& prompt, const QImage& preview,
+                                         const QString& remembered) override {
+        nameRequests.append({prompt, preview, remembered});
+        return senderNames.isEmpty() ? std::nullopt : senderNames.takeFirst();
+    }
 
 private:
     QString Next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }

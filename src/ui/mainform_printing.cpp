@@ -1,0 +1,57 @@
+// The print command: printer set-up, the sender's name with a preview, and
+// one page with the circuit and a header line.
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+#include <optional>
+
+#include "dialogs.h"
+#include "mainform.h"
+#include "printcircuit.h"
+#include "programtitle.h"
+#include "sendernamedialog.h"
+
+namespace vorn {
+
+namespace {
+
+// Runs the dialogs and prints; returns without printing when the user
+// cancels one of them.
+void PrintWithDialogs(Tmain& window) {
+    ProgramState& s = window.State();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!Dialogs::Current().PrinterSetup(&window, printer)) return;
+
+    QString sender;
+    if (s.WriteUserName) {
+        QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
+        preview.fill(Qt::white);
+        PrintCircuit(preview, *s.Cells, s.ZoomFactor);
+        const std::optional<QString> answer =
+            Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
+        if (answer) window.SenderName = *answer;
+        sender = answer.value_or(QString());
+        if (sender.isEmpty()) return;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) return;  // the printer refused the job: nothing to end
+    PrintPage(painter, *s.Cells, s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText());
+    painter.end();
+}
+
+}  // namespace
+
+void Tmain::PrintClick() {
+    // A playing clip waits while the dialogs are open.
+    const bool paused = ClipPlaying();
+    if (paused) PauseClip();
+    PrintWithDialogs(*this);
+    if (paused)
+        ResumeClip();
+    else
+        StopClip();
+}
+
+}  // namespace vorn

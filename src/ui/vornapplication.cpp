@@ -3,17 +3,26 @@
 #include <cerrno>
 #include <exception>
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include "circuitfile.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
+#include "programtitle.h"
 
 namespace vorn {
 
 VornApplication::VornApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Qt's own texts (the buttons of message boxes, the file and print
+    // dialogs) in the program's language, whatever the user's locale; in
+    // English where the translations are not installed.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
     Dialogs::RouteHelpMessages();
-    HelpViewer::SetWindowTitle(QStringLiteral("Справка - ") +
-                               QString::fromUtf8(ProgramTitle.data(), static_cast<qsizetype>(ProgramTitle.size())));
+    HelpViewer::SetWindowTitle(QStringLiteral("Справка - ") + ProgramTitleText());
 }
 
 bool VornApplication::notify(QObject* receiver, QEvent* event) {

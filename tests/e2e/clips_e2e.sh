@@ -15,37 +15,13 @@ keep=${2:-}
 . "$(dirname "$0")/e2e_common.sh"
 e2e_start
 
-wizard_name="Мастер обучения работе с программой"
-visible_wizard() { xdotool search --onlyvisible --name "$wizard_name" 2>/dev/null | head -n1; }
-
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 sleep 0.5
 [ -z "$(visible_wizard)" ] || fail "the wizard shows before it is asked for"
 send_key ctrl+m
-wizard=
-for _ in $(seq 50); do
-    wizard=$(visible_wizard)
-    [ -n "$wizard" ] && break
-    sleep 0.2
-done
-[ -n "$wizard" ] || die "Ctrl+M showed no wizard"
-eval "$(xdotool getwindowgeometry --shell "$wizard" | sed 's/^/W_/')"  # W_X, W_Y, W_WIDTH, W_HEIGHT
+wait_for_wizard 10 || die "Ctrl+M showed no wizard"
 echo "wizard $wizard at $W_X,$W_Y size ${W_WIDTH}x$W_HEIGHT"
 [ "$W_WIDTH" = 592 ] && [ "$W_HEIGHT" = 414 ] || fail "the wizard is ${W_WIDTH}x$W_HEIGHT, not 592x414"
-
-# click_wizard X Y: a click at a point of the wizard's client area.
-click_wizard() {
-    xdotool mousemove $((W_X + $1)) $((W_Y + $2))
-    sleep 0.15
-    xdotool click 1
-    sleep 0.3
-}
-# dark_pixels SHOT LEFT TOP WIDTH HEIGHT: how many pixels of the box are
-# darker than light grey.
-dark_pixels() {
-    "$convert" "$work/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 60% \
-        -format %c histogram:info:- | awk '/#000000|black/ { sum += $1 } END { print sum + 0 }'
-}
 
 shot page1
 # Page 1 is the introduction: text fills the content area.
@@ -65,21 +41,9 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 sleep 8
 shot playing
 
-# wait_for_wizard SECONDS: until the wizard is visible again; its place is
-# left in W_X, W_Y and the bar of clip 3 in bar3.
-wait_for_wizard() {
-    wizard=
-    for _ in $(seq $(($1 * 2))); do
-        wizard=$(visible_wizard)
-        [ -n "$wizard" ] && break
-        sleep 0.5
-    done
-    [ -n "$wizard" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$wizard" | sed 's/^/W_/')"
-    bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
-}
 xdotool key Escape
 wait_for_wizard 5 || die "Esc did not bring the wizard back"
+bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
 shot left
 "$convert" "$work/left.png" -crop "$bar3" +repage "$work/bar-part.png"
 [ "$(changed_box bar-empty bar-part)" != none ] || fail "the bar shows no progress after Esc"
@@ -89,6 +53,7 @@ sleep 1
 
 # 897 events at 32 ms: about half a minute; the wizard returns at the end.
 wait_for_wizard 120 || die "the wizard did not come back after the clip"
+bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
 shot ended
 "$convert" "$work/ended.png" -crop "$bar3" +repage "$work/bar-full.png"
 [ "$(changed_box bar-part bar-full)" != none ] || fail "clip 3's bar did not fill"

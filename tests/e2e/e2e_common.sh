@@ -39,9 +39,8 @@ die() {
     exit 1
 }
 
-# e2e_start: Xvfb on whatever display is free, the program with its own
-# runtime and settings folders, and its main window found by its caption.
-e2e_start() {
+# start_xvfb: an X server of the script's own on whatever display is free.
+start_xvfb() {
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
@@ -52,7 +51,13 @@ e2e_start() {
     done
     [ -s "$work/display" ] || die "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
+}
 
+# e2e_start: the program on the script's X server (started on the first
+# call) with its own runtime and settings folders, and its main window found
+# by its caption. A later call starts the program again with the same folders.
+e2e_start() {
+    [ -n "$xvfb_pid" ] || start_xvfb
     export XDG_RUNTIME_DIR="$work/runtime"
     export XDG_CONFIG_HOME="$work/config"
     export XDG_DATA_HOME="$work/data"
@@ -155,3 +160,67 @@ changed_box() {
     fi
 }
 near() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; }  # near VALUE LOW HIGH
+
+# find_surface SHOT: the drawing surface of an empty work area at zoom 100 %,
+# from its grid dots. The dots of one row and one column through a dot near
+# the middle, followed to both ends: the first dot is node (0, 0) at the
+# surface's top-left pixel. Sets pitch, left, top (node (0, 0)) and right,
+# bottom (the last dots); px I and py J give a node's screen column and row.
+find_surface() {
+    local shot=$1 mid_x=$((X + WIDTH / 2)) mid_y=$((Y + HEIGHT / 2)) dot_x dot_y
+    pitch=24
+    check_grid "$shot" $((mid_x - 100)) $((mid_y - 100)) 200 200 $pitch ||
+        die "no grid of dots $pitch pixels apart in the middle of the work area"
+    read -r dot_x dot_y < <("$convert" "$work/$shot.png" -crop "${pitch}x$pitch+$mid_x+$mid_y" +repage txt:- |
+        awk -v x0="$mid_x" -v y0="$mid_y" '$3 == "#000000" { split($1, at, /[,:]/); print x0 + at[1], y0 + at[2]; exit }')
+    # dot_run CROP START: the first and last pixel of the run of dots, pitch
+    # apart, that passes through START along a one-pixel strip of the shot.
+    dot_run() {
+        "$convert" "$work/$shot.png" -crop "$1" +repage txt:- |
+            awk -v start="$2" -v pitch=$pitch '
+                $3 == "#000000" { split($1, at, /[,:]/); ink[at[1] + at[2]] = 1 }
+                END {
+                    for (first = start; (first - pitch) in ink; first -= pitch) {}
+                    for (last = start; (last + pitch) in ink; last += pitch) {}
+                    print first, last
+                }'
+    }
+    read -r left right < <(dot_run "${WIDTH}x1+$X+$dot_y" $((dot_x - X)))
+    read -r top bottom < <(dot_run "1x$HEIGHT+$dot_x+$Y" $((dot_y - Y)))
+    left=$((X + left)) right=$((X + right)) top=$((Y + top)) bottom=$((Y + bottom))
+    echo "surface: first node at $left,$top, last dots at $right,$bottom"
+}
+px() { echo $((left + pitch * $1)); }  # px I: the screen column of node column I
+py() { echo $((top + pitch * $1)); }   # py J: the screen row of node row J
+
+# ---- the tutorial wizard ---------------------------------------------------------
+
+visible_wizard() { xdotool search --onlyvisible --name "Мастер обучения работе с программой" 2>/dev/null | head -n1; }
+
+# wait_for_wizard SECONDS: until the wizard is visible; its window is left in
+# wizard and its place in W_X, W_Y, W_WIDTH and W_HEIGHT.
+wait_for_wizard() {
+    wizard=
+    for _ in $(seq $(($1 * 5))); do
+        wizard=$(visible_wizard)
+        [ -n "$wizard" ] && break
+        sleep 0.2
+    done
+    [ -n "$wizard" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$wizard" | sed 's/^/W_/')"
+}
+
+# click_wizard X Y: a click at a point of the wizard's client area.
+click_wizard() {
+    xdotool mousemove $((W_X + $1)) $((W_Y + $2))
+    sleep 0.15
+    xdotool click 1
+    sleep 0.3
+}
+
+# dark_pixels SHOT LEFT TOP WIDTH HEIGHT: how many pixels of the box are
+# darker than light grey.
+dark_pixels() {
+    "$convert" "$work/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 60% \
+        -format %c histogram:info:- | awk '/#000000|black/ { sum += $1 } END { print sum + 0 }'
+}

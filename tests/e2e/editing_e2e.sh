@@ -23,7 +23,6 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
 sleep 1
 
 white='#FFFFFF' black='#000000' red='#FF0000' blue='#20BCFF'  # blue: signal "0", red: signal "1"
-pitch=24  # zoom 100%
 
 # colours SHOT LEFT TOP RIGHT BOTTOM: the distinct colours of the box, sorted.
 colours() {
@@ -40,36 +39,11 @@ area_is() {
 }
 
 # ---- the surface origin, from the grid dots at the start ------------------------
-# The dots of one row and one column through a dot near the middle, followed
-# to both ends: the first dot is node (0, 0) at the surface's top-left pixel.
 shot start
-mid_x=$((X + WIDTH / 2)) mid_y=$((Y + HEIGHT / 2))
-check_grid start $((mid_x - 100)) $((mid_y - 100)) 200 200 $pitch ||
-    die "no grid of dots $pitch pixels apart in the middle of the work area"
-read -r dot_x dot_y < <("$convert" "$work/start.png" -crop "${pitch}x$pitch+$mid_x+$mid_y" +repage txt:- |
-    awk -v x0="$mid_x" -v y0="$mid_y" '$3 == "#000000" { split($1, at, /[,:]/); print x0 + at[1], y0 + at[2]; exit }')
-# dot_run CROP START: the first and last pixel of the run of dots, pitch apart,
-# that passes through START along a one-pixel strip of the start screenshot.
-dot_run() {
-    "$convert" "$work/start.png" -crop "$1" +repage txt:- |
-        awk -v start="$2" -v pitch=$pitch '
-            $3 == "#000000" { split($1, at, /[,:]/); ink[at[1] + at[2]] = 1 }
-            END {
-                for (first = start; (first - pitch) in ink; first -= pitch) {}
-                for (last = start; (last + pitch) in ink; last += pitch) {}
-                print first, last
-            }'
-}
-read -r left right < <(dot_run "${WIDTH}x1+$X+$dot_y" $((dot_x - X)))
-read -r top bottom < <(dot_run "1x$HEIGHT+$dot_x+$Y" $((dot_y - Y)))
-left=$((X + left)) right=$((X + right)) top=$((Y + top)) bottom=$((Y + bottom))
-echo "surface: first node at $left,$top, last dots at $right,$bottom"
+find_surface start
 [ "$left" -gt $((X + 72)) ] || die "the first node column $left is not right of the tool bar"
 [ $(((right - left) / pitch)) -ge 40 ] && [ $(((bottom - top) / pitch)) -ge 30 ] ||
     die "the work area shows too few nodes for the circuit: $left,$top..$right,$bottom"
-
-px() { echo $((left + pitch * $1)); }  # px I: the screen column of node column I
-py() { echo $((top + pitch * $1)); }   # py J: the screen row of node row J
 
 # The circuit lies on node row 5: the source at 5, a wire 6..10, the inverter
 # at 11, a wire 12..16 and the lamp at 17. The pointer rests on an empty node

@@ -36,7 +36,14 @@ void PrintWithDialogs(Tmain& window) {
     }
 
     QPainter painter;
-    if (!painter.begin(&printer)) return;  // the printer refused the job: nothing to end
+    if (!painter.begin(&printer)) {
+        // No job was started (a file that cannot be written, a printer that
+        // has gone): say so rather than let the user wait for a page.
+        Dialogs::Current().Message(&window, QMessageBox::Warning, ProgramTitleText(),
+                                   QStringLiteral("Не удалось начать печать: принтер или файл недоступен."),
+                                   QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
     PrintPage(painter, *s.Cells, s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText());
     painter.end();
 }

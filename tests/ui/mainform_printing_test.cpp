@@ -220,6 +220,20 @@ private slots:
         QCOMPARE(cleared.count(), 1);  // no clip was playing: the command stops clips
     }
 
+    // A job that cannot start is reported, not passed over in silence.
+    void printerThatRefusesTheJobIsReported() {
+        window_->State().Cells->at(10, 10) = SourceOff;
+        dialogs_->printerSetup = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf_ + QStringLiteral(".missing/page.pdf"));
+            return true;
+        };
+        dialogs_->senderNames << QStringLiteral("Иван");
+        window_->PrintClick();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages.first().startsWith(QStringLiteral("Не удалось начать печать")));
+    }
+
     void secondPreviewShowsOnlyWhatIsLeft() {
         CellGrid& cells = *window_->State().Cells;
         cells.at(10, 10) = SourceOff;

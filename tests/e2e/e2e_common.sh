@@ -84,6 +84,19 @@ e2e_start() {
 
 splash_window() { xdotool search --onlyvisible --name '^Vorn$' 2>/dev/null | head -n1; }
 
+# wait_for_splash: until the splash is up, at most two seconds; its window
+# is left in splash and its place in S_X, S_Y, S_WIDTH and S_HEIGHT.
+wait_for_splash() {
+    splash=
+    for _ in $(seq 20); do
+        splash=$(splash_window)
+        [ -n "$splash" ] && break
+        sleep 0.1
+    done
+    [ -n "$splash" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$splash" | sed 's/^/S_/')"
+}
+
 # wait_for_splash_to_go: the splash shows for about two seconds (half a
 # second with a file argument) and then hands the main window over.
 wait_for_splash_to_go() {

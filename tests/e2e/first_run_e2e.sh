@@ -18,14 +18,7 @@ first_start=1
 e2e_start
 
 # ---- the splash, then the wizard ---------------------------------------------------
-splash=
-for _ in $(seq 20); do
-    splash=$(splash_window)
-    [ -n "$splash" ] && break
-    sleep 0.1
-done
-[ -n "$splash" ] || die "no splash screen at the start"
-eval "$(xdotool getwindowgeometry --shell "$splash" | sed 's/^/S_/')"
+wait_for_splash || die "no splash screen at the start"
 [ "$S_WIDTH" = 500 ] && [ "$S_HEIGHT" = 350 ] || fail "the splash is ${S_WIDTH}x$S_HEIGHT, not 500x350"
 shot splash
 [ "$(dark_pixels splash "$S_X" "$S_Y" 500 350)" -gt 20000 ] || fail "the splash shows no picture"

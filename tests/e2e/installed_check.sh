@@ -23,14 +23,7 @@ grep -q '^Exec=vorn %f$' "$prefix/share/applications/vorn.desktop" || fail "the 
 program="$prefix/bin/vorn"
 first_start=1
 e2e_start
-splash=
-for _ in $(seq 20); do
-    splash=$(splash_window)
-    [ -n "$splash" ] && break
-    sleep 0.1
-done
-[ -n "$splash" ] || die "the installed program shows no splash"
-eval "$(xdotool getwindowgeometry --shell "$splash" | sed 's/^/S_/')"
+wait_for_splash || die "the installed program shows no splash"
 shot splash
 [ "$(dark_pixels splash "$S_X" "$S_Y" 500 350)" -gt 20000 ] || fail "the installed program's splash has no picture"
 wait_for_wizard 8 || die "the installed program's wizard did not follow the splash"

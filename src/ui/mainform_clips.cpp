@@ -45,6 +45,8 @@ void Tmain::CreateClipControls() {
 
 bool Tmain::StartClip(ClipScript script, int start) {
     ProgramState& s = *state_;
+    // A recording ends, and is offered for saving, before a clip plays.
+    if (s.RecordingMode) ToggleRecording();
     s.ClipEvents.assign(script.begin(), script.end());
     const int length = static_cast<int>(s.ClipEvents.size());
     if (start == 0) New1Click();
@@ -147,12 +149,17 @@ void Tmain::ResumeClip() {
 
 void Tmain::StopClip() {
     ProgramState& s = *state_;
+    // A recording goes on through the commands that stop clips (New, Undo,
+    // Settings ...): it ends only with Ctrl+G, which saves it.
+    if (s.RecordingMode) {
+        emit clipProgressCleared();
+        return;
+    }
     s.ClipIndex = 0;
     ClipTimer->stop();
     emit clipProgressCleared();
     Pointer::Release();
     s.ClipActive = false;
-    s.RecordingMode = false;
     setEnabled(true);
     InnerPanel->setEnabled(true);
 }

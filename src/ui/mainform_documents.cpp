@@ -252,6 +252,8 @@ void Tmain::CloseDocument() {
 
 bool Tmain::MayClose() {
     const bool close = AskToSaveChanges();
+    // A recording is offered for saving before the program ends.
+    if (close && state_->RecordingMode) ToggleRecording();
     if (!close) activateWindow();
     emit closeRequested();  // the settings are written whether or not the window closes
     return close;

@@ -344,7 +344,33 @@ private slots:
                  QStringLiteral("(-2,-2,-2),\n(1,48,72),\n(4,49,73),\n(-9,-9,-9),\n(-9,-9,-9),\n"));
         QVERIFY(dialogs_->messages.isEmpty());
 
+        // Commands that stop clips leave a recording going; playing a clip
+        // ends it and offers it for saving first.
+        w->RecordClip->trigger();
+        w->Undo1Click();
+        QVERIFY(w->State().RecordingMode);
+        w->WireClick();
+        dialogs_->fileNames = {folder.filePath(QStringLiteral("before-play.txt"))};
+        dialogs_->answers = {QMessageBox::No};  // the drawn source may go
+        QVERIFY(w->StartClip(BuiltInClip(2), 0));
+        QVERIFY(!w->State().RecordingMode);
+        QFile before(folder.filePath(QStringLiteral("before-play.txt")));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(before.readAll()), QStringLiteral("(-1,-1,-1),\n"));
+        w->StopClip();
+
+        // Closing the window offers a recording for saving too.
+        w->RecordClip->trigger();
+        w->DelClick();
+        dialogs_->fileNames = {folder.filePath(QStringLiteral("at-close.txt"))};
+        dialogs_->answers = {QMessageBox::No};
+        QVERIFY(w->close());
+        QFile atClose(folder.filePath(QStringLiteral("at-close.txt")));
+        QVERIFY(atClose.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(atClose.readAll()), QStringLiteral("(-7,-7,-7),\n"));
+
         // A file that cannot be written gives a message, and the log stays.
+        dialogs_->messages.clear();
         w->RecordClip->trigger();
         w->WireClick();
         dialogs_->fileNames = {folder.filePath(QStringLiteral("missing/clip.txt"))};

@@ -35,7 +35,6 @@ constexpr int kStatusPanelCount = 7;
 constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
 constexpr int kHintPanelReserve = 250;
 
-
 bool IsInside(const QObject* object, const QObject* ancestor) {
     for (; object; object = object->parent())
         if (object == ancestor) return true;
@@ -44,7 +43,9 @@ bool IsInside(const QObject* object, const QObject* ancestor) {
 
 }  // namespace
 
-QString IdleHintText() { return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn"); }
+QString IdleHintText() {
+    return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn");
+}
 
 Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<ProgramState>()) {
     setMinimumSize(600, 480);

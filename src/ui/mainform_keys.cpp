@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "helpviewer.h"
 #include "mainform.h"
 #include "windowmenu.h"
 
@@ -93,7 +92,7 @@ void Tmain::CreateSystemMenu() {
 
 void Tmain::SystemCommand(int command) {
     switch (command) {
-    case 1027: HelpViewer::OpenContents(this); break;
+    case 1027: ContentsClick(); break;
     case 1028: OpenSettings(); break;
     case 1025: Master1Click(); break;
     case 1026: AboutClick(); break;

@@ -1,30 +1,11 @@
 #include "propagation.h"
 
 #include "signals.h"
+#include "wirecodes.h"
 
 namespace vorn {
 
 namespace {
-
-// Empty, the wire and junction codes that own segments, and Lamp: the codes a
-// wire segment exchanges signals with.
-bool InWirePassSet(std::int32_t c) {
-    switch (c) {
-        case 0: case 1: case 2: case 3: case 8: case 51: case 52: case 53: return true;
-        default: return false;
-    }
-}
-bool OwnsEastWire(std::int32_t c) { return c == 1 || c == 3 || c == 51 || c == 53; }
-bool OwnsSouthWire(std::int32_t c) { return c == 2 || c == 3 || c == 52 || c == 53; }
-bool IsSource(std::int32_t c) { return c == SourceOff || c == SourceOn; }
-bool IsSourceOrInverter(std::int32_t c) { return IsSource(c) || c == Inverter; }
-// Codes an inverter writes its output into.
-bool TakesInverterOutput(std::int32_t c) {
-    switch (c) {
-        case 0: case 1: case 2: case 3: case 4: case 8: case 9: case 51: case 52: case 53: return true;
-        default: return false;
-    }
-}
 
 // One run of the worklist over a circuit.
 class Propagation {
@@ -36,7 +17,7 @@ public:
         ResetSignals(signals_, queue_);
         for (int x = 0; x < kFieldSize; ++x)
             for (int y = 0; y < kFieldSize; ++y)
-                if (IsSource(cells_.at(x, y))) Queue(x, y);
+                if (IsSourceCode(cells_.at(x, y))) Queue(x, y);
 
         while (!queue_.empty()) {
             if (options_.stopWhenSettled && queue_.allQuiet()) {
@@ -93,6 +74,7 @@ private:
             return;
         }
         queue_.push(x, y);
+        if (options_.gatesByLevel && IsGateAnchorCode(Code(x, y))) gates_.EntryAdded(gates_.Level(cells_, x, y));
         ++stats_.appended;
         if (queue_.size() > stats_.peakQueue) stats_.peakQueue = queue_.size();
     }
@@ -106,11 +88,13 @@ private:
     void CellStep(int x, int y);
     void GateAnchorStep(int x, int y, bool isConjunctor);
     void Dequeue();
+    void PutLowestGateFirst();
 
     const CellGrid& cells_;
     SignalGrid& signals_;
     WorkQueue& queue_;
     const EvaluationOptions& options_;
+    GateOrder& gates_ = queue_.gateOrder();
     EvaluationStats stats_;
     std::uint64_t quietStreak_ = 0;  // steps in a row that changed no signal
     std::size_t anchorRun_ = 0;      // entries behind the head known to be gate anchors
@@ -121,7 +105,7 @@ void Propagation::CellStep(int x, int y) {
     const int wx = x - 1, ex = x + 1, ny = y - 1, sy = y + 1;
 
     // Source start: a source injects its value once per evaluation.
-    if (IsSource(c) && Sig(x, y) == 0) {
+    if (IsSourceCode(c) && Sig(x, y) == 0) {
         Set(x, y, c + 4);
         const std::int32_t own = Sig(x, y);
         for (int nx : {wx, ex}) {
@@ -182,15 +166,15 @@ void Propagation::CellStep(int x, int y) {
 
     // Neighbouring crossings that have not settled yet.
     if (Code(wx, y) == Crossing || Code(ex, y) == Crossing || Code(x, ny) == Crossing || Code(x, sy) == Crossing) {
-        if (Code(wx, y) == Crossing && Unsettled(wx, y) && !IsSource(Code(wx, ny)) && !IsSource(Code(wx, sy)) &&
-            !IsSource(FarCode(x - 2, y)) && !IsSourceOrInverter(c))
+        if (Code(wx, y) == Crossing && Unsettled(wx, y) && !IsSourceCode(Code(wx, ny)) && !IsSourceCode(Code(wx, sy)) &&
+            !IsSourceCode(FarCode(x - 2, y)) && !IsSourceOrInverter(c))
             Queue(wx, y);
-        if (Code(ex, y) == Crossing && FarCode(x + 2, y) != Inverter && Unsettled(ex, y) && !IsSource(Code(ex, ny)) &&
-            !IsSource(Code(ex, sy)) && !IsSource(c) && !IsSource(FarCode(x + 2, y)))
+        if (Code(ex, y) == Crossing && FarCode(x + 2, y) != Inverter && Unsettled(ex, y) && !IsSourceCode(Code(ex, ny)) &&
+            !IsSourceCode(Code(ex, sy)) && !IsSourceCode(c) && !IsSourceCode(FarCode(x + 2, y)))
             Queue(ex, y);
-        if (Code(x, ny) == Crossing && Unsettled(x, ny) && !IsSource(FarCode(x, y - 2)) && !IsSource(c))
+        if (Code(x, ny) == Crossing && Unsettled(x, ny) && !IsSourceCode(FarCode(x, y - 2)) && !IsSourceCode(c))
             Queue(x, ny);
-        if (Code(x, sy) == Crossing && Unsettled(x, sy) && !IsSource(c) && !IsSource(FarCode(x, y + 2)))
+        if (Code(x, sy) == Crossing && Unsettled(x, sy) && !IsSourceCode(c) && !IsSourceCode(FarCode(x, y + 2)))
             Queue(x, sy);
     }
 
@@ -286,28 +270,50 @@ void Propagation::GateAnchorStep(int x, int y, bool isConjunctor) {
 // Removes the head; a gate anchor at the new head gives way to the first
 // waiting node that is not one. Nodes that only wake each other without
 // changing anything could make a gate wait for ever; after a run of such
-// steps longer than two passes over the queue the gate goes first.
+// steps longer than two passes over the queue a gate goes first. Whenever a
+// gate goes, it is the first waiting one of the lowest level.
 //
 // The entries just behind the head that are known to be anchors are counted
 // in anchorRun_, so that a long run of waiting gates is not searched again
-// at every step: codes do not change during an evaluation, and the exchange
-// only moves anchors within that run.
+// at every step: codes do not change during an evaluation, and the exchanges
+// only move anchors within that run.
 void Propagation::Dequeue() {
+    const QueuedNode done = queue_.head();
     queue_.popHead();
+    if (options_.gatesByLevel && IsGateAnchorCode(Code(done.x, done.y)))
+        gates_.EntryRemoved(gates_.Level(cells_, done.x, done.y));
     const bool headIsKnownAnchor = anchorRun_ > 0;
     if (anchorRun_ > 0) --anchorRun_;
     if (queue_.size() < 2) return;
-    if (options_.stopWhenSettled && quietStreak_ > 2 * queue_.size() + 16) return;
     if (!headIsKnownAnchor && !IsGateAnchorCode(Code(queue_.head().x, queue_.head().y))) return;
-    for (std::size_t i = anchorRun_ + 1; i < queue_.size(); ++i) {
+    const bool gateMayGo = options_.stopWhenSettled && quietStreak_ > 2 * queue_.size() + 16;
+    if (!gateMayGo) {
+        for (std::size_t i = anchorRun_ + 1; i < queue_.size(); ++i) {
+            const QueuedNode& n = queue_.at(i);
+            if (!IsGateAnchorCode(Code(n.x, n.y))) {
+                queue_.swapHeadWith(i);
+                anchorRun_ = i;  // entries 1..i are anchors now, the old head among them
+                return;
+            }
+        }
+        anchorRun_ = queue_.size() - 1;
+    }
+    if (options_.gatesByLevel) PutLowestGateFirst();
+}
+
+// The head is a gate that is about to go: the first waiting gate of the
+// lowest level takes its place.
+void Propagation::PutLowestGateFirst() {
+    const std::uint32_t lowest = gates_.LowestWaiting();
+    const QueuedNode head = queue_.head();
+    if (gates_.Level(cells_, head.x, head.y) == lowest) return;
+    for (std::size_t i = 1; i < queue_.size(); ++i) {
         const QueuedNode& n = queue_.at(i);
-        if (!IsGateAnchorCode(Code(n.x, n.y))) {
+        if (IsGateAnchorCode(Code(n.x, n.y)) && gates_.Level(cells_, n.x, n.y) == lowest) {
             queue_.swapHeadWith(i);
-            anchorRun_ = i;  // entries 1..i are anchors now, the old head among them
             return;
         }
     }
-    anchorRun_ = queue_.size() - 1;
 }
 
 }  // namespace

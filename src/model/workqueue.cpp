@@ -39,8 +39,9 @@ void WorkQueue::clear() {
     head_ = 0;
     size_ = 0;
     fresh_ = 0;
-    ++epoch_;
-    std::fill(falls_.begin(), falls_.end(), std::uint16_t{0});  // quiet marks of an earlier evaluation no longer hold
+    ++epoch_;  // quiet marks of an earlier evaluation no longer hold
+    std::fill(falls_.begin(), falls_.end(), std::uint16_t{0});
+    gateOrder_.Reset();
 }
 
 void WorkQueue::signalChanged() {

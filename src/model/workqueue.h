@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cellgrid.h"
+#include "gateorder.h"
 
 namespace vorn {
 
@@ -34,7 +35,7 @@ public:
     void popHead();
     // Exchanges the head with the entry i places behind it.
     void swapHeadWith(std::size_t i);
-    // Empties the queue and forgets every quiet mark and fall count.
+    // Empties the queue and forgets every quiet mark, fall count and gate level.
     void clear();
 
     // Some signal changed: no waiting node is known to be quiet any more.
@@ -43,6 +44,9 @@ public:
     void markHeadQuiet();
     // True when every waiting entry belongs to a quiet node.
     bool allQuiet() const { return fresh_ == 0; }
+
+    // The ranking of the gates waiting in this evaluation.
+    GateOrder& gateOrder() { return gateOrder_; }
 
     // Counts one fall of a node's signal in this evaluation; false once the
     // node has fallen `limit` times already.
@@ -69,6 +73,7 @@ private:
     std::uint64_t epoch_ = 1;             // advances with every signal change
     std::size_t fresh_ = 0;               // waiting entries of nodes not quiet
     std::vector<std::uint16_t> falls_;    // signal falls per node in this evaluation
+    GateOrder gateOrder_;
 };
 
 }  // namespace vorn

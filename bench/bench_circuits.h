@@ -87,7 +87,9 @@ inline void PlaceGate(CellGrid& cells, int x, int y, bool conjunctor) {
 // bands, conjunctors and disjunctors alternating. The first gate of a band
 // is fed by two sources; every later gate's other input is fed by a source
 // of its own, so the values along a chain keep changing.
-inline BenchCircuit GateBands() {
+// (d3) The same with an inverter as every output lead: the next gate reads
+// the inverter's output.
+inline BenchCircuit GateBands(bool inverted = false) {
     auto cells = NewGrid();
     constexpr int kBandHeight = 4;
     Node last{0, 0};
@@ -100,7 +102,7 @@ inline BenchCircuit GateBands() {
             const bool lower = gate % 2 == 1;
             const int anchorY = top + 1 + (lower ? 1 : 0);
             PlaceGate(*cells, x, anchorY, (gate + band) % 2 == 0);
-            cells->at(x + 2, anchorY) = WireE;  // the output lead
+            cells->at(x + 2, anchorY) = inverted ? Inverter : WireE;  // the output lead
             // The input the previous lead does not reach gets a source.
             if (gate > 0) {
                 const int freeInputY = lower ? anchorY + 1 : anchorY - 1;
@@ -109,7 +111,7 @@ inline BenchCircuit GateBands() {
             last = {x + 2, anchorY};
         }
     }
-    return {"gate_bands", std::move(cells), last};
+    return {inverted ? "inverted_bands" : "gate_bands", std::move(cells), last};
 }
 
 inline std::vector<BenchCircuit> AllCircuits() {
@@ -119,6 +121,7 @@ inline std::vector<BenchCircuit> AllCircuits() {
     circuits.push_back(WireMesh());
     circuits.push_back(InverterRows());
     circuits.push_back(GateBands());
+    circuits.push_back(GateBands(true));
     return circuits;
 }
 

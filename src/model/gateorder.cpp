@@ -62,9 +62,6 @@ void GateOrder::Reset() {
     }
     networks_.clear();
     feeds_.clear();
-    waiting_.clear();
-    lowestWaiting_ = 0;
-    waitingCount_ = 0;
 }
 
 std::uint32_t GateOrder::Level(const CellGrid& cells, int x, int y) {
@@ -159,23 +156,6 @@ std::uint32_t GateOrder::NetworkLevel(const CellGrid& cells, std::uint32_t slot)
         }
     }
     return networks_[root].level;
-}
-
-void GateOrder::EntryAdded(std::uint32_t level) {
-    if (level >= waiting_.size()) waiting_.resize(level + 1, 0);
-    ++waiting_[level];
-    if (waitingCount_++ == 0 || level < lowestWaiting_) lowestWaiting_ = level;
-}
-
-void GateOrder::EntryRemoved(std::uint32_t level) {
-    --waiting_[level];
-    --waitingCount_;
-}
-
-std::uint32_t GateOrder::LowestWaiting() {
-    if (waitingCount_ == 0) return 0;
-    while (waiting_[lowestWaiting_] == 0) ++lowestWaiting_;
-    return lowestWaiting_;
 }
 
 }  // namespace vorn

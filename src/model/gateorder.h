@@ -10,8 +10,8 @@
 // Gates are therefore ranked by their level: the longest chain of gates in
 // front of them, through wires, junctions, crossings, lamps and inverters. A
 // gate fed only by sources (or by nothing) has level 1; a gate fed by a gate
-// of level n has level n + 1 or more. When only gates wait, the propagation
-// takes the first waiting gate of the lowest level. In a circuit without
+// of level n has level n + 1 or more. Gates wait until no other node does,
+// and then the propagation takes a waiting gate of the lowest level. In a circuit without
 // loops every gate in front of it then has already given its final output,
 // so each wire network rises once, from no signal to its final value.
 //
@@ -32,18 +32,12 @@ class GateOrder {
 public:
     GateOrder();
 
-    // A new evaluation: every level is unknown again and no gate waits.
+    // A new evaluation: every level is unknown again.
     void Reset();
 
     // The level of the gate anchored at (x, y), a field node holding a
     // conjunctor or disjunctor anchor.
     std::uint32_t Level(const CellGrid& cells, int x, int y);
-
-    // Bookkeeping of the waiting gate entries by level.
-    void EntryAdded(std::uint32_t level);
-    void EntryRemoved(std::uint32_t level);
-    // The lowest level among the waiting gate entries (0 when none waits).
-    std::uint32_t LowestWaiting();
 
 private:
     // A wire network: the nodes that one value spreads over. A crossing
@@ -77,9 +71,6 @@ private:
     std::vector<Feed> feeds_;
     std::vector<std::uint32_t> frontier_;    // slots of the network being collected
     std::vector<std::uint32_t> stack_;       // networks whose level is being worked out
-    std::vector<std::uint32_t> waiting_;     // waiting gate entries per level
-    std::uint32_t lowestWaiting_ = 0;
-    std::uint32_t waitingCount_ = 0;
 };
 
 }  // namespace vorn

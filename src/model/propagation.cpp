@@ -28,17 +28,26 @@ public:
                 stats_.budgetExhausted = true;
                 break;
             }
-            const QueuedNode head = queue_.head();
+            // Gates wait until no other node does. Nodes that only wake each
+            // other without changing anything could make them wait for ever;
+            // after a run of such steps longer than two passes over the
+            // queue a gate goes first.
+            const bool gateGoes = queue_.hasGates() && (queue_.ringEmpty() || (options_.stopWhenSettled &&
+                                                                               quietStreak_ > 2 * queue_.size() + 16));
+            const QueuedNode node = gateGoes ? queue_.nextGate() : queue_.head();
             const std::uint64_t changesBefore = stats_.signalChanges;
-            CellStep(head.x, head.y);
+            CellStep(node.x, node.y);
             ++stats_.steps;
             if (stats_.signalChanges == changesBefore) {
-                queue_.markHeadQuiet();
+                queue_.markQuiet(node.x, node.y);
                 ++quietStreak_;
             } else {
                 quietStreak_ = 0;
             }
-            Dequeue();
+            if (gateGoes)
+                queue_.popGate();
+            else
+                queue_.popHead();
         }
         queue_.clear();
         return stats_;
@@ -73,8 +82,10 @@ private:
             ++stats_.dropped;
             return;
         }
-        queue_.push(x, y);
-        if (options_.gatesByLevel && IsGateAnchorCode(Code(x, y))) gates_.EntryAdded(gates_.Level(cells_, x, y));
+        if (IsGateAnchorCode(Code(x, y)))
+            queue_.pushGate(x, y, queue_.gateOrder().Level(cells_, x, y));
+        else
+            queue_.push(x, y);
         ++stats_.appended;
         if (queue_.size() > stats_.peakQueue) stats_.peakQueue = queue_.size();
     }
@@ -87,17 +98,13 @@ private:
 
     void CellStep(int x, int y);
     void GateAnchorStep(int x, int y, bool isConjunctor);
-    void Dequeue();
-    void PutLowestGateFirst();
 
     const CellGrid& cells_;
     SignalGrid& signals_;
     WorkQueue& queue_;
     const EvaluationOptions& options_;
-    GateOrder& gates_ = queue_.gateOrder();
     EvaluationStats stats_;
     std::uint64_t quietStreak_ = 0;  // steps in a row that changed no signal
-    std::size_t anchorRun_ = 0;      // entries behind the head known to be gate anchors
 };
 
 void Propagation::CellStep(int x, int y) {
@@ -265,55 +272,6 @@ void Propagation::GateAnchorStep(int x, int y, bool isConjunctor) {
     Set(x + 1, y, Sig(x, y));
     Set(x + 2, y, Sig(x, y));
     Queue(x + 2, y);
-}
-
-// Removes the head; a gate anchor at the new head gives way to the first
-// waiting node that is not one. Nodes that only wake each other without
-// changing anything could make a gate wait for ever; after a run of such
-// steps longer than two passes over the queue a gate goes first. Whenever a
-// gate goes, it is the first waiting one of the lowest level.
-//
-// The entries just behind the head that are known to be anchors are counted
-// in anchorRun_, so that a long run of waiting gates is not searched again
-// at every step: codes do not change during an evaluation, and the exchanges
-// only move anchors within that run.
-void Propagation::Dequeue() {
-    const QueuedNode done = queue_.head();
-    queue_.popHead();
-    if (options_.gatesByLevel && IsGateAnchorCode(Code(done.x, done.y)))
-        gates_.EntryRemoved(gates_.Level(cells_, done.x, done.y));
-    const bool headIsKnownAnchor = anchorRun_ > 0;
-    if (anchorRun_ > 0) --anchorRun_;
-    if (queue_.size() < 2) return;
-    if (!headIsKnownAnchor && !IsGateAnchorCode(Code(queue_.head().x, queue_.head().y))) return;
-    const bool gateMayGo = options_.stopWhenSettled && quietStreak_ > 2 * queue_.size() + 16;
-    if (!gateMayGo) {
-        for (std::size_t i = anchorRun_ + 1; i < queue_.size(); ++i) {
-            const QueuedNode& n = queue_.at(i);
-            if (!IsGateAnchorCode(Code(n.x, n.y))) {
-                queue_.swapHeadWith(i);
-                anchorRun_ = i;  // entries 1..i are anchors now, the old head among them
-                return;
-            }
-        }
-        anchorRun_ = queue_.size() - 1;
-    }
-    if (options_.gatesByLevel) PutLowestGateFirst();
-}
-
-// The head is a gate that is about to go: the first waiting gate of the
-// lowest level takes its place.
-void Propagation::PutLowestGateFirst() {
-    const std::uint32_t lowest = gates_.LowestWaiting();
-    const QueuedNode head = queue_.head();
-    if (gates_.Level(cells_, head.x, head.y) == lowest) return;
-    for (std::size_t i = 1; i < queue_.size(); ++i) {
-        const QueuedNode& n = queue_.at(i);
-        if (IsGateAnchorCode(Code(n.x, n.y)) && gates_.Level(cells_, n.x, n.y) == lowest) {
-            queue_.swapHeadWith(i);
-            return;
-        }
-    }
 }
 
 }  // namespace

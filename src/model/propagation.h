@@ -23,10 +23,6 @@ struct EvaluationOptions {
     // the signal changes of circuits that would otherwise swing for ever.
     // 0 means no limit.
     std::uint16_t fallLimit = 32;
-    // When only gates wait, the first waiting gate of the lowest level goes
-    // first (see gateorder.h), so that no gate is evaluated before the gates
-    // in front of it are final. Off: the gate at the head of the queue goes.
-    bool gatesByLevel = true;
     // Last resort: the most queue entries one evaluation processes.
     std::uint64_t stepBudget = std::uint64_t{1} << 24;
 };

@@ -137,10 +137,12 @@ TEST_F(Termination, GateAtTheLastColumnEvaluatesWithoutFault) {
 TEST_F(Termination, ResetSignalsClearsEverythingAndEmptiesTheQueue) {
     Run({"7 1 1 8"});
     queue.push(3, 3);
+    queue.pushGate(4, 4, 2);
     ResetSignals(*signals, queue);
     EXPECT_EQ(*signals, SignalGrid{});
     EXPECT_TRUE(queue.empty());
     EXPECT_EQ(queue.countOf(3, 3), 0u);
+    EXPECT_EQ(queue.countOf(4, 4), 0u);
 }
 
 // A full-field mesh: every node joined to its east and south neighbours,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -22,18 +23,21 @@ int CircuitCount() {
     return 1500;
 }
 
-// Sizes mixed by the seed: 1 to 6 sources, up to 2 gates per source and two
-// more, few or many inverters.
+// Sizes mixed by the seed: 1 to 6 sources, enough gates to use every source
+// and up to a few more than sources, few or many inverters.
 FormulaShape ShapeOf(std::uint64_t seed) {
     FormulaShape shape;
     shape.sources = 1 + static_cast<int>(seed % 6);
-    shape.gates = 1 + static_cast<int>((seed / 6) % static_cast<std::uint64_t>(2 * shape.sources + 2));
+    const auto extra = static_cast<std::uint64_t>(shape.sources + 3);
+    shape.gates = std::max(1, shape.sources - 1) + static_cast<int>((seed / 6) % extra);
     shape.inverterAfterGate = (seed / 7) % 2 ? 0.5 : 0.25;
     return shape;
 }
 
 // The first truth-table row in which a lamp differs from the formula, with
-// what is needed to redraw the case; empty when every row agrees.
+// what is needed to redraw the case (the circuit's codes with the sources
+// switched to that row); empty when every row agrees. The same circuit
+// comes back from GenerateCircuit(seed, ShapeOf(seed), the group's variant).
 std::string FirstWrongRow(std::uint64_t seed, GeneratedCircuit& circuit, SignalGrid& signals, WorkQueue& queue) {
     const std::uint32_t rowCount = 1u << circuit.sources.size();
     for (std::uint32_t row = 0; row < rowCount; ++row) {
@@ -47,8 +51,9 @@ std::string FirstWrongRow(std::uint64_t seed, GeneratedCircuit& circuit, SignalG
             std::ostringstream report;
             report << "seed " << seed << ", source row " << row << " of " << rowCount << ": lamp at (" << lamp.x
                    << ',' << lamp.y << ") shows " << signals.at(lamp.x, lamp.y) << ", the formula says " << want
-                   << '\n'
-                   << CodeRows(*circuit.cells, circuit.columns, circuit.rows) << DescribeFormula(circuit.formula);
+                   << "\nsources, most significant first:";
+            for (const NodePos& s : circuit.sources) report << " (" << s.x << ',' << s.y << ')';
+            report << '\n' << CodeRows(*circuit.cells, circuit.columns, circuit.rows) << DescribeFormula(circuit.formula);
             return report.str();
         }
     }
@@ -59,6 +64,8 @@ struct Group {
     const char* name;
     Inverters inverters;
 };
+
+void PrintTo(const Group& group, std::ostream* out) { *out << group.name; }
 
 class RandomCircuits : public ::testing::TestWithParam<Group> {};
 
@@ -83,40 +90,68 @@ INSTANTIATE_TEST_SUITE_P(, RandomCircuits,
                                            Group{"InvertersBehindGates", Inverters::AsGenerated}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The circuits really have what the comparison is about, and the wiring
-// check that every drawing passes can tell a crossing from a junction.
-TEST(CircuitGenerator, DrawsBranchesCrossingsAndInvertersBehindGates) {
-    int withCrossing = 0, withJunction = 0, withInverterBehindGate = 0, withInnerLamp = 0;
+bool AnyNode(const GeneratedCircuit& circuit, bool (*wanted)(std::int32_t)) {
+    for (int x = 0; x < circuit.columns; ++x)
+        for (int y = 0; y < circuit.rows; ++y)
+            if (wanted(circuit.cells->at(x, y))) return true;
+    return false;
+}
+
+bool FeedsSomething(const Formula& formula, int n) {
+    for (const FormulaNode& node : formula.nodes)
+        if (node.a == n || node.b == n) return true;
+    return false;
+}
+
+struct Feature {
+    const char* what;
+    int atLeast;  // circuits out of the first 200
+    bool (*present)(const GeneratedCircuit&);
+};
+
+// What the comparison is about must really occur in the drawn circuits.
+const Feature kFeatures[] = {
+    {"a crossing", 80,
+     [](const GeneratedCircuit& c) { return AnyNode(c, [](std::int32_t code) { return code == Crossing; }); }},
+    {"a junction dot", 150,
+     [](const GeneratedCircuit& c) { return AnyNode(c, [](std::int32_t code) { return code >= JunctionE; }); }},
+    {"an inverter behind a gate", 100, [](const GeneratedCircuit& c) { return HasInverterBehindGate(c.formula); }},
+    {"a lamp on an inner node", 80,
+     [](const GeneratedCircuit& c) {
+         return std::any_of(c.formula.lamps.begin(), c.formula.lamps.end(),
+                            [&](int n) { return n >= c.formula.sources && FeedsSomething(c.formula, n); });
+     }},
+    {"a lamp on a wire that goes on", 10,
+     [](const GeneratedCircuit& c) {
+         return std::any_of(c.lamps.begin(), c.lamps.end(),
+                            [&](NodePos p) { return c.cells->at(p.x + 1, p.y) != Empty; });
+     }},
+    {"a source right of the first column", 25,
+     [](const GeneratedCircuit& c) {
+         return std::any_of(c.sources.begin(), c.sources.end(), [](NodePos p) { return p.x > 1; });
+     }},
+};
+
+TEST(CircuitGenerator, DrawsWhatTheComparisonIsAbout) {
+    int found[std::size(kFeatures)] = {};
+    int crossingsChecked = 0;
     for (std::uint64_t seed = 0; seed < 200; ++seed) {
         const GeneratedCircuit circuit = GenerateCircuit(seed, ShapeOf(seed), Inverters::AsGenerated);
-        const CellGrid& cells = *circuit.cells;
-        NodePos crossing{-1, -1};
-        bool junction = false;
+        for (std::size_t f = 0; f < std::size(kFeatures); ++f) found[f] += kFeatures[f].present(circuit);
+        // A crossing clicked back into a junction joins two wire networks:
+        // the wiring check every drawing passes must notice.
         for (int x = 0; x < circuit.columns; ++x)
             for (int y = 0; y < circuit.rows; ++y) {
-                if (cells.at(x, y) == Crossing) crossing = {x, y};
-                junction = junction || cells.at(x, y) >= JunctionE;
+                if (circuit.cells->at(x, y) != Crossing) continue;
+                auto joined = std::make_unique<CellGrid>(*circuit.cells);
+                joined->at(x, y) = JunctionES;
+                EXPECT_FALSE(ReadWiring(*joined, circuit.columns, circuit.rows).fault.empty()) << seed;
+                ++crossingsChecked;
             }
-        withJunction += junction;
-        withInverterBehindGate += HasInverterBehindGate(circuit.formula);
-        const auto& lamps = circuit.formula.lamps;
-        withInnerLamp += std::any_of(lamps.begin(), lamps.end(), [&](int n) {
-            for (const FormulaNode& node : circuit.formula.nodes)
-                if (node.a == n || node.b == n) return n >= circuit.formula.sources;
-            return false;
-        });
-        if (crossing.x < 0) continue;
-        ++withCrossing;
-        // Joined instead of crossed, two wire networks become one.
-        CellGrid joined = cells;
-        joined.at(crossing.x, crossing.y) = JunctionES;
-        EXPECT_TRUE(ReadWiring(cells, circuit.columns, circuit.rows).fault.empty()) << seed;
-        EXPECT_FALSE(ReadWiring(joined, circuit.columns, circuit.rows).fault.empty()) << seed;
     }
-    EXPECT_GT(withCrossing, 50);
-    EXPECT_GT(withJunction, 100);
-    EXPECT_GT(withInverterBehindGate, 50);
-    EXPECT_GT(withInnerLamp, 20);
+    for (std::size_t f = 0; f < std::size(kFeatures); ++f)
+        EXPECT_GE(found[f], kFeatures[f].atLeast) << kFeatures[f].what;
+    EXPECT_GT(crossingsChecked, 0);
 }
 
 }  // namespace

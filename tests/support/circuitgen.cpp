@@ -23,10 +23,10 @@ constexpr int kLayoutTries = 40;
 
 // One element of a band, or a straight wire carrying a signal past it.
 struct Item {
-    enum class Kind { Gate, Inverter, Lamp, Through };
+    enum class Kind { Source, Gate, Inverter, Lamp, Through };
     Kind kind = Kind::Through;
     int node = -1;  // the formula node it computes, shows or carries
-    int lamp = -1;  // the lamp's index for a Lamp
+    int lamp = -1;  // the lamp's index for a Lamp, or a lamp on a Through wire
     std::vector<int> inputs;
     double key = 0;  // where it would like to stand
     int top = 0;     // its first row; a gate's anchor is one row lower
@@ -89,28 +89,60 @@ private:
         }
         lastBand_ = deepest + 1;
         for (int n : formula_.lamps) {
-            const bool atEnd = random_.Chance(output[n] ? 0.75 : 0.3);
+            const bool atEnd = n < formula_.sources || random_.Chance(output[n] ? 0.75 : 0.3);
             const int band = atEnd ? deepest + 1 : depth_[n] + 1;
             lampBand_.push_back(band);
             lastUse_[n] = std::max(lastUse_[n], band);
+        }
+        // Some sources first needed further right stand in the band just
+        // before, so that the propagation does not seed them first.
+        std::vector<int> firstUse(count, lastBand_);
+        for (int n = formula_.sources; n < count; ++n) {
+            const FormulaNode& node = formula_.nodes[n];
+            firstUse[node.a] = std::min(firstUse[node.a], depth_[n]);
+            if (node.b >= 0) firstUse[node.b] = std::min(firstUse[node.b], depth_[n]);
+        }
+        for (int s = 0; s < formula_.sources; ++s)
+            if (firstUse[s] >= 2 && random_.Chance(0.3)) depth_[s] = firstUse[s] - 1;
+        // Some lamps right after their element sit on the wire that carries
+        // the signal on, instead of on a branch of their own.
+        lampOnWire_.assign(formula_.lamps.size(), false);
+        for (std::size_t lamp = 0; lamp < formula_.lamps.size(); ++lamp) {
+            const int n = formula_.lamps[lamp];
+            const int band = lampBand_[lamp];
+            if (n < formula_.sources || band != depth_[n] + 1 || lastUse_[n] <= band) continue;
+            if (!throughLamp_.count({band, n}) && random_.Chance(0.5)) {
+                throughLamp_[{band, n}] = static_cast<int>(lamp);
+                lampOnWire_[lamp] = true;
+            }
         }
     }
 
     bool PlaceSources() {
         const int spacing = random_.Chance(0.5) ? 2 : 4;
+        sourceNodes_.resize(formula_.sources);
+        int row = kTopRow;
         for (int s = 0; s < formula_.sources; ++s) {
-            const int row = kTopRow + s * spacing;
+            if (depth_[s] > 0) continue;
             leftRow_[s] = row;
             driver_[s] = {kSourceColumn, row};
-            sourceNodes_.push_back({kSourceColumn, row});
+            sourceNodes_[s] = {kSourceColumn, row};
             rows_ = std::max(rows_, row + 2);
+            row += spacing;
         }
         columns_ = kSourceColumn + 2;
-        return kTopRow + formula_.sources * spacing < kFieldLimit;
+        return row < kFieldLimit;
     }
 
     std::vector<Item> BandItems(int band) {
         std::vector<Item> items;
+        for (int n = 0; n < formula_.sources; ++n) {
+            if (depth_[n] != band) continue;
+            Item item;
+            item.kind = Item::Kind::Source;
+            item.node = n;
+            items.push_back(item);
+        }
         for (int n = formula_.sources; n < static_cast<int>(formula_.nodes.size()); ++n) {
             if (depth_[n] != band) continue;
             const FormulaNode& node = formula_.nodes[n];
@@ -126,7 +158,7 @@ private:
             items.push_back(item);
         }
         for (std::size_t lamp = 0; lamp < lampBand_.size(); ++lamp) {
-            if (lampBand_[lamp] != band) continue;
+            if (lampBand_[lamp] != band || lampOnWire_[lamp]) continue;
             Item item;
             item.kind = Item::Kind::Lamp;
             item.node = formula_.lamps[lamp];
@@ -139,6 +171,7 @@ private:
                 Item item;
                 item.node = n;
                 item.inputs = {n};
+                if (auto lamp = throughLamp_.find({band, n}); lamp != throughLamp_.end()) item.lamp = lamp->second;
                 items.push_back(item);
             }
         }
@@ -146,13 +179,18 @@ private:
     }
 
     // Orders the band's items by the rows their inputs arrive on and stacks
-    // them from the top, each as near that row as the items above allow.
+    // them from the top, each as near that row as the items above allow,
+    // now and then with a spare row pair between two of them.
     void StackItems(std::vector<Item>& items) {
+        int lowest = kTopRow;
+        for (const auto& [node, row] : leftRow_) lowest = std::max(lowest, row);
         for (Item& item : items) {
             double sum = 0;
             for (int input : item.inputs) sum += leftRow_.at(input);
-            item.key = sum / static_cast<double>(item.inputs.size()) +
-                       (static_cast<double>(random_.Below(2001)) / 1000.0 - 1.0) * jitter_;
+            // A source has no inputs: it goes anywhere in the band.
+            item.key = item.inputs.empty() ? kTopRow + random_.Below(lowest - kTopRow + 1)
+                                           : sum / static_cast<double>(item.inputs.size());
+            item.key += (static_cast<double>(random_.Below(2001)) / 1000.0 - 1.0) * jitter_;
         }
         std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.key < b.key; });
         int next = kTopRow;
@@ -162,7 +200,7 @@ private:
             wanted -= ((wanted % 2) + 2) % 2;  // even rows only
             item.top = std::max(next, wanted);
             item.outRow = gate ? item.top + (random_.Chance(0.5) ? 0 : 2) : item.top;
-            next = item.top + (gate ? 4 : 2);
+            next = item.top + (gate ? 4 : 2) + (random_.Chance(0.15) ? 2 : 0);
         }
     }
 
@@ -256,6 +294,11 @@ private:
         for (Item& item : items) {
             if (item.top + 3 >= kFieldLimit) return false;
             switch (item.kind) {
+            case Item::Kind::Source:
+                sourceNodes_[item.node] = {x, item.top};
+                driver_[item.node] = {x, item.top};
+                paths_.push_back(Line({x + 1, item.top}, {out, item.top}));
+                break;
             case Item::Kind::Gate: {
                 const int anchor = item.top + 1;
                 const bool conjunctor = formula_.nodes[item.node].op == Op::And;
@@ -283,7 +326,16 @@ private:
                 paths_.push_back(Line({feedColumn, item.top}, {x, item.top}));
                 break;
             case Item::Kind::Through:
-                paths_.push_back(Line({feedColumn, item.top}, {out, item.top}));
+                if (item.lamp >= 0) {
+                    // The lamp sits on the wire, which goes on from its east side.
+                    lampNodes_.resize(formula_.lamps.size());
+                    lampNodes_[item.lamp] = {x, item.top};
+                    expected_[{x, item.top}] = {driver_.at(item.node)};
+                    paths_.push_back(Line({feedColumn, item.top}, {x, item.top}));
+                    paths_.push_back(Line({x + 1, item.top}, {out, item.top}));
+                } else {
+                    paths_.push_back(Line({feedColumn, item.top}, {out, item.top}));
+                }
                 break;
             }
             if (item.kind != Item::Kind::Lamp) leftRow_[item.node] = item.outRow;
@@ -291,6 +343,32 @@ private:
             rows_ = std::max(rows_, item.top + 4);
         }
         return true;
+    }
+
+    // Renumbers the formula's sources (and sourceNodes_) column by column and
+    // top to bottom, the order in which the propagation seeds them.
+    void NumberSourcesInSeedingOrder(Formula& formula) {
+        std::vector<int> order(formula.sources);
+        for (int s = 0; s < formula.sources; ++s) order[s] = s;
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const NodePos p = sourceNodes_[a], q = sourceNodes_[b];
+            return p.x != q.x ? p.x < q.x : p.y < q.y;
+        });
+        std::vector<int> renumbered(formula.sources);
+        std::vector<NodePos> nodes(formula.sources);
+        for (int rank = 0; rank < formula.sources; ++rank) {
+            renumbered[order[rank]] = rank;
+            nodes[rank] = sourceNodes_[order[rank]];
+        }
+        auto renumber = [&](int& n) {
+            if (n >= 0 && n < formula.sources) n = renumbered[n];
+        };
+        for (FormulaNode& node : formula.nodes) {
+            renumber(node.a);
+            renumber(node.b);
+        }
+        for (int& lamp : formula.lamps) renumber(lamp);
+        sourceNodes_ = nodes;
     }
 
     static std::vector<NodePos> Line(NodePos from, NodePos to) {
@@ -331,6 +409,7 @@ private:
 
         const WiringReading reading = ReadWiring(cells, columns_, rows_);
         if (!reading.fault.empty() || reading.drivers != expected_) return std::nullopt;
+        NumberSourcesInSeedingOrder(circuit.formula);
         circuit.sources = sourceNodes_;
         circuit.lamps = lampNodes_;
         circuit.columns = columns_;
@@ -342,6 +421,8 @@ private:
     Random random_;
     double jitter_;
     std::vector<int> depth_, lastUse_, lampBand_;
+    std::vector<bool> lampOnWire_;
+    std::map<std::pair<int, int>, int> throughLamp_;  // (band, node) -> lamp on the wire passing that band
     int lastBand_ = 1;
     std::map<int, int> leftRow_;      // node -> the row it arrives on in the current channel
     std::map<int, NodePos> driver_;   // node -> the element that computes it
@@ -380,14 +461,18 @@ void SetSourceRow(CellGrid& cells, const GeneratedCircuit& circuit, std::uint32_
 }
 
 std::string CodeRows(const CellGrid& cells, int columns, int rows) {
-    int first = rows;
-    for (int y = 0; y < rows && first == rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            if (cells.at(x, y) != Empty) first = y;
+    int firstRow = rows, lastRow = -1, lastColumn = -1;
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y)
+            if (cells.at(x, y) != Empty) {
+                firstRow = std::min(firstRow, y);
+                lastRow = std::max(lastRow, y);
+                lastColumn = x;
+            }
     std::ostringstream out;
-    for (int y = first; y < rows; ++y) {
+    for (int y = firstRow; y <= lastRow; ++y) {
         out << "row " << std::setw(3) << y << ":";
-        for (int x = 0; x < columns; ++x) out << ' ' << std::setw(2) << cells.at(x, y);
+        for (int x = 0; x <= lastColumn; ++x) out << ' ' << std::setw(2) << cells.at(x, y);
         out << '\n';
     }
     return out.str();

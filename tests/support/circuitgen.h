@@ -6,8 +6,10 @@
 // editor's own functions (PlaceSource, PlaceGate, PlaceInverter, PlaceLamp,
 // WireStep node by node, ToggleCrossing), so every code is one the program
 // itself writes:
-// - the sources stand in column 1, one above the other, 2 or 4 rows apart,
-//   source 0 at the top, so the propagation seeds them in formula order;
+// - the sources stand in column 1, one above the other, 2 or 4 rows apart;
+//   now and then a source first needed further right stands in the band
+//   before the one that needs it; the sources are numbered in the order the
+//   propagation seeds them;
 // - every gate, inverter and lamp stands in a band by its depth in the
 //   network (a gate one band right of its deepest input, an inverter in the
 //   band after its input); a band is a column of elements on even rows, a
@@ -20,10 +22,18 @@
 //   vertical wire a junction dot appears by itself, where it passes another
 //   signal's vertical wire the four-way meeting is clicked into a crossing;
 // - every output of the network gets a lamp, and so do some inner nodes,
-//   either right after the element or at the right-hand end.
+//   either right after the element (on a branch of its own or on the wire
+//   that carries the signal on) or at the right-hand end.
 // Every drawing is read back with ReadWiring (wiringcheck.h) and must show
 // each input fed by exactly the element the formula names; a layout that
 // does not (or does not fit the field) is drawn again another way.
+//
+// Parameters: the formula's size and flavour come from FormulaShape
+// (formula.h: sources, gates, how often inverters follow gates and sources,
+// how many inner nodes get lamps); the seed fixes the formula and every
+// choice of the drawing (spacing, order within a band, which sources and
+// lamps stand further right, the order and direction the wires are drawn
+// in), so a seed always gives the same grid.
 #pragma once
 
 #include <cstdint>
@@ -63,7 +73,8 @@ enum class Inverters {
 
 // A random formula of the given shape drawn as a circuit; a formula that
 // cannot be drawn is replaced by the next one from the same seed, so the two
-// Inverters variants of a seed show the same functions whenever both draw.
+// Inverters variants of a seed show the same functions (up to the numbering
+// of the sources) whenever both draw.
 // Throws std::runtime_error when a hundred formulas in a row do not fit.
 GeneratedCircuit GenerateCircuit(std::uint64_t seed, const FormulaShape& shape, Inverters inverters);
 
@@ -71,8 +82,9 @@ GeneratedCircuit GenerateCircuit(std::uint64_t seed, const FormulaShape& shape, 
 // takes bit (sources - 1 - i) of `row` (SourceOn for 1, SourceOff for 0).
 void SetSourceRow(CellGrid& cells, const GeneratedCircuit& circuit, std::uint32_t row);
 
-// The nodes [0, columns) x [0, rows) as rows of codes, one "row N:" line
-// each, for reproducing a case by hand.
+// The drawing within [0, columns) x [0, rows) as rows of codes, one
+// "row N:" line each from the first row that holds a code to the last, every
+// line from column 0: enough to redraw a case by hand.
 std::string CodeRows(const CellGrid& cells, int columns, int rows);
 
 }  // namespace vorn::circuitgen

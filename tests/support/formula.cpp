@@ -25,7 +25,9 @@ public:
 
     Formula Build() {
         for (int g = 0; g < shape_.gates; ++g) {
+            slotsLeft_ = 2 * (shape_.gates - g);
             const int a = PickInput(-1);
+            --slotsLeft_;
             const int b = PickInput(a);
             const int gate = Add({random_.Chance(0.5) ? Op::And : Op::Or, a, b});
             if (random_.Chance(shape_.inverterAfterGate)) Add({Op::Not, gate, -1});
@@ -61,18 +63,24 @@ private:
     }
 
     // An input for a new gate, never `other`. Unused nodes come first, so
-    // that little is left dangling; otherwise any node, half the time one of
-    // the four newest, which makes deep chains.
+    // that little is left dangling: always while unused sources remain or
+    // the gates still to come have no more inputs than there are unused
+    // nodes; otherwise mostly. The rest of the time any node, half the time
+    // one of the four newest, which makes deep chains.
     int PickInput(int other) {
         const int count = static_cast<int>(formula_.nodes.size());
         std::vector<int> unused, any;
+        bool unusedSource = false;
         for (int n = 0; n < count; ++n) {
             if (n == other || IsSourceInverse(n)) continue;
             any.push_back(n);
-            if (uses_[n] == 0) unused.push_back(n);
+            if (uses_[n] > 0) continue;
+            unused.push_back(n);
+            unusedSource = unusedSource || n < formula_.sources;
         }
         int pick = -1;
-        if (!unused.empty() && random_.Chance(0.7)) {
+        const bool mustClose = unusedSource || static_cast<int>(unused.size()) >= slotsLeft_;
+        if (!unused.empty() && (mustClose || random_.Chance(0.7))) {
             pick = unused[random_.Below(static_cast<int>(unused.size()))];
         } else if (!any.empty()) {
             const int newest = static_cast<int>(any.size());
@@ -92,6 +100,7 @@ private:
     Formula formula_;
     std::vector<int> uses_;
     std::vector<int> sourceInverse_;
+    int slotsLeft_ = 0;  // gate inputs still to be chosen, this one included
 };
 
 class InversePusher {

@@ -7,9 +7,15 @@ namespace vorn::circuitgen {
 
 namespace {
 
-bool IsPlainWire(std::int32_t c) { return c == Empty || (c >= WireE && c <= Crossing) || (c >= JunctionE && c <= JunctionES); }
-bool OwnsEastSegment(std::int32_t c) { return c == WireE || c == WireES || c == Crossing || c == JunctionE || c == JunctionES; }
-bool OwnsSouthSegment(std::int32_t c) { return c == WireS || c == WireES || c == Crossing || c == JunctionS || c == JunctionES; }
+bool IsPlainWire(std::int32_t c) {
+    return c == Empty || (c >= WireE && c <= Crossing) || (c >= JunctionE && c <= JunctionES);
+}
+bool OwnsEastSegment(std::int32_t c) {
+    return c == WireE || c == WireES || c == Crossing || c == JunctionE || c == JunctionES;
+}
+bool OwnsSouthSegment(std::int32_t c) {
+    return c == WireS || c == WireES || c == Crossing || c == JunctionS || c == JunctionES;
+}
 
 std::string At(int x, int y) {
     std::ostringstream out;

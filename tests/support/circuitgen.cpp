@@ -27,6 +27,7 @@ struct Item {
     Kind kind = Kind::Through;
     int node = -1;  // the formula node it computes, shows or carries
     int lamp = -1;  // the lamp's index for a Lamp, or a lamp on a Through wire
+    int inverse = -1;  // a Gate's inverter standing right behind it: its node
     std::vector<int> inputs;
     double key = 0;  // where it would like to stand
     int top = 0;     // its first row; a gate's anchor is one row lower
@@ -56,22 +57,36 @@ public:
             StackItems(items);
             int feedColumn = 0;
             if (!RouteChannel(band, left, items, feedColumn)) return std::nullopt;
-            if (!PlaceBand(items, feedColumn)) return std::nullopt;
-            left = feedColumn + 4;
+            if (!PlaceBand(items, feedColumn, left)) return std::nullopt;
         }
         return Finish();
     }
 
 private:
     // Depth of every node, the band of every lamp and the last band that
-    // needs each node.
+    // needs each node. An inverter whose gate feeds nothing else often
+    // stands right behind the gate, in the gate's band.
     void AssignBands() {
         const int count = static_cast<int>(formula_.nodes.size());
         depth_.assign(count, 0);
         lastUse_.assign(count, 0);
+        std::vector<int> consumers(count, 0);
+        for (int n = formula_.sources; n < count; ++n) {
+            ++consumers[formula_.nodes[n].a];
+            if (formula_.nodes[n].b >= 0) ++consumers[formula_.nodes[n].b];
+        }
+        for (int n : formula_.lamps) ++consumers[n];
+        inverseOf_.assign(count, -1);
         int deepest = 0;
         for (int n = formula_.sources; n < count; ++n) {
             const FormulaNode& node = formula_.nodes[n];
+            const bool behindGate = node.op == Op::Not && formula_.nodes[node.a].op != Op::Not &&
+                                    node.a >= formula_.sources && consumers[node.a] == 1;
+            if (behindGate && random_.Chance(0.6)) {
+                inverseOf_[node.a] = n;
+                depth_[n] = depth_[node.a];
+                continue;
+            }
             depth_[n] = 1 + std::max(depth_[node.a], node.b >= 0 ? depth_[node.b] : 0);
             deepest = std::max(deepest, depth_[n]);
         }
@@ -144,11 +159,12 @@ private:
             items.push_back(item);
         }
         for (int n = formula_.sources; n < static_cast<int>(formula_.nodes.size()); ++n) {
-            if (depth_[n] != band) continue;
             const FormulaNode& node = formula_.nodes[n];
+            if (depth_[n] != band || (node.op == Op::Not && inverseOf_[node.a] == n)) continue;
             Item item;
             item.kind = node.op == Op::Not ? Item::Kind::Inverter : Item::Kind::Gate;
             item.node = n;
+            item.inverse = inverseOf_[n];
             item.inputs = {node.a};
             if (node.b >= 0) {
                 // The input arriving higher up takes the upper terminal, now and then the other way round.
@@ -228,8 +244,10 @@ private:
                 route.high = std::max(route.high, row);
             }
         }
-        // Order the vertical wires: Kahn's algorithm with random picks.
-        std::map<int, std::set<int>> after;
+        // Order the vertical wires: Kahn's algorithm with random picks. Each
+        // takes the leftmost column right of the ones it must follow where it
+        // does not come within one row of another signal's vertical wire.
+        std::map<int, std::set<int>> after, before;
         std::map<int, int> waiting;
         std::vector<int> bent;
         for (auto& [signal, route] : routes)
@@ -241,22 +259,33 @@ private:
             const auto to = leaving.find(row);
             if (to == leaving.end() || to->second == from) continue;
             if (after[from].insert(to->second).second) ++waiting[to->second];
+            before[to->second].insert(from);
         }
         std::vector<int> ready;
         for (int signal : bent)
             if (waiting[signal] == 0) ready.push_back(signal);
         const int firstColumn = left + (band == 1 ? 3 : 2);
-        int placed = 0;
+        std::vector<std::vector<const Route*>> lanes;
+        std::map<int, int> lane;
         while (!ready.empty()) {
             const int pick = random_.Below(static_cast<int>(ready.size()));
             const int signal = ready[pick];
             ready.erase(ready.begin() + pick);
-            routes[signal].column = firstColumn + 2 * placed++;
+            Route& route = routes[signal];
+            std::size_t l = 0;
+            for (int first : before[signal]) l = std::max(l, static_cast<std::size_t>(lane.at(first)) + 1);
+            auto apart = [&](const Route* other) { return other->high + 2 <= route.low || route.high + 2 <= other->low; };
+            while (l < lanes.size() && !std::all_of(lanes[l].begin(), lanes[l].end(), apart)) ++l;
+            if (l == lanes.size()) lanes.emplace_back();
+            lanes[l].push_back(&route);
+            lane[signal] = static_cast<int>(l);
+            route.column = firstColumn + 2 * static_cast<int>(l);
             for (int next : after[signal])
                 if (--waiting[next] == 0) ready.push_back(next);
         }
-        if (placed != static_cast<int>(bent.size())) return false;
-        feedColumn = placed > 0 ? firstColumn + 2 * placed : left + 2;
+        if (lane.size() != bent.size()) return false;
+        const int laneCount = static_cast<int>(lanes.size());
+        feedColumn = laneCount > 0 ? firstColumn + 2 * laneCount : left + 2;
         if (feedColumn + 4 >= kFieldLimit) return false;
 
         for (auto& [signal, route] : routes) {
@@ -287,10 +316,14 @@ private:
     }
 
     // The band's elements stand one column right of the feed column, and
-    // every signal leaves the band three columns further on.
-    bool PlaceBand(std::vector<Item>& items, int feedColumn) {
+    // every signal leaves the band three columns further on (five when an
+    // inverter stands right behind a gate); `out` becomes that column.
+    bool PlaceBand(std::vector<Item>& items, int feedColumn, int& out) {
         const int x = feedColumn + 1;
-        const int out = x + 3;
+        out = x + 3;
+        for (const Item& item : items)
+            if (item.inverse >= 0) out = x + 5;
+        if (out + 4 >= kFieldLimit) return false;
         for (Item& item : items) {
             if (item.top + 3 >= kFieldLimit) return false;
             switch (item.kind) {
@@ -307,7 +340,17 @@ private:
                 expected_[{x, anchor}] = {driver_.at(item.inputs[0]), driver_.at(item.inputs[1])};
                 paths_.push_back(Line({feedColumn, item.top}, {x, item.top}));
                 paths_.push_back(Line({feedColumn, item.top + 2}, {x, item.top + 2}));
-                std::vector<NodePos> lead = Line({x + 2, anchor}, {out, anchor});
+                std::vector<NodePos> lead;
+                if (item.inverse >= 0) {
+                    // The gate's output lead ends at the node west of the inverter.
+                    inverters_.push_back({x + 3, anchor});
+                    driver_[item.inverse] = {x + 3, anchor};
+                    expected_[{x + 3, anchor}] = {{x, anchor}};
+                    paths_.push_back(Line({x + 2, anchor}, {x + 3, anchor}));
+                    lead = Line({x + 4, anchor}, {out, anchor});
+                } else {
+                    lead = Line({x + 2, anchor}, {out, anchor});
+                }
                 lead.push_back({out, item.outRow});
                 paths_.push_back(lead);
                 break;
@@ -338,7 +381,7 @@ private:
                 }
                 break;
             }
-            if (item.kind != Item::Kind::Lamp) leftRow_[item.node] = item.outRow;
+            if (item.kind != Item::Kind::Lamp) leftRow_[item.inverse >= 0 ? item.inverse : item.node] = item.outRow;
             columns_ = std::max(columns_, out + 2);
             rows_ = std::max(rows_, item.top + 4);
         }
@@ -422,6 +465,7 @@ private:
     double jitter_;
     std::vector<int> depth_, lastUse_, lampBand_;
     std::vector<bool> lampOnWire_;
+    std::vector<int> inverseOf_;  // gate node -> the inverter node standing right behind it, or -1
     std::map<std::pair<int, int>, int> throughLamp_;  // (band, node) -> lamp on the wire passing that band
     int lastBand_ = 1;
     std::map<int, int> leftRow_;      // node -> the row it arrives on in the current channel

@@ -24,13 +24,16 @@ int CircuitCount() {
 }
 
 // Sizes mixed by the seed: 1 to 6 sources, enough gates to use every source
-// and up to a few more than sources, few or many inverters.
+// and up to a few more than sources, few or many inverters, deep chains or
+// shallow networks.
 FormulaShape ShapeOf(std::uint64_t seed) {
+    constexpr int kDepths[] = {0, 0, 3, 5};
     FormulaShape shape;
     shape.sources = 1 + static_cast<int>(seed % 6);
     const auto extra = static_cast<std::uint64_t>(shape.sources + 3);
     shape.gates = std::max(1, shape.sources - 1) + static_cast<int>((seed / 6) % extra);
     shape.inverterAfterGate = (seed / 7) % 2 ? 0.5 : 0.25;
+    shape.maxDepth = kDepths[(seed / 14) % 4];
     return shape;
 }
 

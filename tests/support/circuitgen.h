@@ -12,15 +12,18 @@
 //   propagation seeds them;
 // - every gate, inverter and lamp stands in a band by its depth in the
 //   network (a gate one band right of its deepest input, an inverter in the
-//   band after its input); a band is a column of elements on even rows, a
+//   band after its input, or right behind its gate's output lead when that
+//   gate feeds nothing else); a band is a column of elements on even rows, a
 //   gate's inputs on even rows and its output led up or down one row onto
 //   an even row, and signals needed further right pass a band on a straight
 //   wire;
 // - between two bands lies a channel: each signal that changes rows there
-//   runs down one vertical wire of its own (two columns apart) with
-//   branches to every input it feeds; where a branch reaches its own
-//   vertical wire a junction dot appears by itself, where it passes another
-//   signal's vertical wire the four-way meeting is clicked into a crossing;
+//   runs along one vertical wire with branches to every input it feeds
+//   (vertical wires stand two columns apart; two signals share a column
+//   when their vertical wires stay two rows apart); where a branch leaves
+//   its own vertical wire a junction dot appears by itself, where it passes
+//   another signal's vertical wire the four-way meeting is clicked into a
+//   crossing;
 // - every output of the network gets a lamp, and so do some inner nodes,
 //   either right after the element (on a branch of its own or on the wire
 //   that carries the signal on) or at the right-hand end.
@@ -33,7 +36,9 @@
 // how many inner nodes get lamps); the seed fixes the formula and every
 // choice of the drawing (spacing, order within a band, which sources and
 // lamps stand further right, the order and direction the wires are drawn
-// in), so a seed always gives the same grid.
+// in), so a seed always gives the same grid. The drawings grow wide with
+// depth: up to six sources and a dozen gates always fit the field, and with
+// maxDepth about 5 most networks of fourteen sources and thirty gates do.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "formula.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <utility>
@@ -30,7 +31,7 @@ public:
             --slotsLeft_;
             const int b = PickInput(a);
             const int gate = Add({random_.Chance(0.5) ? Op::And : Op::Or, a, b});
-            if (random_.Chance(shape_.inverterAfterGate)) Add({Op::Not, gate, -1});
+            if (Deepens(gate) && random_.Chance(shape_.inverterAfterGate)) Add({Op::Not, gate, -1});
         }
         if (shape_.gates == 0)
             for (int s = 0; s < formula_.sources; ++s)
@@ -46,6 +47,7 @@ private:
     int Add(FormulaNode node) {
         formula_.nodes.push_back(node);
         uses_.push_back(0);
+        depth_.push_back(node.a < 0 ? 0 : 1 + std::max(depth_[node.a], node.b >= 0 ? depth_[node.b] : 0));
         if (node.a >= 0) ++uses_[node.a];
         if (node.b >= 0) ++uses_[node.b];
         return static_cast<int>(formula_.nodes.size()) - 1;
@@ -56,6 +58,9 @@ private:
         if (inverse < 0) inverse = Add({Op::Not, source, -1});
         return inverse;
     }
+
+    // Whether a node may feed a gate or inverter without passing the depth limit.
+    bool Deepens(int n) const { return shape_.maxDepth <= 0 || depth_[n] < shape_.maxDepth; }
 
     bool IsSourceInverse(int n) const {
         const FormulaNode& node = formula_.nodes[n];
@@ -72,7 +77,7 @@ private:
         std::vector<int> unused, any;
         bool unusedSource = false;
         for (int n = 0; n < count; ++n) {
-            if (n == other || IsSourceInverse(n)) continue;
+            if (n == other || IsSourceInverse(n) || !Deepens(n)) continue;
             any.push_back(n);
             if (uses_[n] > 0) continue;
             unused.push_back(n);
@@ -88,7 +93,8 @@ private:
                                        : any[random_.Below(newest)];
         }
         if (pick < 0) return SourceInverse(0);  // a single source: the gate gets it and its inverse
-        if (pick < formula_.sources && random_.Chance(shape_.inverterAfterSource)) {
+        const bool inverseFits = shape_.maxDepth <= 0 || shape_.maxDepth >= 2;
+        if (pick < formula_.sources && inverseFits && random_.Chance(shape_.inverterAfterSource)) {
             const int inverse = SourceInverse(pick);
             if (inverse != other) return inverse;
         }
@@ -99,6 +105,7 @@ private:
     FormulaShape shape_;
     Formula formula_;
     std::vector<int> uses_;
+    std::vector<int> depth_;
     std::vector<int> sourceInverse_;
     int slotsLeft_ = 0;  // gate inputs still to be chosen, this one included
 };

@@ -39,6 +39,11 @@ struct FormulaShape {
     double inverterAfterSource = 0.2;
     // Chance that a node which feeds other gates also gets a lamp of its own.
     double innerLamp = 0.25;
+    // The most gates and inverters on any path from a source to an output;
+    // 0 for no limit. Without a limit, gates taking the newest unused nodes
+    // make chains about as deep as there are gates; a limit gives wider,
+    // shallower networks with more outputs (and narrower drawings).
+    int maxDepth = 0;
 };
 
 // A random network: gates take their inputs preferably from nodes nothing

@@ -22,12 +22,10 @@ TEST_F(TruthTableTest, CountsUpWithTheFirstSourceInSeedingOrderMostSignificant) 
     const TruthTable table = BuildTruthTable(*cells, *signals, queue);
     ASSERT_EQ(table.sources.size(), 2u);
     EXPECT_EQ(table.sources[0].y, 10);  // same column: top to bottom
-    ASSERT_EQ(table.rows.size(), 4u);
     // Lamps in column order: the one below (column 12), then the gate's (16).
-    EXPECT_EQ(table.rows[0], (std::vector<std::string>{"0", "0", "0", "0"}));
-    EXPECT_EQ(table.rows[1], (std::vector<std::string>{"0", "1", "1", "1"}));
-    EXPECT_EQ(table.rows[2], (std::vector<std::string>{"1", "0", "0", "1"}));
-    EXPECT_EQ(table.rows[3], (std::vector<std::string>{"1", "1", "1", "1"}));
+    using Row = std::vector<std::string>;
+    EXPECT_EQ(table.rows, (std::vector<Row>{{"0", "0", "0", "0"}, {"0", "1", "1", "1"}, {"1", "0", "0", "1"},
+                                            {"1", "1", "1", "1"}}));
     // The switch positions the circuit came with are kept.
     EXPECT_EQ(cells->at(11, 10), SourceOn);
     EXPECT_EQ(cells->at(11, 12), SourceOff);

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "circuitfile.h"
 #include "temp_folder.h"
@@ -41,14 +42,6 @@ TEST(WriteCircuit, EmptyGridIsTheHeaderAloneAndReadsBackEmpty) {
     EXPECT_EQ(*scratch, NodeGrid{});
 }
 
-TEST(ParseCellLine, ReadsRowColumnCode) {
-    const CellLine line = ParseCellLine("3 2 6");
-    EXPECT_TRUE(line.valid);
-    EXPECT_EQ(line.row, 3);
-    EXPECT_EQ(line.column, 2);
-    EXPECT_EQ(line.code, 6);
-}
-
 TEST(ParseCellLine, AcceptsExtraBlanksLeadingZerosAndAnyTail) {
     for (const char* text : {"3 2 6", "  3   2  6   ", "3 2 6 anything", "003 02 6", "3 2 6 ;x"}) {
         const CellLine line = ParseCellLine(text);
@@ -84,42 +77,39 @@ protected:
     std::unique_ptr<NodeGrid> scratch = std::make_unique<NodeGrid>();
 };
 
-TEST_F(ReadCircuitText, DropsTheFirstCharacterOfADataLine) {
-    EXPECT_EQ(Read("x3 2 6\n13 4 7\n"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(2, 3), SourceOff);
-    EXPECT_EQ(scratch->at(4, 3), SourceOn);  // "13 4 7" is row 3, column 4
-}
+struct Node {
+    int x, y;
+    std::int32_t code;
+};
 
-TEST_F(ReadCircuitText, SkipsCommentsEmptyAndOneCharacterLinesAnywhere) {
-    EXPECT_EQ(Read("; a\r\n\r\n 1 1 1\r\n;  3 2 x\r\nx\r\n\n 1 2 2\r\n; end"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(1, 1), WireE);
-    EXPECT_EQ(scratch->at(2, 1), WireS);
-}
-
-TEST_F(ReadCircuitText, LaterLinesOverwriteEarlierOnesAndZeroEmptiesANode) {
-    EXPECT_EQ(Read(" 3 2 6\n 3 2 7\n 4 4 8\n 4 4 0\n"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(2, 3), SourceOn);
-    EXPECT_EQ(scratch->at(4, 4), Empty);
-}
-
-TEST_F(ReadCircuitText, AcceptsLfCrLfAndCrLineEndsAndAMissingLastLineEnd) {
-    EXPECT_EQ(Read(" 1 1 1\r 2 2 2\n 3 3 3\r\n 4 4 4"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(1, 1), 1);
-    EXPECT_EQ(scratch->at(2, 2), 2);
-    EXPECT_EQ(scratch->at(3, 3), 3);
-    EXPECT_EQ(scratch->at(4, 4), 4);
-}
-
-TEST_F(ReadCircuitText, StopsAtTheFirstInvalidLine) {
-    EXPECT_EQ(Read(" 1 1 1\n 3 2 5\n 2 2 2\n"), ReadVerdict::Invalid);
-    EXPECT_EQ(scratch->at(2, 2), Empty);
-}
-
-TEST_F(ReadCircuitText, ClearsTheScratchGridFirst) {
-    scratch->at(7, 7) = Lamp;
-    scratch->at(-1, 0) = 3;
-    EXPECT_EQ(Read("; nothing\n"), ReadVerdict::Valid);
-    EXPECT_EQ(*scratch, NodeGrid{});
+// Each file is read into a scratch grid left dirty by the one before, in the
+// field and in the guard ring, and must come out holding exactly its nodes.
+TEST_F(ReadCircuitText, ReadsTheLinesIntoTheClearedGrid) {
+    const struct {
+        const char* text;
+        ReadVerdict verdict;
+        std::vector<Node> nodes;
+    } cases[] = {
+        // The first character of a data line is dropped: "13 4 7" is row 3, column 4.
+        {"x3 2 6\n13 4 7\n", ReadVerdict::Valid, {{2, 3, SourceOff}, {4, 3, SourceOn}}},
+        // Comments, empty and one-character lines are skipped anywhere.
+        {"; a\r\n\r\n 1 1 1\r\n;  3 2 x\r\nx\r\n\n 1 2 2\r\n; end", ReadVerdict::Valid, {{1, 1, WireE}, {2, 1, WireS}}},
+        // Later lines overwrite earlier ones, and 0 empties a node.
+        {" 3 2 6\n 3 2 7\n 4 4 8\n 4 4 0\n", ReadVerdict::Valid, {{2, 3, SourceOn}}},
+        // LF, CR LF and CR line ends, and no line end after the last line.
+        {" 1 1 1\r 2 2 2\n 3 3 3\r\n 4 4 4", ReadVerdict::Valid, {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}}},
+        // Reading stops at the first invalid line.
+        {" 1 1 1\n 3 2 5\n 2 2 2\n", ReadVerdict::Invalid, {{1, 1, 1}}},
+        {"; nothing\n", ReadVerdict::Valid, {}},
+    };
+    for (const auto& c : cases) {
+        scratch->at(7, 7) = Lamp;
+        scratch->at(-1, 0) = 3;
+        auto expected = std::make_unique<NodeGrid>();
+        for (const Node& node : c.nodes) expected->at(node.x, node.y) = node.code;
+        EXPECT_EQ(Read(c.text), c.verdict) << c.text;
+        EXPECT_EQ(*scratch, *expected) << c.text;
+    }
 }
 
 TEST_F(ReadCircuitText, GarbageGetsAVerdictNotACrash) {

@@ -29,28 +29,26 @@ std::size_t EntriesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-TEST(CircuitFileErrors, ReadingAMissingFileOrAFolderRaisesItsErrorNumber) {
-    TempFolder folder;
-    auto scratch = std::make_unique<NodeGrid>();
-    EXPECT_EQ(ErrorOf([&] { ReadCircuit(folder / "missing.vfl", *scratch); }), ENOENT);
-    EXPECT_EQ(ErrorOf([&] { ReadCircuit(folder.path(), *scratch); }), EISDIR);
-}
-
-TEST(CircuitFileErrors, TheMessageNamesTheFile) {
-    auto scratch = std::make_unique<NodeGrid>();
-    try {
-        ReadCircuit("/nonexistent-folder/x.vfl", *scratch);
-        FAIL() << "no error raised";
-    } catch (const CircuitFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("/nonexistent-folder/x.vfl"), std::string::npos);
-    }
-}
-
-TEST(CircuitFileErrors, WritingIntoAMissingFolderRaisesItsErrorNumber) {
+TEST(CircuitFileErrors, MissingFoldersAndFoldersRaiseTheirErrorNumberAndNameTheFile) {
     TempFolder folder;
     auto cells = std::make_unique<CellGrid>();
-    EXPECT_EQ(ErrorOf([&] { WriteCircuit(folder / "no" / "x.vfl", *cells); }), ENOENT);
-    EXPECT_EQ(ErrorOf([&] { WriteCircuit(folder.path(), *cells); }), EISDIR);
+    auto scratch = std::make_unique<NodeGrid>();
+    const struct {
+        std::filesystem::path path;
+        bool write;
+        int error;
+    } cases[] = {{folder / "missing.vfl", false, ENOENT}, {folder.path(), false, EISDIR},
+                 {folder / "no" / "x.vfl", true, ENOENT}, {folder.path(), true, EISDIR}};
+    for (const auto& c : cases) {
+        try {
+            if (c.write) WriteCircuit(c.path, *cells);
+            else ReadCircuit(c.path, *scratch);
+            ADD_FAILURE() << "no error raised for " << c.path;
+        } catch (const CircuitFileError& error) {
+            EXPECT_EQ(error.code().value(), c.error) << c.path;
+            EXPECT_NE(std::string(error.what()).find(c.path.string()), std::string::npos) << error.what();
+        }
+    }
 }
 
 // Saving a large circuit with the file size limited to a few bytes: the

@@ -5,8 +5,10 @@
 // bytes) that must be read without a crash or a hang.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "rtfreader.h"
 
@@ -31,115 +33,130 @@ const char kSample[] =
 
 RtfDocument Parse(std::string_view text) { return ParseRtf(text); }
 
-TEST(RtfReader, Cp1251ThroughHexEscapes) {
-    const RtfDocument doc = Parse(std::string("{\\rtf1\\ansi\\ansicpg1251 ") + kPrivetHex + "}");
-    EXPECT_TRUE(doc.isRtf);
-    EXPECT_FALSE(doc.damaged);
-    ASSERT_EQ(doc.paragraphs.size(), 1u);
-    EXPECT_EQ(doc.Text(), kPrivet);
-    // Upper half, including the letters outside А..я.
-    EXPECT_EQ(Parse("{\\rtf1 \\'c0\\'df\\'e0\\'ff\\'a8\\'b8\\'b9\\'ab\\'bb\\'97}").Text(), "АЯаяЁё№«»—");
-    // Without \ansicpg the default is also Windows-1251, and hex digits may be upper case.
-    EXPECT_EQ(Parse("{\\rtf1\\ansi \\'CF\\'F0\\'E8\\'E2\\'E5\\'F2}").Text(), kPrivet);
-    // Raw 8-bit bytes are read the same way.
-    EXPECT_EQ(Parse("{\\rtf1 \xCF\xF0\xE8\xE2\xE5\xF2}").Text(), kPrivet);
+// Documents whose whole text tells what was read.
+TEST(RtfReader, TextOfDocuments) {
+    const struct {
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        // Windows-1251 through \'hh, the upper half including the letters
+        // outside А..я; it is the default without \ansicpg, hex digits may be
+        // upper case, and raw 8-bit bytes are read the same way.
+        {std::string("{\\rtf1\\ansi\\ansicpg1251 ") + kPrivetHex + "}", kPrivet},
+        {"{\\rtf1 \\'c0\\'df\\'e0\\'ff\\'a8\\'b8\\'b9\\'ab\\'bb\\'97}", "АЯаяЁё№«»—"},
+        {"{\\rtf1\\ansi \\'CF\\'F0\\'E8\\'E2\\'E5\\'F2}", kPrivet},
+        {"{\\rtf1 \xCF\xF0\xE8\xE2\xE5\xF2}", kPrivet},
+        // Another code page is Latin-1, except in a font declared Cyrillic (a
+        // word processor on a Western system).
+        {"{\\rtf1\\ansi\\ansicpg1252 caf\\'e9}", "café"},
+        {std::string("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Calibri;}"
+                     "{\\f1\\fnil\\fcharset0 Arial;}}\\f0 ") + kPrivetHex + "\\f1  \\'e9}",
+         std::string(kPrivet) + " é"},
+        // \uN: negative values count from 65536; the one fallback character is skipped.
+        {"{\\rtf1 \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?\\u1090?}", kPrivet},
+        {"{\\rtf1 \\u-3937?}", "\xEF\x82\x9F"},  // U+F09F
+        // \uc2 skips two fallback characters, a \'hh counting as one; the count is group-scoped.
+        {"{\\rtf1 {\\uc2\\u1055\\'cf\\'cf\\u1088 ab}\\u1080?!}", "При!"},
+        {"{\\rtf1\\uc0 \\u1055 x}", "Пx"},    // \uc0: nothing to skip
+        {"{\\rtf1\\uc3 {\\u1055}ab}", "Пab"},  // the fallback ends at a group boundary
+        // A surrogate pair; a lone surrogate becomes U+FFFD, also one left
+        // open when the document or its group ends.
+        {"{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},  // U+1F600
+        {"{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
+        {"{\\rtf1 \\u-10179?}", "\xEF\xBF\xBD"},
+        {"{\\rtf1 {\\u-10179?}\\u-8704?}", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"{\\rtf1 \\u-10179?", "\xEF\xBF\xBD"},
+        {"{\\rtf1 a\\u1055 ?b}", "aПb"},  // a delimiting space belongs to the control word
+        {"{\\rtf1 \\u99999999999999999999999 x}", "\uFFFD"},  // the x is its fallback
+        {"{\\rtf1 \\uc99999999999 \\u1055 abc}", "П"},
+        // Escapes and control symbols.
+        {"{\\rtf1 a\\\\b\\{c\\}d}", "a\\b{c}d"},
+        {"{\\rtf1 a\\~b\\-c\\_d}", "a\u00A0b\u00ADc\u2011d"},
+        {"{\\rtf1 a\\|b\\:c}", "abc"},
+        {"{\\rtf1 \\emdash\\endash\\bullet\\lquote x\\rquote\\ldblquote y\\rdblquote}", "—–•‘x’“y”"},
+        // Raw line ends are nothing; a backslash before one is a paragraph end.
+        {"{\\rtf1 a\r\nb\\\nc}", "ab\nc"},
+        // Unknown control words vanish with their delimiting space and number.
+        {"{\\rtf1 a\\foo-12 b\\bar c}", "abc"},
+        // Empty paragraphs are kept, but a closing \par adds no empty one at the end.
+        {"{\\rtf1 a\\par\\par b\\par}", "a\n\nb"},
+        // Hidden destinations, \bin data (which may hold braces: its bytes
+        // are skipped, not parsed), a field's instruction; a destination word
+        // at the top level does not hide the rest.
+        {"{\\rtf1 a{\\*\\unknowndest {nested} text}b}", "ab"},
+        {"{\\rtf1 a{\\pict\\wmetafile8 0123abcdef}b}", "ab"},
+        {"{\\rtf1 a{\\header head}{\\footer foot}b}", "ab"},
+        {"{\\rtf1 a{\\*\\blob\\bin4 }}{{}b}c", "ab"},
+        {"{\\rtf1 a{\\pict\\bin3 {{{}b}", "ab"},
+        {"{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}", "link"},
+        {"{\\rtf1 \\info a}", "a"},
+        // Not RTF: invalid UTF-8 is Windows-1251, a byte order mark is dropped.
+        {"\xCF\xF0\xE8\xE2\xE5\xF2\x01!", "Привет!"},
+        {"\xEF\xBB\xBFwith BOM", "with BOM"},
+        {"{\\rt", "{\\rt"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Parse(c.bytes).Text(), c.text) << c.bytes;
 }
 
 TEST(RtfReader, Cp1251Table) {
-    EXPECT_EQ(Cp1251ToUnicode(0x41), U'A');
-    EXPECT_EQ(Cp1251ToUnicode(0x80), U'\u0402');
-    EXPECT_EQ(Cp1251ToUnicode(0x88), U'\u20AC');
-    EXPECT_EQ(Cp1251ToUnicode(0x98), U'\uFFFD');
-    EXPECT_EQ(Cp1251ToUnicode(0xA8), U'\u0401');
-    EXPECT_EQ(Cp1251ToUnicode(0xB9), U'\u2116');
+    const std::pair<unsigned char, char32_t> outside[] = {{0x41, U'A'},       {0x80, U'\u0402'}, {0x88, U'\u20AC'},
+                                                          {0x98, U'\uFFFD'}, {0xA8, U'\u0401'}, {0xB9, U'\u2116'}};
+    for (const auto& [byte, letter] : outside) EXPECT_EQ(Cp1251ToUnicode(byte), letter) << int(byte);
     for (int byte = 0xC0; byte <= 0xFF; ++byte)
         EXPECT_EQ(Cp1251ToUnicode(static_cast<unsigned char>(byte)), static_cast<char32_t>(0x0410 + byte - 0xC0));
 }
 
-TEST(RtfReader, OtherCodePagesAreLatin1ExceptInCyrillicFonts) {
-    EXPECT_EQ(Parse("{\\rtf1\\ansi\\ansicpg1252 caf\\'e9}").Text(), "café");
-    // A word processor on a Western system: code page 1252, but the font is Cyrillic.
-    EXPECT_EQ(Parse(std::string("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Calibri;}"
-                                "{\\f1\\fnil\\fcharset0 Arial;}}\\f0 ") +
-                    kPrivetHex + "\\f1  \\'e9}")
-                  .Text(),
-              std::string(kPrivet) + " é");
-}
-
-TEST(RtfReader, UnicodeEscapesWithFallback) {
-    // Negative values count from 65536; the one fallback character is skipped.
-    EXPECT_EQ(Parse("{\\rtf1 \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?\\u1090?}").Text(), kPrivet);
-    EXPECT_EQ(Parse("{\\rtf1 \\u-3937?}").Text(), "\xEF\x82\x9F");  // U+F09F
-    // \uc2 skips two fallback characters, a \'hh counting as one; the count is group-scoped.
-    EXPECT_EQ(Parse("{\\rtf1 {\\uc2\\u1055\\'cf\\'cf\\u1088 ab}\\u1080?!}").Text(), "При!");
-    // \uc0: nothing to skip.
-    EXPECT_EQ(Parse("{\\rtf1\\uc0 \\u1055 x}").Text(), "Пx");
-    // The fallback ends at a group boundary.
-    EXPECT_EQ(Parse("{\\rtf1\\uc3 {\\u1055}ab}").Text(), "Пab");
-    // A surrogate pair; a lone surrogate becomes U+FFFD.
-    EXPECT_EQ(Parse("{\\rtf1 \\u-10179?\\u-8704?}").Text(), "\xF0\x9F\x98\x80");  // U+1F600
-    EXPECT_EQ(Parse("{\\rtf1 \\u-10179?x}").Text(), "\xEF\xBF\xBDx");
-    // A high surrogate left open when the document ends (found by the fuzzer).
-    EXPECT_EQ(Parse("{\\rtf1 \\u-10179?}").Text(), "\xEF\xBF\xBD");
-    EXPECT_EQ(Parse("{\\rtf1 {\\u-10179?}\\u-8704?}").Text(), "\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_EQ(Parse("{\\rtf1 \\u-10179?").Text(), "\xEF\xBF\xBD");
-    // A delimiting space belongs to the control word.
-    EXPECT_EQ(Parse("{\\rtf1 a\\u1055 ?b}").Text(), "aПb");
-}
-
-TEST(RtfReader, EscapesAndControlSymbols) {
-    EXPECT_EQ(Parse("{\\rtf1 a\\\\b\\{c\\}d}").Text(), "a\\b{c}d");
-    EXPECT_EQ(Parse("{\\rtf1 a\\~b\\-c\\_d}").Text(), "a\u00A0b\u00ADc\u2011d");
-    EXPECT_EQ(Parse("{\\rtf1 a\\|b\\:c}").Text(), "abc");
-    EXPECT_EQ(Parse("{\\rtf1 \\emdash\\endash\\bullet\\lquote x\\rquote\\ldblquote y\\rdblquote}").Text(),
-              "—–•‘x’“y”");
-    // Raw line ends are nothing; a backslash before one is a paragraph end.
-    EXPECT_EQ(Parse("{\\rtf1 a\r\nb\\\nc}").Text(), "ab\nc");
-    // Unknown control words vanish with their delimiting space and number.
-    EXPECT_EQ(Parse("{\\rtf1 a\\foo-12 b\\bar c}").Text(), "abc");
-}
-
-TEST(RtfReader, ParagraphsLinesAndTabs) {
+// The sample: a centred bold title, a paragraph of nested groups, a
+// paragraph in another font with a tab and a line break, and the tables and
+// destinations that must stay hidden.
+TEST(RtfReader, TheSampleDocument) {
     const RtfDocument doc = Parse(kSample);
+    EXPECT_TRUE(doc.isRtf);
     EXPECT_FALSE(doc.damaged);
     ASSERT_EQ(doc.paragraphs.size(), 3u);
     EXPECT_EQ(doc.paragraphs[0].Text(), "Заголовок");
     EXPECT_EQ(doc.paragraphs[1].Text(), "Plain italic both italic red, under not.");
     EXPECT_EQ(doc.paragraphs[2].Text(), "Текст\tend\u2028next");
-    // Empty paragraphs are kept, but a closing \par adds no empty one at the end.
-    const RtfDocument empties = Parse("{\\rtf1 a\\par\\par b\\par}");
-    ASSERT_EQ(empties.paragraphs.size(), 3u);
-    EXPECT_TRUE(empties.paragraphs[1].runs.empty());
-    EXPECT_EQ(empties.Text(), "a\n\nb");
-    EXPECT_EQ(Parse("{\\rtf1 last without par}").paragraphs.size(), 1u);
-    EXPECT_TRUE(Parse("{\\rtf1}").paragraphs.empty());
+    for (const char* hidden : {"Arial", "Times", "Normal", "Secret", "Someone", "Riched", "panose", "0203"})
+        EXPECT_EQ(doc.Text().find(hidden), std::string::npos) << hidden;
+
+    const RtfRun& title = doc.paragraphs[0].runs.at(0);
+    EXPECT_TRUE(title.format.bold);
+    EXPECT_DOUBLE_EQ(title.format.PointSize(), 16.0);
+    EXPECT_EQ(title.format.font, "Arial");  // \deff0
+    EXPECT_EQ(doc.paragraphs[2].runs.at(0).text, "Текст");
+    EXPECT_EQ(doc.paragraphs[2].runs.at(0).format.font, "Times New Roman");
+    EXPECT_EQ(doc.paragraphs[2].runs.at(1).format.font, "Arial");
+
+    // Groups restore the format at their end.
+    const struct {
+        const char* text;
+        bool italic, bold, underline, red;
+    } runs[] = {{"Plain ", false, false, false, false}, {"italic ", true, false, false, false},
+                {"both", true, true, false, false},     {" italic", true, false, false, false},
+                {" ", false, false, false, false},      {"red", false, false, false, true},
+                {", ", false, false, false, false},     {"under", false, false, true, false},
+                {" not.", false, false, false, false}};
+    const std::vector<RtfRun>& actual = doc.paragraphs[1].runs;
+    ASSERT_EQ(actual.size(), std::size(runs));
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        const RtfCharFormat& f = actual[i].format;
+        EXPECT_EQ(actual[i].text, runs[i].text);
+        EXPECT_EQ(f.italic, runs[i].italic) << i;
+        EXPECT_EQ(f.bold, runs[i].bold) << i;
+        EXPECT_EQ(f.underline, runs[i].underline) << i;
+        EXPECT_EQ(f.color, runs[i].red ? std::optional(RtfColor{255, 0, 0}) : std::nullopt) << i;
+        EXPECT_EQ(f.halfPoints, 24) << i;
+    }
+
+    EXPECT_EQ(doc.paragraphs[0].alignment, RtfAlignment::Center);
+    EXPECT_EQ(doc.paragraphs[1].alignment, RtfAlignment::Left);
+    EXPECT_EQ(doc.paragraphs[1].firstLineIndent, -200);
+    EXPECT_EQ(doc.paragraphs[1].leftIndent, 400);
+    EXPECT_EQ(doc.paragraphs[2].leftIndent, 400);  // no \pard since
 }
 
-TEST(RtfReader, NestedGroupsRestoreFormats) {
-    const RtfDocument doc = Parse(kSample);
-    const std::vector<RtfRun>& runs = doc.paragraphs[1].runs;
-    ASSERT_EQ(runs.size(), 9u);
-    EXPECT_EQ(runs[0].text, "Plain ");
-    EXPECT_FALSE(runs[0].format.italic);
-    EXPECT_EQ(runs[1].text, "italic ");
-    EXPECT_TRUE(runs[1].format.italic);
-    EXPECT_FALSE(runs[1].format.bold);
-    EXPECT_EQ(runs[2].text, "both");
-    EXPECT_TRUE(runs[2].format.italic);
-    EXPECT_TRUE(runs[2].format.bold);
-    EXPECT_EQ(runs[3].text, " italic");
-    EXPECT_TRUE(runs[3].format.italic);
-    EXPECT_FALSE(runs[3].format.bold);
-    EXPECT_EQ(runs[4].text, " ");
-    EXPECT_EQ(runs[4].format, runs[0].format);
-    EXPECT_EQ(runs[5].text, "red");
-    EXPECT_EQ(runs[6].text, ", ");
-    EXPECT_FALSE(runs[6].format.color.has_value());
-    EXPECT_EQ(runs[7].text, "under");
-    EXPECT_TRUE(runs[7].format.underline);
-    EXPECT_EQ(runs[8].text, " not.");
-    EXPECT_FALSE(runs[8].format.underline);
-
+TEST(RtfReader, FormatSwitches) {
     // \b0, \i0, \ul0 turn off; \plain resets everything.
     const RtfDocument offs = Parse("{\\rtf1 \\b\\i\\ul\\fs40 a\\b0 b\\i0 c\\ul0 d\\b\\i\\ul e\\plain f}");
     const std::vector<RtfRun>& r = offs.paragraphs[0].runs;
@@ -151,40 +168,6 @@ TEST(RtfReader, NestedGroupsRestoreFormats) {
     EXPECT_EQ(r[3].format.halfPoints, 40);
     EXPECT_EQ(r[5].text, "f");
     EXPECT_EQ(r[5].format, RtfCharFormat{});
-}
-
-TEST(RtfReader, IgnoredDestinations) {
-    const RtfDocument doc = Parse(kSample);
-    const std::string text = doc.Text();
-    for (const char* hidden : {"Arial", "Times", "Normal", "Secret", "Someone", "Riched", "panose", "0203"})
-        EXPECT_EQ(text.find(hidden), std::string::npos) << hidden;
-    EXPECT_EQ(Parse("{\\rtf1 a{\\*\\unknowndest {nested} text}b}").Text(), "ab");
-    EXPECT_EQ(Parse("{\\rtf1 a{\\pict\\wmetafile8 0123abcdef}b}").Text(), "ab");
-    EXPECT_EQ(Parse("{\\rtf1 a{\\header head}{\\footer foot}b}").Text(), "ab");
-    // \bin data may hold braces; its bytes are skipped, not parsed.
-    EXPECT_EQ(Parse("{\\rtf1 a{\\*\\blob\\bin4 }}{{}b}c").Text(), "ab");
-    EXPECT_EQ(Parse("{\\rtf1 a{\\pict\\bin3 {{{}b}").Text(), "ab");
-    // A field shows its result, not its instruction.
-    EXPECT_EQ(Parse("{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}").Text(), "link");
-    // A destination word at the top level does not hide the rest of the document.
-    EXPECT_EQ(Parse("{\\rtf1 \\info a}").Text(), "a");
-}
-
-TEST(RtfReader, ColoursSizesAndFonts) {
-    const RtfDocument doc = Parse(kSample);
-    const RtfRun& title = doc.paragraphs[0].runs.at(0);
-    EXPECT_TRUE(title.format.bold);
-    EXPECT_EQ(title.format.halfPoints, 32);
-    EXPECT_DOUBLE_EQ(title.format.PointSize(), 16.0);
-    EXPECT_EQ(title.format.font, "Arial");  // \deff0
-    const RtfRun& red = doc.paragraphs[1].runs.at(5);
-    ASSERT_TRUE(red.format.color.has_value());
-    EXPECT_EQ(*red.format.color, (RtfColor{255, 0, 0}));
-    EXPECT_EQ(doc.paragraphs[1].runs[0].format.halfPoints, 24);
-    const RtfRun& russian = doc.paragraphs[2].runs.at(0);
-    EXPECT_EQ(russian.text, "Текст");
-    EXPECT_EQ(russian.format.font, "Times New Roman");
-    EXPECT_EQ(doc.paragraphs[2].runs.at(1).format.font, "Arial");
 
     // \cf0 and colours outside the table are the default colour; components clamp.
     const RtfDocument colours =
@@ -196,25 +179,23 @@ TEST(RtfReader, ColoursSizesAndFonts) {
     EXPECT_EQ(runs[2].text, "cd");
     EXPECT_FALSE(runs[2].format.color.has_value());
     // Sizes: \fs0 and negatives are the default, huge ones are capped.
-    EXPECT_EQ(Parse("{\\rtf1\\fs0 a}").paragraphs[0].runs[0].format.halfPoints, 24);
-    EXPECT_EQ(Parse("{\\rtf1\\fs99999999999999 a}").paragraphs[0].runs[0].format.halfPoints, 3276);
-    EXPECT_EQ(Parse("{\\rtf1\\fs-4 a}").paragraphs[0].runs[0].format.halfPoints, 24);
-}
+    for (const auto& [size, halfPoints] : {std::pair("0", 24), std::pair("99999999999999", 3276), std::pair("-4", 24)})
+        EXPECT_EQ(Parse(std::string("{\\rtf1\\fs") + size + " a}").paragraphs[0].runs[0].format.halfPoints, halfPoints);
 
-TEST(RtfReader, ParagraphFormats) {
-    const RtfDocument doc = Parse(kSample);
-    EXPECT_EQ(doc.paragraphs[0].alignment, RtfAlignment::Center);
-    EXPECT_EQ(doc.paragraphs[1].alignment, RtfAlignment::Left);
-    EXPECT_EQ(doc.paragraphs[1].firstLineIndent, -200);
-    EXPECT_EQ(doc.paragraphs[1].leftIndent, 400);
-    EXPECT_EQ(doc.paragraphs[2].leftIndent, 400);  // no \pard since
+    // Alignment is a paragraph format popped at '}' and reset by \pard.
     const RtfDocument aligned = Parse("{\\rtf1\\qr a\\par\\qj b\\par{\\qc c\\par}d\\par\\pard e}");
     ASSERT_EQ(aligned.paragraphs.size(), 5u);
-    EXPECT_EQ(aligned.paragraphs[0].alignment, RtfAlignment::Right);
-    EXPECT_EQ(aligned.paragraphs[1].alignment, RtfAlignment::Justified);
-    EXPECT_EQ(aligned.paragraphs[2].alignment, RtfAlignment::Center);
-    EXPECT_EQ(aligned.paragraphs[3].alignment, RtfAlignment::Justified);  // popped at '}'
-    EXPECT_EQ(aligned.paragraphs[4].alignment, RtfAlignment::Left);
+    const RtfAlignment expected[] = {RtfAlignment::Right, RtfAlignment::Justified, RtfAlignment::Center,
+                                     RtfAlignment::Justified, RtfAlignment::Left};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(aligned.paragraphs[i].alignment, expected[i]) << i;
+}
+
+TEST(RtfReader, ParagraphCounts) {
+    const RtfDocument empties = Parse("{\\rtf1 a\\par\\par b\\par}");
+    ASSERT_EQ(empties.paragraphs.size(), 3u);
+    EXPECT_TRUE(empties.paragraphs[1].runs.empty());
+    EXPECT_EQ(Parse("{\\rtf1 last without par}").paragraphs.size(), 1u);
+    EXPECT_TRUE(Parse("{\\rtf1}").paragraphs.empty());
 }
 
 TEST(RtfReader, NotRtfIsPlainText) {
@@ -223,29 +204,31 @@ TEST(RtfReader, NotRtfIsPlainText) {
     ASSERT_EQ(utf8.paragraphs.size(), 3u);
     EXPECT_EQ(utf8.Text(), "Hello\nмир\n\tend");
     EXPECT_EQ(utf8.paragraphs[0].runs[0].format, RtfCharFormat{});
-    // Not valid UTF-8: Windows-1251.
-    EXPECT_EQ(Parse("\xCF\xF0\xE8\xE2\xE5\xF2\x01!").Text(), "Привет!");
-    EXPECT_EQ(Parse("\xEF\xBB\xBFwith BOM").Text(), "with BOM");
     EXPECT_TRUE(Parse("").paragraphs.empty());
     EXPECT_FALSE(Parse("").isRtf);
     EXPECT_FALSE(Parse("{\\rt").isRtf);
-    EXPECT_EQ(Parse("{\\rt").Text(), "{\\rt");
     // Leading blanks and a byte order mark before "{\rtf" are allowed.
     EXPECT_TRUE(Parse("\xEF\xBB\xBF \r\n{\\rtf1 a}").isRtf);
 }
 
 TEST(RtfReader, DamagedFilesAreFlagged) {
-    EXPECT_FALSE(Parse(kSample).damaged);
-    EXPECT_TRUE(Parse("{\\rtf1 missing brace").damaged);
-    EXPECT_EQ(Parse("{\\rtf1 missing brace").Text(), "missing brace");
-    EXPECT_TRUE(Parse("{\\rtf1 a}} junk").damaged);
-    EXPECT_EQ(Parse("{\\rtf1 a}} junk").Text(), "a");
-    EXPECT_FALSE(Parse(std::string_view("{\\rtf1 a}\r\n\0", 12)).damaged);
-    EXPECT_TRUE(Parse("{\\rtf1 a\\'4").damaged);
-    EXPECT_EQ(Parse("{\\rtf1 a\\'4").Text(), "a");
-    EXPECT_TRUE(Parse("{\\rtf1 a\\'zzb}").damaged);
-    EXPECT_EQ(Parse("{\\rtf1 a\\'zzb}").Text(), "azzb");
-    EXPECT_TRUE(Parse("{\\rtf1 a\\").damaged);
+    const struct {
+        std::string_view bytes;
+        bool damaged;
+        const char* text;
+    } cases[] = {
+        {"{\\rtf1 missing brace", true, "missing brace"},
+        {"{\\rtf1 a}} junk", true, "a"},
+        {std::string_view("{\\rtf1 a}\r\n\0", 12), false, "a"},
+        {"{\\rtf1 a\\'4", true, "a"},
+        {"{\\rtf1 a\\'zzb}", true, "azzb"},
+        {"{\\rtf1 a\\", true, "a"},
+    };
+    for (const auto& c : cases) {
+        const RtfDocument doc = Parse(c.bytes);
+        EXPECT_EQ(doc.damaged, c.damaged) << c.bytes;
+        EXPECT_EQ(doc.Text(), c.text) << c.bytes;
+    }
 }
 
 TEST(RtfReader, EveryTruncationOfAValidFileReads) {
@@ -313,8 +296,6 @@ TEST(RtfReader, CraftedBadFilesDoNotCrash) {
                 EXPECT_LE(run.format.halfPoints, 3276) << text;
             }
     }
-    EXPECT_EQ(Parse("{\\rtf1 \\u99999999999999999999999 x}").Text(), "\uFFFD");  // the x is its fallback
-    EXPECT_EQ(Parse("{\\rtf1 \\uc99999999999 \\u1055 abc}").Text(), "П");
 }
 
 TEST(RtfReader, RandomBytesDoNotCrash) {

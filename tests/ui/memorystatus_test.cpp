@@ -24,15 +24,11 @@ private slots:
     }
 
     void bytesRoundToTheNearestKiBHalvesToEven() {
-        QCOMPARE(KiBFromBytes(0), 0u);
-        QCOMPARE(KiBFromBytes(511), 0u);
-        QCOMPARE(KiBFromBytes(512), 0u);   // 0.5 -> 0
-        QCOMPARE(KiBFromBytes(513), 1u);
-        QCOMPARE(KiBFromBytes(1536), 2u);  // 1.5 -> 2
-        QCOMPARE(KiBFromBytes(2560), 2u);  // 2.5 -> 2
-        QCOMPARE(KiBFromBytes(2559), 2u);
-        QCOMPARE(KiBFromBytes(3584), 4u);  // 3.5 -> 4
-        QCOMPARE(KiBFromBytes(17179869184ull + 512), 16777216u);  // 16 GiB and a half KiB
+        // Halves go to the even neighbour: 0.5, 1.5, 2.5, 3.5 KiB, and 16 GiB and a half KiB.
+        const std::pair<quint64, quint64> cases[] = {{0, 0},    {511, 0},  {512, 0},  {513, 1},
+                                                     {1536, 2}, {2560, 2}, {2559, 2}, {3584, 4},
+                                                     {17179869184ull + 512, 16777216}};
+        for (const auto& [bytes, kib] : cases) QCOMPARE(KiBFromBytes(bytes), kib);
     }
 
     void theSystemAnswers() {

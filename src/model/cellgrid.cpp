@@ -63,9 +63,6 @@ const CodeSet& SouthSet() {
 }
 
 bool IsWireCode(std::int32_t code) { return (code >= 0 && code <= 4) || (code >= 51 && code <= 53); }
-bool IsSourceCode(std::int32_t code) { return code == SourceOff || code == SourceOn; }
-bool IsGatePartCode(std::int32_t code) { return code >= 16 && code <= 20; }
-bool IsGateAnchorCode(std::int32_t code) { return code == ConjunctorAnchor || code == DisjunctorAnchor; }
 bool HasWestTerminal(std::int32_t code) {
     return IsSourceCode(code) || code == Lamp || code == Inverter || code == GateInput;
 }

@@ -80,10 +80,11 @@ const CodeSet& SouthSet();
 
 // The wire codes: the ones the eraser's wire rule applies to.
 bool IsWireCode(std::int32_t code);
-bool IsSourceCode(std::int32_t code);
+// Inline: the propagation asks these for every queued node.
+inline bool IsSourceCode(std::int32_t code) { return code == SourceOff || code == SourceOn; }
 // 16..20: anchors and the other parts of a gate block.
-bool IsGatePartCode(std::int32_t code);
-bool IsGateAnchorCode(std::int32_t code);
+inline bool IsGatePartCode(std::int32_t code) { return code >= 16 && code <= 20; }
+inline bool IsGateAnchorCode(std::int32_t code) { return code == ConjunctorAnchor || code == DisjunctorAnchor; }
 // Codes of elements with a terminal on their west side.
 bool HasWestTerminal(std::int32_t code);
 

@@ -50,9 +50,7 @@ bool JoinedSouth(std::int32_t n, std::int32_t s) {
 
 }  // namespace
 
-GateOrder::GateOrder()
-    : slotStamp_(2 * kFieldNodes, 0), slotNetwork_(2 * kFieldNodes, 0), gateStamp_(kFieldNodes, 0),
-      gateLevel_(kFieldNodes, 0) {}
+GateOrder::GateOrder() = default;
 
 void GateOrder::Reset() {
     if (++epoch_ == 0) {  // after 2^32 evaluations every stamp could look current
@@ -65,6 +63,12 @@ void GateOrder::Reset() {
 }
 
 std::uint32_t GateOrder::Level(const CellGrid& cells, int x, int y) {
+    if (gateStamp_.empty()) {  // taken at the first gate: circuits without gates need none of it
+        slotStamp_.assign(2 * kFieldNodes, 0);
+        slotNetwork_.assign(2 * kFieldNodes, 0);
+        gateStamp_.assign(kFieldNodes, 0);
+        gateLevel_.assign(kFieldNodes, 0);
+    }
     const std::uint32_t node = NodeIndex(x, y);
     if (gateStamp_[node] == epoch_) return gateLevel_[node];
     std::uint32_t level = 1;

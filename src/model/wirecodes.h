@@ -19,7 +19,6 @@ inline bool InWirePassSet(std::int32_t c) {
 }
 inline bool OwnsEastWire(std::int32_t c) { return c == WireE || c == WireES || c == JunctionE || c == JunctionES; }
 inline bool OwnsSouthWire(std::int32_t c) { return c == WireS || c == WireES || c == JunctionS || c == JunctionES; }
-inline bool IsSourceCode(std::int32_t c) { return c == SourceOff || c == SourceOn; }
 inline bool IsSourceOrInverter(std::int32_t c) { return IsSourceCode(c) || c == Inverter; }
 // Codes an inverter writes its output into.
 inline bool TakesInverterOutput(std::int32_t c) {

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "circuitfile.h"
@@ -18,6 +19,7 @@
 #include "helpviewer.h"
 #include "helpwindow.h"
 #include "mainform.h"
+#include "openchooser.h"
 #include "scripted_dialogs.h"
 #include "shown_window.h"
 
@@ -62,6 +64,7 @@ private slots:
     void failedSaveNeverShowsSaved();
     void promptGuardsNewAndClosingTheWindow();
     void openResolvesNamesAndRefusesBadFiles();
+    void openChooserHandsOnANameWithoutExtension();
     void closeLeavesNoDocumentUntilNew();
     void dropAndCommandLineOpenFiles();
     void errorDialogOpensItsHelpTopic();
@@ -192,6 +195,25 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     QCOMPARE(ResolveCircuitName(Path("good.VfL")), QString());  // no such file
     QCOMPARE(ResolveCircuitName(QStringLiteral("ab")), QStringLiteral("ab.vfl"));
     QCOMPARE(ResolveCircuitName(QStringLiteral("picture.bmp")), QString());
+}
+
+void MainformDocumentsTest::openChooserHandsOnANameWithoutExtension() {
+    WriteFile(Path("circuit.vfl"), "");
+    const auto chooser = MakeOpenChooser(nullptr, QStringLiteral("Открыть ..."), folder_->path(),
+                                         QStringLiteral("Vorn files (*.vfl)"));
+    // A refusal comes as a message box over the chooser: note it and close it.
+    bool refused = false;
+    QTimer::singleShot(0, chooser.get(), [&refused] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            refused = true;
+            box->reject();
+        }
+    });
+    chooser->selectFile(QStringLiteral("circuit"));
+    static_cast<QDialog*>(chooser.get())->accept();  // as the Open button does
+    QVERIFY(!refused);
+    QCOMPARE(chooser->result(), int(QDialog::Accepted));
+    QCOMPARE(chooser->selectedFiles(), QStringList{Path("circuit")});
 }
 
 void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {

@@ -28,6 +28,7 @@
 #include "helpviewer.h"
 #include "mainform.h"
 #include "propagation.h"
+#include "savefailure.h"
 #include "programtitle.h"
 
 namespace vorn {
@@ -47,6 +48,11 @@ std::filesystem::path FilePath(const QString& name) {
 }
 
 bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
+
+QString SaveFailedText(const QString& name, std::string_view reason) {
+    return QStringLiteral("Схема не сохранена в файл «%1». %2 Повторите попытку.")
+        .arg(name, QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())));
+}
 
 }  // namespace
 
@@ -179,11 +185,21 @@ bool Tmain::LoadDocument(const QString& name) {
 // ---- Save and Save as ------------------------------------------------------------
 
 bool Tmain::WriteDocument(const QString& name) {
+    // Whatever fails, the old file is intact and the user is told why.
     try {
         WriteCircuit(FilePath(name), *state_->Cells);
         return true;
+    } catch (const CircuitFileError& failure) {
+        // A folder that is missing, read-only or full is the user's to mend,
+        // not a fault worth a report.
+        if (const auto reason = SaveFailureReason(failure.code().value())) {
+            Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(), SaveFailedText(name, *reason),
+                                       QMessageBox::Ok, QMessageBox::Ok);
+            return false;
+        }
+        ErrorReporter::Report(std::current_exception());
+        return false;
     } catch (...) {
-        // The old file is intact; the user is told why the save failed.
         ErrorReporter::Report(std::current_exception());
         return false;
     }

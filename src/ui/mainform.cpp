@@ -25,6 +25,7 @@
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "programtitle.h"
+#include "settingsstore.h"
 
 namespace vorn {
 
@@ -65,7 +66,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     s.ProgramFolder = QCoreApplication::applicationDirPath();
     while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
     ErrorReporter::Install(ResolveLogFolder(s.ProgramFolder));
-    s.DocumentFolder = ResolveDocumentFolder(s.ProgramFolder);
+    s.SettingsFile = SettingsStore::DefaultFilePath();
 
     // 2. The help file lies in the help folder beside the program, or in the
     // shared data folder of an installed one.

@@ -23,12 +23,14 @@
 #include <QUrl>
 
 #include "circuitfile.h"
+#include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "mainform.h"
 #include "propagation.h"
 #include "savefailure.h"
+#include "settingsstore.h"
 #include "programtitle.h"
 
 namespace vorn {
@@ -48,6 +50,16 @@ std::filesystem::path FilePath(const QString& name) {
 }
 
 bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
+
+// The Open and Save dialogs start where they were last used, which the
+// settings file remembers from one run to the next.
+QString ChooserFolder(const ProgramState& s) {
+    return ResolveChooserFolder(SettingsStore(s.SettingsFile).ReadLastFolder());
+}
+
+void RememberChooserFolder(const ProgramState& s, const QString& chosen) {
+    SettingsStore(s.SettingsFile).WriteLastFolder(QFileInfo(chosen).absolutePath());
+}
 
 QString SaveFailedText(const QString& name, std::string_view reason) {
     return QStringLiteral("Схема не сохранена в файл «%1». %2 Повторите попытку.")
@@ -146,8 +158,9 @@ void Tmain::Open1Click() {
     if (!AskToSaveChanges()) return;
     StopClip();
     const QString name =
-        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), state_->DocumentFolder, kFilter);
+        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), ChooserFolder(*state_), kFilter);
     if (name.isEmpty()) return;
+    RememberChooserFolder(*state_, name);
     if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
         ErrorDialogWithHelp(kBadFile, kHelpCaption);
         return;
@@ -217,8 +230,9 @@ void Tmain::Save1Click() {
 void Tmain::SaveAs1Click() {
     ProgramState& s = *state_;
     const QString chosen =
-        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), s.DocumentFolder, kFilter);
+        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), ChooserFolder(s), kFilter);
     if (chosen.isEmpty()) return;
+    RememberChooserFolder(s, chosen);
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(
             nullptr, QMessageBox::Critical, ProgramTitleText(),

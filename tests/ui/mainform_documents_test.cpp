@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "circuitfile.h"
+#include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
@@ -65,6 +66,7 @@ private slots:
     void promptGuardsNewAndClosingTheWindow();
     void openResolvesNamesAndRefusesBadFiles();
     void openChooserHandsOnANameWithoutExtension();
+    void choosersStartWhereTheyWereLastUsed();
     void closeLeavesNoDocumentUntilNew();
     void dropAndCommandLineOpenFiles();
     void errorDialogOpensItsHelpTopic();
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<Tmain> Window() {
         auto w = ShownWindow();
         ErrorReporter::Install(folder_->path());  // the log goes to the test's folder
+        w->State().SettingsFile = Path("vorn.ini");  // and so do the settings
         return w;
     }
 
@@ -218,6 +221,21 @@ void MainformDocumentsTest::openChooserHandsOnANameWithoutExtension() {
     QVERIFY(!refused);
     QCOMPARE(chooser->result(), int(QDialog::Accepted));
     QCOMPARE(chooser->selectedFiles(), QStringList{Path("circuit")});
+}
+
+void MainformDocumentsTest::choosersStartWhereTheyWereLastUsed() {
+    auto w = Window();
+    const QString documents = ResolveChooserFolder(QString());
+    QVERIFY(documents != QCoreApplication::applicationDirPath());
+    QVERIFY(QDir(folder_->path()).mkdir("circuits"));
+    dialogs_->fileNames = {Path("circuits/first")};
+    w->SaveAs1->trigger();
+    dialogs_->fileNames = {Path("circuits/first")};
+    w->Open1->trigger();
+    Window()->Open1->trigger();  // the next run remembers it too
+    QVERIFY(QDir(Path("circuits")).removeRecursively());
+    w->Open1->trigger();
+    QCOMPARE(dialogs_->chooserFolders, (QStringList{documents, Path("circuits"), Path("circuits"), documents}));
 }
 
 void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {

@@ -204,8 +204,9 @@ void Tmain::CreateToolBar() {
     ToolbarHolder = new QDockWidget(this);
     ToolbarHolder->setObjectName(QStringLiteral("ToolbarHolder"));
     ToolbarHolder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    ToolbarHolder->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                               QDockWidget::DockWidgetFloatable);
+    // Movable but not closable: a closed holder would take the tools away
+    // until F11, with nothing on screen to say how to get them back.
+    ToolbarHolder->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
 
     auto* body = new QWidget(ToolbarHolder);
     auto* column = new QVBoxLayout(body);

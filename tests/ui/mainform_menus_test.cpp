@@ -3,6 +3,7 @@
 // the window menu and the size limits.
 #include <memory>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
@@ -131,6 +132,10 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
         icons << icon;
     }
     QCOMPARE(w->dockWidgetArea(w->ToolbarHolder), Qt::LeftDockWidgetArea);
+    // The holder can be moved but offers no close button.
+    QVERIFY(w->ToolbarHolder->features().testFlag(QDockWidget::DockWidgetMovable));
+    const auto* closeButton = w->ToolbarHolder->findChild<QAbstractButton*>("qt_dockwidget_closebutton");
+    QVERIFY(!closeButton || !closeButton->isVisible());
     QVERIFY(w->ClipLog->parentWidget()->parentWidget() == w->ToolbarHolder && !w->ClipLog->isVisible());
 
     // Key, button and menu item choose a tool, and all of them show it.

@@ -123,6 +123,7 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
         QCOMPARE(action->text(), captions[i]);
         QCOMPARE(action->statusTip(), i == 3 ? QStringLiteral("Инвектор") : captions[i]);
         auto* button = qobject_cast<QToolButton*>(w->ToolBar1->widgetForAction(action));
+        QCOMPARE(button->toolTip(), QStringLiteral("%1 (%2)").arg(captions[i]).arg(i + 1));
         QCOMPARE(button->size(), QSize(72, 52));
         QCOMPARE(button->x(), w->ToolBar1->widgetForAction(w->ToolButtons[0])->x());  // one per row
         if (i > 0) QVERIFY(button->y() >= w->ToolBar1->widgetForAction(w->ToolButtons[i - 1])->y() + 52);

@@ -56,12 +56,8 @@ public:
         checked = tickHelp;
         return QMessageBox::Ok;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString& folder, const QString&) override {
-        return Next(folder);
-    }
-    QString SaveFileName(QWidget*, const QString&, const QString& folder, const QString&) override {
-        return Next(folder);
-    }
+    QString OpenFileName(QWidget*, const QString&, const QString& in, const QString&) override { return Next(in); }
+    QString SaveFileName(QWidget*, const QString&, const QString& in, const QString&) override { return Next(in); }
     bool PrinterSetup(QWidget*, QPrinter& printer) override {
         ++printerSetups;
         return printerSetup ? printerSetup(printer) : false;

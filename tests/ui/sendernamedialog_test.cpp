@@ -47,9 +47,10 @@ private slots:
         QCOMPARE(dialog.NameEdit->text(), QStringLiteral("Петров"));
         QCOMPARE(dialog.PreviewCaption->text(), QStringLiteral("Предпросмотр"));
         QCOMPARE(dialog.PreviewPicture->geometry(), QRect(2, dialog.PreviewCaption->geometry().bottom() + 1, 400, 400));
+        QVERIFY(dialog.PreviewCaption->width() >= dialog.PreviewCaption->sizeHint().width());
         QVERIFY(dialog.PreviewCaption->isVisible());
         QVERIFY(dialog.OkButton->isVisible());
-        // Nothing covers the picture, the caption included (its room: the text-fit test).
+        // Nothing covers the picture, the caption included.
         for (QWidget* child : {static_cast<QWidget*>(dialog.Icon), static_cast<QWidget*>(dialog.Message),
                                static_cast<QWidget*>(dialog.NameEdit), static_cast<QWidget*>(dialog.OkButton),
                                static_cast<QWidget*>(dialog.PreviewCaption)})

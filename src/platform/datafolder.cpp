@@ -21,8 +21,8 @@ QString ResolveLogFolder(const QString& programFolder) {
     return own;
 }
 
-QString ResolveDocumentFolder(const QString& programFolder) {
-    if (QFileInfo(programFolder).isWritable()) return programFolder;
+QString ResolveChooserFolder(const QString& lastFolder) {
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
     return QDir::homePath();

@@ -1,7 +1,8 @@
 // Where the program's files lie: its data (the help folder and the
 // pictures) beside the program in the build tree and in a copy of its own,
 // or in <prefix>/share/vorn when the program is installed as
-// <prefix>/bin/vorn; and, for an installed program, the folders it writes in.
+// <prefix>/bin/vorn; where an installed program writes its log; and where the
+// file dialogs start.
 #pragma once
 
 #include <QString>
@@ -19,9 +20,10 @@ QString ResolveDataFolder(const QString& programFolder);
 // (usually ~/.local/share/vorn), which is made when missing.
 QString ResolveLogFolder(const QString& programFolder);
 
-// Where the file choosers start: the program's folder when the program may
-// write there, else the user's documents folder (the home folder when there
-// is none).
-QString ResolveDocumentFolder(const QString& programFolder);
+// Where the Open and Save dialogs start: the folder they were last used in
+// while it is still there, else the user's documents folder (the home
+// folder when there is none). Never the program's folder, which is no place
+// for a learner's circuits.
+QString ResolveChooserFolder(const QString& lastFolder);
 
 }  // namespace vorn

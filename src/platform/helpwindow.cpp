@@ -26,6 +26,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("HelpTopicList"));
+    // A long title is wrapped onto further lines rather than cut at the edge.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenLinks(false);

@@ -18,6 +18,7 @@ const QString kAppPathGroup = QStringLiteral("AppPath");
 // The group's unnamed value gets a name, since INI keys cannot be empty.
 const QString kDefaultKey = QStringLiteral("Default");
 const QString kPathKey = QStringLiteral("Path");
+const QString kLastFolderKey = QStringLiteral("LastFolder");
 
 struct OptionField {
     const char* key;
@@ -106,6 +107,21 @@ bool SettingsStore::WriteAll(const QString& programTitle, const QString& about, 
     for (const OptionField& field : kOptionFields)
         if (const auto& value = values.*field.member) settings.setValue(QString::fromLatin1(field.key), *value);
     settings.endGroup();
+    return Flush(settings, bytesBefore);
+}
+
+QString SettingsStore::ReadLastFolder() const {
+    if (!CanRead(filePath_)) return {};
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError) return {};
+    return PlainString(settings, kOptionsGroup + QLatin1Char('/') + kLastFolderKey).value_or(QString());
+}
+
+bool SettingsStore::WriteLastFolder(const QString& folder) {
+    const QByteArray bytesBefore = FileBytes(filePath_);
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (!settings.isWritable()) return false;
+    settings.setValue(kOptionsGroup + QLatin1Char('/') + kLastFolderKey, folder);
     return Flush(settings, bytesBefore);
 }
 

@@ -2,7 +2,8 @@
 // paths in a tree of keys:
 //
 //     SOFTWARE/vorn           Default (the program title), About, Path
-//     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles
+//     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
+//                             LastFolder
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //
 // Every value is a string. Lines of a damaged file that cannot be parsed are
@@ -46,6 +47,12 @@ public:
     // creatable, no permission, disk full); never throws.
     bool WriteAll(const QString& programTitle, const QString& about, const QString& programFolder,
                   const StoredSettings& values);
+
+    // The folder the Open and Save dialogs were last used in (the options
+    // value LastFolder), or an empty text when none is stored or the file
+    // cannot be read. Written on its own, whenever a dialog gives a name.
+    QString ReadLastFolder() const;
+    bool WriteLastFolder(const QString& folder);
 
     // Where the program was last installed: the stored executable path, or an
     // empty text when none is stored or the file cannot be read. The file

@@ -9,6 +9,7 @@
 
 #include "circuitfile.h"
 #include "helpviewer.h"
+#include "openchooser.h"
 #include "sendernamedialog.h"
 
 namespace vorn {
@@ -44,7 +45,9 @@ public:
 
     QString OpenFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+        const std::unique_ptr<QFileDialog> chooser = MakeOpenChooser(parent, title, folder, filter);
+        if (chooser->exec() != QDialog::Accepted) return {};
+        return chooser->selectedFiles().value(0);
     }
 
     QString SaveFileName(QWidget* parent, const QString& title, const QString& folder,

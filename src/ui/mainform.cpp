@@ -25,6 +25,7 @@
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "programtitle.h"
+#include "settingsstore.h"
 
 namespace vorn {
 
@@ -34,6 +35,19 @@ constexpr int kStatusPanelCount = 7;
 // Widths of the status panels; panel 1 takes the window width less 250.
 constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
 constexpr int kHintPanelReserve = 250;
+// The words the document-state panel shows.
+constexpr std::array<const char*, 4> kStateWords = {"Новый", "Открыт", "Изменено", "Сохранено"};
+
+// The state panel is as wide as its longest word needs with a blank either
+// side, and never narrower than designed.
+int StatePanelWidth(const QLabel& panel) {
+    int width = kPanelWidths[0];
+    for (const char* word : kStateWords) {
+        const QString padded = QStringLiteral(" %1 ").arg(QString::fromUtf8(word));
+        width = std::max(width, panel.fontMetrics().horizontalAdvance(padded) + 2 * panel.frameWidth());
+    }
+    return width;
+}
 
 bool IsInside(const QObject* object, const QObject* ancestor) {
     for (; object; object = object->parent())
@@ -65,7 +79,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     s.ProgramFolder = QCoreApplication::applicationDirPath();
     while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
     ErrorReporter::Install(ResolveLogFolder(s.ProgramFolder));
-    s.DocumentFolder = ResolveDocumentFolder(s.ProgramFolder);
+    s.SettingsFile = SettingsStore::DefaultFilePath();
 
     // 2. The help file lies in the help folder beside the program, or in the
     // shared data folder of an installed one.
@@ -157,9 +171,12 @@ void Tmain::CreateStatusBar() {
 
 void Tmain::LayoutStatusPanels() {
     if (!statusPanels_) return;
+    // What the state panel grows by comes out of the hint line.
+    const int stateWidth = StatePanelWidth(*panels_[0]);
+    const int hintWidth = std::max(0, width() - kHintPanelReserve - (stateWidth - kPanelWidths[0]));
     int x = 0;
     for (int i = 0; i < kStatusPanelCount; ++i) {
-        const int w = i == 1 ? std::max(0, width() - kHintPanelReserve) : kPanelWidths[static_cast<std::size_t>(i)];
+        const int w = i == 0 ? stateWidth : i == 1 ? hintWidth : kPanelWidths[static_cast<std::size_t>(i)];
         panels_[static_cast<std::size_t>(i)]->setGeometry(x, 0, w, statusPanels_->height());
         x += w;
     }

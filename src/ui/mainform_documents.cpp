@@ -23,11 +23,14 @@
 #include <QUrl>
 
 #include "circuitfile.h"
+#include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "mainform.h"
 #include "propagation.h"
+#include "savefailure.h"
+#include "settingsstore.h"
 #include "programtitle.h"
 
 namespace vorn {
@@ -47,6 +50,21 @@ std::filesystem::path FilePath(const QString& name) {
 }
 
 bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
+
+// The Open and Save dialogs start where they were last used, which the
+// settings file remembers from one run to the next.
+QString ChooserFolder(const ProgramState& s) {
+    return ResolveChooserFolder(SettingsStore(s.SettingsFile).ReadLastFolder());
+}
+
+void RememberChooserFolder(const ProgramState& s, const QString& chosen) {
+    SettingsStore(s.SettingsFile).WriteLastFolder(QFileInfo(chosen).absolutePath());
+}
+
+QString SaveFailedText(const QString& name, std::string_view reason) {
+    return QStringLiteral("Схема не сохранена в файл «%1». %2 Повторите попытку.")
+        .arg(name, QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())));
+}
 
 }  // namespace
 
@@ -140,8 +158,9 @@ void Tmain::Open1Click() {
     if (!AskToSaveChanges()) return;
     StopClip();
     const QString name =
-        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), state_->DocumentFolder, kFilter);
+        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), ChooserFolder(*state_), kFilter);
     if (name.isEmpty()) return;
+    RememberChooserFolder(*state_, name);
     if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
         ErrorDialogWithHelp(kBadFile, kHelpCaption);
         return;
@@ -179,11 +198,21 @@ bool Tmain::LoadDocument(const QString& name) {
 // ---- Save and Save as ------------------------------------------------------------
 
 bool Tmain::WriteDocument(const QString& name) {
+    // Whatever fails, the old file is intact and the user is told why.
     try {
         WriteCircuit(FilePath(name), *state_->Cells);
         return true;
+    } catch (const CircuitFileError& failure) {
+        // A folder that is missing, read-only or full is the user's to mend,
+        // not a fault worth a report.
+        if (const auto reason = SaveFailureReason(failure.code().value())) {
+            Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(), SaveFailedText(name, *reason),
+                                       QMessageBox::Ok, QMessageBox::Ok);
+            return false;
+        }
+        ErrorReporter::Report(std::current_exception());
+        return false;
     } catch (...) {
-        // The old file is intact; the user is told why the save failed.
         ErrorReporter::Report(std::current_exception());
         return false;
     }
@@ -201,8 +230,9 @@ void Tmain::Save1Click() {
 void Tmain::SaveAs1Click() {
     ProgramState& s = *state_;
     const QString chosen =
-        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), s.DocumentFolder, kFilter);
+        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), ChooserFolder(s), kFilter);
     if (chosen.isEmpty()) return;
+    RememberChooserFolder(s, chosen);
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(
             nullptr, QMessageBox::Critical, ProgramTitleText(),

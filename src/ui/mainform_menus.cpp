@@ -204,8 +204,9 @@ void Tmain::CreateToolBar() {
     ToolbarHolder = new QDockWidget(this);
     ToolbarHolder->setObjectName(QStringLiteral("ToolbarHolder"));
     ToolbarHolder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    ToolbarHolder->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                               QDockWidget::DockWidgetFloatable);
+    // Movable but not closable: a closed holder would take the tools away
+    // until F11, with nothing on screen to say how to get them back.
+    ToolbarHolder->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
 
     auto* body = new QWidget(ToolbarHolder);
     auto* column = new QVBoxLayout(body);
@@ -226,7 +227,9 @@ void Tmain::CreateToolBar() {
         auto* button = new QAction(ToolIcon(static_cast<int>(i) + 1), QString::fromUtf8(kTools[i].button), this);
         button->setCheckable(true);
         button->setStatusTip(QString::fromUtf8(kTools[i].hint));
-        button->setToolTip(QString::fromUtf8(kTools[i].hint));
+        // The caption is on the button already: the tooltip adds its key.
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(kTools[i].button),
+                                                         ToolItems[i]->shortcut().toString(QKeySequence::NativeText)));
         toolButtonGroup_->addAction(button);
         ToolBar1->addAction(button);
         if (QWidget* widget = ToolBar1->widgetForAction(button)) {

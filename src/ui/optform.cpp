@@ -188,6 +188,9 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
 
     BuildGeneralPage();
     BuildColoursPage();
+    // A general page grown for its labels widens the colours page and the dialog.
+    setFixedSize(width() + GeneralPage->width() - ColoursPage->width(), height());
+    ColoursPage->resize(GeneralPage->size());
 
     connect(PageTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!item) return;
@@ -200,7 +203,7 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
     ColoursPage->hide();
 
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
-    CloseButton->setGeometry(365, 310, 75, 25);
+    CloseButton->setGeometry(width() - 83, 310, 75, 25);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 
     SelectExample(1);
@@ -232,6 +235,14 @@ void TOpt::BuildGeneralPage() {
     ShiftFactorEdit->setGeometry(246, 80, 52, 24);
     ShiftFactorEdit->setRange(kMinScrollStep, kMaxScrollStep);
     ShiftFactorEdit->setValue(Clamped(main_.State().kmiddles, kMinScrollStep, kMaxScrollStep));
+    // The two labels take the width their text needs, at least the usual
+    // one; their spin boxes stand right of them, and the page grows with them.
+    const int labelWidth =
+        std::max({stepLabel->width(), stepLabel->sizeHint().width(), factorLabel->sizeHint().width()});
+    const int extra = labelWidth - stepLabel->width();
+    for (QLabel* label : {stepLabel, factorLabel}) label->resize(labelWidth, label->height());
+    for (QSpinBox* edit : {ScrollStepEdit, ShiftFactorEdit}) edit->move(edit->x() + extra, edit->y());
+    GeneralPage->resize(GeneralPage->width() + extra, GeneralPage->height());
 
     WriteNameBox = new QCheckBox(Text("Печатать имя отправителя."), GeneralPage);
     WriteNameBox->setGeometry(8, 114, 200, 20);

@@ -99,7 +99,7 @@ struct ProgramState {
 
     QString ProgramFolder;     // the program's folder, no trailing separator
     QString DataFolder;        // holds help/ and pictures/ (see datafolder.h)
-    QString DocumentFolder;    // where the file choosers start
+    QString SettingsFile;      // the settings file; it also keeps the file dialogs' last folder
     QString CommandLineFile;   // the first command-line argument
     QString DocumentFileName;  // the open circuit file, empty for a new one
 };

@@ -1,5 +1,7 @@
 #include "sendernamedialog.h"
 
+#include <algorithm>
+
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,17 +43,18 @@ SenderNameDialog::SenderNameDialog(QWidget* parent, const QString& prompt, const
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
+    // The caption under the field and the button, as large as its text,
+    // centred over the picture, which starts below it.
+    PreviewCaption = new QLabel(QStringLiteral("Предпросмотр"), this);
+    PreviewCaption->adjustSize();
+    const int captionTop = std::max(NameEdit->geometry().bottom(), OkButton->geometry().bottom()) + 1 +
+                           PreviewCaption->fontMetrics().descent();
+    PreviewCaption->move(2 + (kSenderPreviewSide - PreviewCaption->width()) / 2, captionTop);
+
     PreviewPicture = new QLabel(this);
-    PreviewPicture->setGeometry(2, 90, kSenderPreviewSide, kSenderPreviewSide);
+    PreviewPicture->setGeometry(2, PreviewCaption->geometry().bottom() + 1, kSenderPreviewSide, kSenderPreviewSide);
     PreviewPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PreviewPicture->setPixmap(QPixmap::fromImage(preview.copy(0, 0, kSenderPreviewSide, kSenderPreviewSide)));
-
-    // The caption lies over the picture's top edge: it is made after the
-    // picture so that it stays readable, over the printout's blank top rows.
-    PreviewCaption = new QLabel(QStringLiteral("Предпросмотр"), this);
-    PreviewCaption->move(150, 88);
-    PreviewCaption->adjustSize();
-    PreviewCaption->raise();
 
     setTabOrder(NameEdit, OkButton);
     NameEdit->setFocus();
@@ -70,11 +73,14 @@ void SenderNameDialog::showEvent(QShowEvent* event) {
 
 void SenderNameDialog::FitFrameAndCentre() {
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize client(kSenderDialogWidth - frame.width(), kSenderDialogHeight - frame.height());
+    // Taller only when a large font has pushed the picture down.
+    const QSize client(kSenderDialogWidth - frame.width(),
+                       std::max(kSenderDialogHeight - frame.height(), PreviewPicture->geometry().bottom() + 1));
     if (client != size()) setFixedSize(client);
     if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
         const QRect outer = owner->frameGeometry();
-        move(outer.x() + (outer.width() - kSenderDialogWidth) / 2, outer.y() + (outer.height() - kSenderDialogHeight) / 2);
+        const QSize whole = client + frame;
+        move(outer.x() + (outer.width() - whole.width()) / 2, outer.y() + (outer.height() - whole.height()) / 2);
     }
 }
 

@@ -48,7 +48,8 @@ protected:
 
 private:
     // Makes the frame, not the client area, 404 x 510 once the frame is
-    // known, and centres the dialog over its parent's window.
+    // known (taller when the picture needs it), and centres the dialog over
+    // its parent's window.
     void FitFrameAndCentre();
 };
 

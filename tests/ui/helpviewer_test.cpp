@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -330,6 +331,16 @@ private slots:
         QVERIFY(HelpViewer::Window());
         QCOMPARE(HelpViewer::Window()->CurrentTopicId(), QStringLiteral("disjunctor"));
         QVERIFY(dialogs_.shown.isEmpty());
+        // Every title shows whole: a long one wraps within the list.
+        const QListWidget* list = HelpViewer::Window()->TopicList();
+        const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect item = list->visualItemRect(list->item(i));
+            const QRect text = list->fontMetrics().boundingRect(QRect(0, 0, item.width() - margins, 10000),
+                                                                Qt::TextWordWrap, list->item(i)->text());
+            QVERIFY2(item.width() <= list->viewport()->width() && text.height() <= item.height(),
+                     qPrintable(list->item(i)->text()));
+        }
     }
 
 private:

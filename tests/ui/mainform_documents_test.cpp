@@ -10,14 +10,17 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "circuitfile.h"
+#include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "helpwindow.h"
 #include "mainform.h"
+#include "openchooser.h"
 #include "scripted_dialogs.h"
 #include "shown_window.h"
 
@@ -62,6 +65,7 @@ private slots:
     void failedSaveNeverShowsSaved();
     void promptGuardsNewAndClosingTheWindow();
     void openResolvesNamesAndRefusesBadFiles();
+    void choosersStartWhereTheyWereLastUsed();
     void closeLeavesNoDocumentUntilNew();
     void dropAndCommandLineOpenFiles();
     void errorDialogOpensItsHelpTopic();
@@ -71,6 +75,7 @@ private:
     std::unique_ptr<Tmain> Window() {
         auto w = ShownWindow();
         ErrorReporter::Install(folder_->path());  // the log goes to the test's folder
+        w->State().SettingsFile = Path("vorn.ini");  // and so do the settings
         return w;
     }
 
@@ -131,7 +136,11 @@ void MainformDocumentsTest::failedSaveNeverShowsSaved() {
     QCOMPARE(w->DocumentState(), kModified);
     QVERIFY(w->State().DocumentFileName.isEmpty());
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
-    QCOMPARE(dialogs_->messages.size(), 1);  // the error reporter told the user
+    // The user is told what failed and why; an everyday failure is no fault to report.
+    QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Схема не сохранена в файл «%1». Папка, в которую "
+                                                            "сохраняется файл, не найдена. Повторите попытку.")
+                                                 .arg(Path("missing-folder/circuit.vfl"))});
+    QVERIFY(!QFile::exists(ErrorReporter::LogFilePath()));
     // Nor does the prompt count such a save as done: the window stays.
     dialogs_->answers = {QMessageBox::Yes};
     dialogs_->fileNames = {Path("missing-folder/circuit")};
@@ -192,6 +201,31 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     QCOMPARE(ResolveCircuitName(Path("good.VfL")), QString());  // no such file
     QCOMPARE(ResolveCircuitName(QStringLiteral("ab")), QStringLiteral("ab.vfl"));
     QCOMPARE(ResolveCircuitName(QStringLiteral("picture.bmp")), QString());
+
+    // The real chooser hands such a name on; a refusal would be a message box
+    // over it, closed here so that the test goes on.
+    const auto chooser = MakeOpenChooser(nullptr, "Открыть ...", folder_->path(), "Vorn files (*.vfl)");
+    QTimer::singleShot(0, chooser.get(), [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    chooser->selectFile(QStringLiteral("good"));
+    static_cast<QDialog*>(chooser.get())->accept();  // as the Open button does
+    QCOMPARE(chooser->result(), int(QDialog::Accepted));
+    QCOMPARE(chooser->selectedFiles(), QStringList{Path("good")});
+}
+
+void MainformDocumentsTest::choosersStartWhereTheyWereLastUsed() {
+    auto w = Window();
+    const QString documents = ResolveChooserFolder(QString());
+    QVERIFY(documents != QCoreApplication::applicationDirPath());
+    QVERIFY(QDir(folder_->path()).mkdir("circuits"));
+    dialogs_->fileNames = {Path("circuits/first"), Path("circuits/first")};
+    w->SaveAs1->trigger();
+    w->Open1->trigger();
+    Window()->Open1->trigger();  // the next run remembers it too
+    QVERIFY(QDir(Path("circuits")).removeRecursively());
+    w->Open1->trigger();
+    QCOMPARE(dialogs_->chooserFolders, (QStringList{documents, Path("circuits"), Path("circuits"), documents}));
 }
 
 void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {

@@ -3,6 +3,7 @@
 // the window menu and the size limits.
 #include <memory>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
@@ -122,6 +123,7 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
         QCOMPARE(action->text(), captions[i]);
         QCOMPARE(action->statusTip(), i == 3 ? QStringLiteral("Инвектор") : captions[i]);
         auto* button = qobject_cast<QToolButton*>(w->ToolBar1->widgetForAction(action));
+        QCOMPARE(button->toolTip(), QStringLiteral("%1 (%2)").arg(captions[i]).arg(i + 1));
         QCOMPARE(button->size(), QSize(72, 52));
         QCOMPARE(button->x(), w->ToolBar1->widgetForAction(w->ToolButtons[0])->x());  // one per row
         if (i > 0) QVERIFY(button->y() >= w->ToolBar1->widgetForAction(w->ToolButtons[i - 1])->y() + 52);
@@ -131,6 +133,9 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
         icons << icon;
     }
     QCOMPARE(w->dockWidgetArea(w->ToolbarHolder), Qt::LeftDockWidgetArea);
+    // The holder can be moved but offers no close button.
+    const auto* closeButton = w->ToolbarHolder->findChild<QAbstractButton*>("qt_dockwidget_closebutton");
+    QVERIFY(!closeButton || !closeButton->isVisible());
     QVERIFY(w->ClipLog->parentWidget()->parentWidget() == w->ToolbarHolder && !w->ClipLog->isVisible());
 
     // Key, button and menu item choose a tool, and all of them show it.
@@ -214,9 +219,18 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     for (QSize size : {QSize(1000, 700), QSize(800, 600)}) {
         w->resize(size);
         QTRY_COMPARE(w->size(), size);
-        const int widths[] = {64, w->width() - 250, 50, 50, 40, 50, 50};
+        // The state panel is wider than 64 only as its words need; the hint
+        // line gives up what it takes.
+        const int state = w->StatusPanel(0)->width();
+        QVERIFY(state >= 64);
+        const int widths[] = {state, w->width() - 250 - (state - 64), 50, 50, 40, 50, 50};
         for (int i = 0, left = w->StatusPanel(0)->x(); i < 7; left += widths[i++])
             QCOMPARE(QPoint(w->StatusPanel(i)->x(), w->StatusPanel(i)->width()), QPoint(left, widths[i]));
+    }
+
+    for (const char* word : {"Открыт", "Изменено", "Сохранено", "Новый"}) {  // each state word shows whole
+        w->SetDocumentState(QString::fromUtf8(word));
+        QVERIFY2(w->StatusPanel(0)->width() >= w->StatusPanel(0)->sizeHint().width(), word);
     }
 
     // Hints of buttons, menus and pop-up items show in panel 1, never as a

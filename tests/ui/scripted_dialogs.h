@@ -24,6 +24,7 @@ public:
     QStringList messages;                        // their texts
     QList<QMessageBox::StandardButton> answers;  // next answers; Ok when none are left
     QStringList fileNames;                       // next names the file choosers return
+    QStringList chooserFolders;                  // the folder each file chooser started in
     bool tickHelp = false;
 
     // The printer set-up: how often it was shown, and what it does with the
@@ -55,8 +56,8 @@ public:
         checked = tickHelp;
         return QMessageBox::Ok;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Next(); }
+    QString OpenFileName(QWidget*, const QString&, const QString& in, const QString&) override { return Next(in); }
+    QString SaveFileName(QWidget*, const QString&, const QString& in, const QString&) override { return Next(in); }
     bool PrinterSetup(QWidget*, QPrinter& printer) override {
         ++printerSetups;
         return printerSetup ? printerSetup(printer) : false;
@@ -68,7 +69,10 @@ public:
     }
 
 private:
-    QString Next() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
+    QString Next(const QString& folder) {
+        chooserFolders << folder;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };
 
 }  // namespace vorn::test

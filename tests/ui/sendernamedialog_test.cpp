@@ -46,13 +46,14 @@ private slots:
         QCOMPARE(dialog.NameEdit->width(), 250);
         QCOMPARE(dialog.NameEdit->text(), QStringLiteral("Петров"));
         QCOMPARE(dialog.PreviewCaption->text(), QStringLiteral("Предпросмотр"));
-        QCOMPARE(dialog.PreviewCaption->pos(), QPoint(150, 88));
-        QCOMPARE(dialog.PreviewPicture->geometry(), QRect(2, 90, 400, 400));
+        QCOMPARE(dialog.PreviewPicture->geometry(), QRect(2, dialog.PreviewCaption->geometry().bottom() + 1, 400, 400));
+        QVERIFY(dialog.PreviewCaption->width() >= dialog.PreviewCaption->sizeHint().width());
         QVERIFY(dialog.PreviewCaption->isVisible());
         QVERIFY(dialog.OkButton->isVisible());
-        // Nothing but the caption covers the picture.
+        // Nothing covers the picture, the caption included.
         for (QWidget* child : {static_cast<QWidget*>(dialog.Icon), static_cast<QWidget*>(dialog.Message),
-                               static_cast<QWidget*>(dialog.NameEdit), static_cast<QWidget*>(dialog.OkButton)})
+                               static_cast<QWidget*>(dialog.NameEdit), static_cast<QWidget*>(dialog.OkButton),
+                               static_cast<QWidget*>(dialog.PreviewCaption)})
             QVERIFY(!child->geometry().intersects(dialog.PreviewPicture->geometry()));
         QVERIFY(dialog.NameEdit->hasFocus());
         QCOMPARE(dialog.NameEdit->nextInFocusChain(), dialog.OkButton);

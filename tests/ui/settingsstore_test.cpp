@@ -38,12 +38,16 @@ private slots:
         QVERIFY(store.WriteAll("Vorn 2", "", "/usr", next));
         QVERIFY(store.WriteApplicationPath("/opt/vorn/vorn", "/opt/vorn"));
         QCOMPARE(store.ReadApplicationPath(), QStringLiteral("/opt/vorn/vorn"));
+        QCOMPARE(store.ReadLastFolder(), QString());
+        QVERIFY(store.WriteLastFolder(QStringLiteral("/home/u/Мои схемы")));
+        QVERIFY(store.WriteAll("Vorn 2", "", "/usr", next));  // and the other values leave it alone
+        QCOMPARE(store.ReadLastFolder(), QStringLiteral("/home/u/Мои схемы"));
         const QSettings raw(store.FilePath(), QSettings::IniFormat);
         QStringList stored;
         for (const char* key : {"SOFTWARE/vorn/Default", "SOFTWARE/vorn/Path", "SOFTWARE/vorn/options/gc",
-                                "SOFTWARE/vorn/options/co", "AppPath/Path"})
+                                "SOFTWARE/vorn/options/co", "AppPath/Path", "SOFTWARE/vorn/options/LastFolder"})
             stored << raw.value(key).toString();
-        QCOMPARE(stored, (QStringList{"Vorn 2", "/usr", "clRed", "$00FFBC20", "/opt/vorn"}));
+        QCOMPARE(stored, (QStringList{"Vorn 2", "/usr", "clRed", "$00FFBC20", "/opt/vorn", "/home/u/Мои схемы"}));
     }
 
     void MissingFileReadsFalseAndChangesNothing() {

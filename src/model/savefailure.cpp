@@ -1,0 +1,29 @@
+#include "savefailure.h"
+
+#include <cerrno>
+
+namespace vorn {
+
+std::optional<std::string_view> SaveFailureReason(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+    case ENOTDIR:
+        return "Папка, в которую сохраняется файл, не найдена.";
+    case EACCES:
+    case EPERM:
+        return "Нет прав на запись в эту папку.";
+    case EROFS:
+        return "Диск доступен только для чтения.";
+    case ENOSPC:
+    case EDQUOT:
+        return "На диске не хватает места.";
+    case EISDIR:
+        return "Под этим именем уже есть папка.";
+    case ENAMETOOLONG:
+        return "Имя файла слишком длинное.";
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace vorn

@@ -1,0 +1,17 @@
+// Why a circuit could not be saved, in words for the user. A save that the
+// file system refuses for an everyday reason (no such folder, no right to
+// write, a read-only or full disk) is the user's to mend, not a fault of the
+// program: it gets a plain explanation instead of an error report.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace vorn {
+
+// The reason for the error number (errno) of a failed save, as one Russian
+// sentence in UTF-8 ending in a full stop; nullopt when the failure is not
+// one of the everyday ones and belongs to the error report.
+std::optional<std::string_view> SaveFailureReason(int errorNumber);
+
+}  // namespace vorn

@@ -1,5 +1,6 @@
 #include "gatenetwork.h"
 
+#include <algorithm>
 #include <numeric>
 
 #include "wirecodes.h"
@@ -26,15 +27,36 @@ bool IsKnownCode(std::int32_t c) {
 // two for a crossing) and the elements between them.
 class Reader {
 public:
-    explicit Reader(const CellGrid& cells)
-        : cells_(cells), parent_(2 * kNodes), attached_(kNodes, false), partOwners_(kNodes, 0) {
+    // Only the used area, with one node around it, is looked at.
+    explicit Reader(const CellGrid& cells) : cells_(cells) {
+        int x0 = kFieldSize, y0 = kFieldSize, x1 = -1, y1 = -1;
+        for (int x = 0; x < kFieldSize; ++x)
+            for (int y = 0; y < kFieldSize; ++y)
+                if (cells.at(x, y) != Empty) {
+                    x0 = std::min(x0, x);
+                    x1 = std::max(x1, x);
+                    y0 = std::min(y0, y);
+                    y1 = std::max(y1, y);
+                }
+        if (x1 < 0) x0 = x1 = y0 = y1 = 0;
+        x0_ = std::max(0, x0 - 1);
+        y0_ = std::max(0, y0 - 1);
+        x1_ = std::min(kFieldSize - 1, x1 + 1);
+        y1_ = std::min(kFieldSize - 1, y1 + 1);
+        height_ = y1_ - y0_ + 1;
+        const std::size_t nodes = static_cast<std::size_t>(x1_ - x0_ + 1) * static_cast<std::size_t>(height_);
+        parent_.resize(2 * nodes);
         std::iota(parent_.begin(), parent_.end(), 0u);
+        attached_.assign(nodes, false);
+        partOwners_.assign(nodes, 0);
     }
+
+    std::size_t slotCount() const { return parent_.size(); }
 
     bool Read() {
         if (!CheckCodes()) return false;
-        for (int x = 0; x < kFieldSize; ++x)
-            for (int y = 0; y < kFieldSize; ++y)
+        for (int x = x0_; x <= x1_; ++x)
+            for (int y = y0_; y <= y1_; ++y)
                 if (!ReadNode(x, y)) return false;
         for (const NodePos& s : sourceNodes_)
             if (!JoinSource(s.x, s.y)) return false;
@@ -60,8 +82,7 @@ public:
     const std::vector<NodePos>& sourceNodes() const { return sourceNodes_; }
 
 private:
-    static constexpr std::uint32_t kNodes = std::uint32_t{kFieldSize} * kFieldSize;
-    static std::uint32_t Node(int x, int y) { return static_cast<std::uint32_t>(x) * kFieldSize + static_cast<std::uint32_t>(y); }
+    std::uint32_t Node(int x, int y) const { return static_cast<std::uint32_t>((x - x0_) * height_ + (y - y0_)); }
 
     void Join(std::uint32_t a, std::uint32_t b) {
         a = Root(a);
@@ -75,8 +96,8 @@ private:
     bool CheckCodes() {
         for (int i = 0; i <= kFieldSize; ++i)
             if (cells_.at(i, kFieldSize) != Empty || cells_.at(kFieldSize, i) != Empty) return false;
-        for (int x = 0; x < kFieldSize; ++x)
-            for (int y = 0; y < kFieldSize; ++y) {
+        for (int x = x0_; x <= x1_; ++x)
+            for (int y = y0_; y <= y1_; ++y) {
                 const std::int32_t c = cells_.at(x, y);
                 if (!IsKnownCode(c)) return false;
                 if (!IsGateAnchorCode(c)) continue;
@@ -88,8 +109,8 @@ private:
                     ++partOwners_[Node(x + 1, y + dy)];
                 }
             }
-        for (int x = 0; x < kFieldSize; ++x)
-            for (int y = 0; y < kFieldSize; ++y)
+        for (int x = x0_; x <= x1_; ++x)
+            for (int y = y0_; y <= y1_; ++y)
                 if (IsGatePartCode(cells_.at(x, y)) && partOwners_[Node(x, y)] != 1) return false;
         return true;
     }
@@ -191,6 +212,7 @@ private:
     }
 
     const CellGrid& cells_;
+    int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0, height_ = 1;  // the area read
     std::vector<std::uint32_t> parent_;
     std::vector<bool> attached_;
     std::vector<std::uint8_t> partOwners_;
@@ -215,7 +237,7 @@ std::optional<GateNetwork> GateNetwork::Compile(const CellGrid& cells, const std
     if (reader.sourceNodes().size() != sources.size() || sources.size() > 32) return std::nullopt;
 
     // Dense numbers for the networks that matter, and each one's driver.
-    std::vector<std::uint32_t> netOfRoot(2 * std::size_t{kFieldSize} * kFieldSize, kNone);
+    std::vector<std::uint32_t> netOfRoot(reader.slotCount(), kNone);
     std::uint32_t nets = 0;
     auto net = [&](std::uint32_t slot) {
         std::uint32_t& id = netOfRoot[reader.Root(slot)];

@@ -78,7 +78,7 @@ protected:
 // must be read.
 TEST_F(Differential, GeneratedGateNetworksAreReadAndAgree) {
     constexpr int kDepths[] = {0, 0, 3, 5};
-    const int count = CircuitCount(500);
+    const int count = CircuitCount(300);
     int accepted = 0;
     for (int i = 0; i < count; ++i) {
         const auto seed = static_cast<std::uint64_t>(i) * 7919 + 11;

@@ -57,12 +57,16 @@ TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& q
     const std::size_t lamps = table.lamps.size();
     const std::uint32_t combinations = std::uint32_t{1} << n;
     table.rows.reserve(combinations);
+    // The three texts are made once and copied: a 16-source table has a
+    // million cells.
+    const std::string zero = "0", one = "1", none = SignalText(NoSignal);
     for (std::uint32_t bits = 0; bits < combinations; ++bits) {
-        std::vector<std::string> row;
-        row.reserve(n + lamps);
-        for (std::size_t i = 0; i < n; ++i) row.push_back((bits >> (n - 1 - i)) & 1u ? "1" : "0");
-        for (std::size_t l = 0; l < lamps; ++l) row.push_back(SignalText(lampRows.signals[bits * lamps + l]));
-        table.rows.push_back(std::move(row));
+        std::vector<std::string>& row = table.rows.emplace_back(n + lamps);
+        for (std::size_t i = 0; i < n; ++i) row[i] = (bits >> (n - 1 - i)) & 1u ? one : zero;
+        for (std::size_t l = 0; l < lamps; ++l) {
+            const std::int32_t signal = lampRows.signals[bits * lamps + l];
+            row[n + l] = signal == Signal1 ? one : signal == Signal0 ? zero : none;
+        }
     }
     return table;
 }

@@ -121,11 +121,12 @@ private:
         if (IsWireNode(c)) Attach(x, y);
         return IsWireNode(c) || IsSourceCode(c);
     }
-    // A terminal an element drives: a wire node.
+    // A terminal an element drives: a wire node, or a lamp standing right
+    // behind the element.
     bool DrivenTerminal(int x, int y) {
-        if (!IsWireNode(Code(x, y))) return false;
-        Attach(x, y);
-        return true;
+        const std::int32_t c = Code(x, y);
+        if (IsWireNode(c)) Attach(x, y);
+        return IsWireNode(c) || c == Lamp;
     }
 
     bool ReadNode(int x, int y) {
@@ -147,11 +148,18 @@ private:
         case SourceOn:
             sourceNodes_.push_back({x, y});
             return true;
-        case Lamp:
-            if (!ReadableTerminal(x - 1, y) || !ReadableTerminal(x + 1, y)) return false;
-            Join(Slot(x, y), Slot(x - 1, y));
+        case Lamp: {
+            // Right behind an inverter or at a gate's output the lamp is
+            // what the element drives; otherwise it joins its west side.
+            const std::int32_t west = Code(x - 1, y);
+            if (west != Inverter && west != GateOutput) {
+                if (!ReadableTerminal(x - 1, y)) return false;
+                Join(Slot(x, y), Slot(x - 1, y));
+            }
+            if (!ReadableTerminal(x + 1, y)) return false;
             Join(Slot(x, y), Slot(x + 1, y));
             return true;
+        }
         case Inverter:
             if (!ReadableTerminal(x - 1, y) || !DrivenTerminal(x + 1, y)) return false;
             elements_.push_back({c, Slot(x - 1, y), kNone, Slot(x + 1, y)});

@@ -15,9 +15,10 @@
 //   sides, entered by segments from the west and the north;
 // - a source touches only wire nodes, a lamp on either side, or (east) an
 //   inverter or a gate input; a lamp has a wire node or a source on both
-//   sides; an inverter reads a wire node or a source and drives a wire node;
-//   a gate reads wire nodes or sources west of its inputs and drives a wire
-//   node east of its output;
+//   sides, or on its west the inverter or the gate output that drives it;
+//   an inverter reads a wire node or a source and drives a wire node or a
+//   lamp; a gate reads wire nodes or sources west of its inputs and drives a
+//   wire node or a lamp east of its output;
 // - the wire networks (segments, crossing lines, lamps joining their two
 //   sides, sources joining the wire nodes around them that are part of some
 //   wire) each have at most one driver, and no chain of gates and inverters

@@ -1,6 +1,9 @@
 // vorn-cli: reads a circuit file and runs it without any window.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -8,6 +11,7 @@
 
 #include "circuitfile.h"
 #include "propagation.h"
+#include "tableprogress.h"
 #include "truthtable.h"
 
 namespace {
@@ -42,7 +46,11 @@ int Run(const std::string& command, const std::string& file, bool csv) {
         return 0;
     }
     try {
-        const vorn::TruthTable table = vorn::BuildTruthTable(*circuit.cells, *circuit.signals, circuit.queue);
+        vorn::TruthTable table;
+        {
+            vorn::TableProgress progress(std::cerr, isatty(STDERR_FILENO) != 0);
+            table = vorn::BuildTruthTable(*circuit.cells, *circuit.signals, circuit.queue, std::ref(progress));
+        }
         if (table.lamps.empty()) std::cerr << "vorn-cli: " << file << " has no lamps\n";
         std::cout << (csv ? vorn::FormatCsv(table) : vorn::FormatTable(table));
     } catch (const std::length_error& error) {

@@ -5,6 +5,7 @@
 
 #include "propagation.h"
 #include "signals.h"
+#include "tablerows.h"
 
 namespace vorn {
 
@@ -45,31 +46,28 @@ std::string SignalText(std::int32_t signal) {
     return signal == Signal1 ? "1" : signal == Signal0 ? "0" : "-";
 }
 
-TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue) {
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue, const RowProgress& progress) {
     TruthTable table{FindSources(cells), FindLamps(cells), {}};
     const std::size_t n = table.sources.size();
     if (n > kMaxTableSources)
         throw std::length_error("the circuit has " + std::to_string(n) + " sources; a truth table takes at most " +
                                 std::to_string(kMaxTableSources));
 
-    std::vector<std::int32_t> stored;
-    for (const NodePos& p : table.sources) stored.push_back(cells.at(p.x, p.y));
-
+    const LampRows lampRows = EvaluateEveryRow(cells, signalGrid, queue, table.sources, table.lamps, progress);
+    const std::size_t lamps = table.lamps.size();
     const std::uint32_t combinations = std::uint32_t{1} << n;
     table.rows.reserve(combinations);
+    // The three texts are made once and copied: a 16-source table has a
+    // million cells.
+    const std::string zero = "0", one = "1", none = SignalText(NoSignal);
     for (std::uint32_t bits = 0; bits < combinations; ++bits) {
-        std::vector<std::string> row;
-        for (std::size_t i = 0; i < n; ++i) {
-            const bool on = (bits >> (n - 1 - i)) & 1u;
-            cells.at(table.sources[i].x, table.sources[i].y) = on ? SourceOn : SourceOff;
-            row.push_back(on ? "1" : "0");
+        std::vector<std::string>& row = table.rows.emplace_back(n + lamps);
+        for (std::size_t i = 0; i < n; ++i) row[i] = (bits >> (n - 1 - i)) & 1u ? one : zero;
+        for (std::size_t l = 0; l < lamps; ++l) {
+            const std::int32_t signal = lampRows.signals[bits * lamps + l];
+            row[n + l] = signal == Signal1 ? one : signal == Signal0 ? zero : none;
         }
-        EvaluateCircuit(cells, signalGrid, queue);
-        for (const NodePos& p : table.lamps) row.push_back(SignalText(signalGrid.at(p.x, p.y)));
-        table.rows.push_back(std::move(row));
     }
-    for (std::size_t i = 0; i < n; ++i) cells.at(table.sources[i].x, table.sources[i].y) = stored[i];
-    ResetSignals(signalGrid, queue);
     return table;
 }
 

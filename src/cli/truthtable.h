@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cellgrid.h"
+#include "tablerows.h"
 #include "workqueue.h"
 
 namespace vorn {
@@ -28,10 +29,13 @@ struct TruthTable {
     std::vector<std::vector<std::string>> rows;
 };
 
-// Evaluates every combination of the sources' positions. The circuit's own
-// switch positions are left as they were. Throws std::length_error when the
-// circuit has more than kMaxTableSources sources.
-TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue);
+// Evaluates every combination of the sources' positions (see
+// EvaluateEveryRow: a plain gate network is read once and evaluated 64 rows
+// at a time). The circuit's own switch positions are left as they were;
+// progress, when given, hears how many rows are done. Throws
+// std::length_error when the circuit has more than kMaxTableSources sources.
+TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue,
+                           const RowProgress& progress = {});
 
 // The table with aligned columns and a bar between inputs and outputs, or
 // as comma-separated values.

@@ -47,7 +47,8 @@ QString IdleHintText() {
     return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn");
 }
 
-Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<ProgramState>()) {
+Tmain::Tmain(QWidget* parent)
+    : QMainWindow(parent), state_(std::make_unique<ProgramState>()), document_(new CircuitDocument(this)) {
     setMinimumSize(600, 480);
     setMaximumSize(1280, 1024);
 
@@ -58,6 +59,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     CreateWorkArea();
     CreateStatusBar();
     CreateClipControls();
+    ConnectDocument();
 
     ProgramState& s = *state_;
 
@@ -84,9 +86,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     // 6. No gesture, no clip, a new empty document.
     s.GestureActive = false;
     s.ClipActive = false;
-    s.DocumentFileName.clear();
-    s.ClearCircuit();
-    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [Новая схема]"));
+    document_->Reset();
 
     // 7. The code sets are built on first use; use them once now.
     (void)EastSet();
@@ -96,8 +96,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     qApp->installEventFilter(this);
     LayoutStatusPanels();
 
-    // 9. History counts and scroll steps, until the settings say otherwise.
-    s.History->ClearHistory();
+    // 9. Scroll steps, until the settings say otherwise.
     s.kmiddles = 5;
     s.km = QApplication::wheelScrollLines();
     UpdateHistoryCommands();
@@ -131,6 +130,21 @@ void Tmain::StartupTick() {
     }
 }
 
+// ---- the document's views ----------------------------------------------------
+
+void Tmain::ConnectDocument() {
+    connect(document_, &CircuitDocument::gridChanged, this, &Tmain::reloadcanvas);
+    connect(document_, &CircuitDocument::stateChanged, this, &Tmain::ShowDocumentState);
+    connect(document_, &CircuitDocument::fileNameChanged, this,
+            [this] { setWindowTitle(DocumentTitle(document_->State(), document_->FileName())); });
+    connect(document_, &CircuitDocument::historyChanged, this, &Tmain::UpdateHistoryCommands);
+}
+
+void Tmain::ShowDocumentState(DocumentState state) {
+    panels_[0]->setText(DocumentStateText(state));
+    setWindowTitle(DocumentTitle(state, document_->FileName()));
+}
+
 // ---- status bar ------------------------------------------------------------
 
 void Tmain::CreateStatusBar() {
@@ -148,7 +162,6 @@ void Tmain::CreateStatusBar() {
         panel->setTextFormat(Qt::PlainText);
         panels_[static_cast<std::size_t>(i)] = panel;
     }
-    panels_[0]->setText(QStringLiteral("Новый"));
     panels_[1]->setText(QStringLiteral(" ") + IdleHintText());
     panels_[2]->setText(QStringLiteral(" X: "));
     panels_[3]->setText(QStringLiteral(" Y: "));
@@ -171,26 +184,25 @@ int Tmain::StatusPanelRight(int index) const {
 }
 
 void Tmain::ShowHint(const QString& hint) {
-    if (!state_->ClipActive) panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
+    if (!state_->ClipActive) {
+        hint_ = hint;
+        panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
+    }
     Housekeeping();
 }
 
 void Tmain::UpdateHistoryCommands() {
     // A running circuit cannot be edited, so neither undone.
     const bool editable = !state_->RunMode;
-    Undo1->setEnabled(editable && state_->History->UndoCount() >= 1);
-    Rendo1->setEnabled(editable && state_->History->RedoCount() >= 1);
+    Undo1->setEnabled(editable && document_->UndoCount() >= 1);
+    Rendo1->setEnabled(editable && document_->RedoCount() >= 1);
 }
-
-void Tmain::SetDocumentState(const QString& state) { panels_[0]->setText(state); }
-
-QString Tmain::DocumentState() const { return panels_[0]->text(); }
 
 void Tmain::Housekeeping() {
     UpdateHistoryCommands();
     // The coordinates belong to the work area: once its hint is gone from
     // the hint line, the pointer has left it.
-    if (!state_->ClipActive && panels_[1]->text() != QStringLiteral(" ") + Image3->Hint()) {
+    if (!state_->ClipActive && hint_ != Image3->Hint()) {
         panels_[2]->setText(QStringLiteral(" X: "));
         panels_[3]->setText(QStringLiteral(" Y: "));
     }

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "circuitdocument.h"
 #include "clips.h"
 #include "drawingsurface.h"
 #include "programstate.h"
@@ -58,6 +59,9 @@ public:
 
     ProgramState& State() { return *state_; }
     const ProgramState& State() const { return *state_; }
+    // The open circuit; the window shows what it announces.
+    CircuitDocument& Document() { return *document_; }
+    const CircuitDocument& Document() const { return *document_; }
 
     // ---- repaint -------------------------------------------------------
     // Repaints the whole visible picture from the grids.
@@ -65,6 +69,8 @@ public:
     // The node shown at the surface's top-left corner.
     int OriginX() const;
     int OriginY() const;
+    // The zoom and that node: where the nodes stand on the surface.
+    ViewGeometry View() const;
 
     // ---- tools ---------------------------------------------------------
     void WireClick();
@@ -93,9 +99,6 @@ public:
     void Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // The node nearest to a surface pixel, and that node's own pixel.
-    NodePos NodeAt(int x, int y) const;
-    QPoint SnappedPixel(int x, int y) const;
     QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
 
     // ---- undo, redo and the object pop-up (mainform_objects.cpp) --------
@@ -128,9 +131,6 @@ public:
     // Opens the command-line file once the start-up has finished.
     void OpenCommandLineFile();
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
-    // The document state is the text of the first status panel.
-    void SetDocumentState(const QString& state);
-    QString DocumentState() const;
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------
     // Plays a copy of the script from event start + 1 on. A start of 0 first
@@ -304,11 +304,12 @@ private:
     void RestorePopupItems();
 
     // mainform_editing.cpp
-    void LeftPressEditing(NodePos node, int x, int y, bool shift);
-    void WireStepTo(NodePos node, int x, int y);
+    void LeftPressEditing(NodePos node, bool shift);
+    void WireStepTo(NodePos node);
     void EraseStepAt(NodePos node);
+    void ShowEraserMarker(NodePos node);
     void ShowHoverFeedback(NodePos node, bool shift);
-    void ShowMarker(MarkerPicture picture, int left, int top);
+    void ShowMarker(MarkerPicture picture, const QRect& place);
     // Draws the solder dots of the 3 x 3 nodes around a node straight onto
     // the picture, as they stand in the grid.
     void DrawSolderDotsAround(NodePos node);
@@ -339,11 +340,15 @@ private:
     void RecordObjectEdit();
 
     // mainform.cpp
+    void ConnectDocument();
+    void ShowDocumentState(DocumentState state);
     void CreateStatusBar();
     void LayoutStatusPanels();
     void StartupTick();
 
     std::unique_ptr<ProgramState> state_;
+    CircuitDocument* document_ = nullptr;
+    QString hint_;  // the hint the hint line shows; empty for the idle text
     std::array<QLabel*, 7> panels_{};
     QWidget* statusPanels_ = nullptr;
     QActionGroup* toolButtonGroup_ = nullptr;
@@ -353,6 +358,7 @@ private:
     QTimer* startupTimer_ = nullptr;
     QTimer* pointerSampleTimer_ = nullptr;  // the clip recorder's pointer samples
     bool anchorSet_ = false;  // the current wire gesture started at a node a wire may start from
+    bool eraserMarkerShown_ = false;  // the eraser's marker stands over the surface
     bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom
     int repaintHold_ = 0;           // > 0: scroll changes do not repaint on their own
     int wheelRemainder_ = 0;        // angle not yet spent on whole notches

@@ -51,7 +51,7 @@ bool Tmain::StartClip(ClipScript script, int start) {
     const int length = static_cast<int>(s.ClipEvents.size());
     if (start == 0) New1Click();
     SetZoom(kClipZoom);
-    if (start == 0 && DocumentState() != QStringLiteral("Новый")) return false;
+    if (start == 0 && document_->State() != DocumentState::New) return false;
 
     InnerPanel->setEnabled(false);
     ClipLog->clear();

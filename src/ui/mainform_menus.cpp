@@ -297,7 +297,7 @@ void Tmain::SyncToolControls() {
 }
 
 void Tmain::ResetHoverMarker() {
-    const int z = state_->ZoomFactor;
+    const ViewGeometry view = View();
     switch (state_->CurrentTool) {
     case ToolWire:
         Image2->resize(5, 5);
@@ -306,17 +306,18 @@ void Tmain::ResetHoverMarker() {
         break;
     case ToolConjunctor:
     case ToolDisjunctor:
-        Image2->resize(22 * z, 34 * z);
+        Image2->resize(view.GateMarkerSize());
         Image2->SetTransparent(false);
         Image2->SetPicture(MarkerPicture::Placement);
         break;
     default:
-        Image2->resize(10 * z, 10 * z);
+        Image2->resize(view.CellMarkerSize());
         Image2->SetTransparent(true);
         Image2->SetPicture(MarkerPicture::Placement);
         break;
     }
     Image2->hide();
+    eraserMarkerShown_ = false;
 }
 
 // ---- other commands ----------------------------------------------------------

@@ -19,8 +19,7 @@ void Tmain::Run2Click() {
             SetEditingLocked(true);
             Image2->hide();
         } else {
-            ResetSignals(*s.Signals, *s.Queue);
-            reloadcanvas();
+            document_->ClearSignals();
             s.CurrentTool -= kRunToolOffset;
             SetEditingLocked(false);
         }
@@ -33,8 +32,7 @@ void Tmain::Run2Click() {
 void Tmain::EvaluateIfRunning() {
     ProgramState& s = *state_;
     if (!s.RunMode) return;
-    EvaluateCircuit(*s.Cells, *s.Signals, *s.Queue);
-    reloadcanvas();
+    document_->Evaluate();
 }
 
 void Tmain::SetEditingLocked(bool locked) {

@@ -118,13 +118,16 @@ void Tmain::reloadcanvas() {
     QImage& picture = Image3->Picture();
     if (picture.isNull()) return;
     const ProgramState& s = *state_;
-    RenderCircuit(picture, *s.Cells, *s.Signals, CircuitView{s.ZoomFactor, OriginX(), OriginY(), s.RunMode},
+    const ViewGeometry view = View();
+    RenderCircuit(picture, document_->Cells(), document_->Signals(), CircuitView{view.zoom, view.originX, view.originY, s.RunMode},
                   s.Colors);
     Image3->update();
 }
 
 int Tmain::OriginX() const { return HorzScroll->value() / NodePitch(state_->ZoomFactor); }
 int Tmain::OriginY() const { return VertScroll->value() / NodePitch(state_->ZoomFactor); }
+
+ViewGeometry Tmain::View() const { return {state_->ZoomFactor, OriginX(), OriginY()}; }
 
 // ---- zoom ----------------------------------------------------------------
 
@@ -153,10 +156,9 @@ void Tmain::SetZoom(int zoom) {
     ApplyScrollRanges();
     --repaintHold_;
 
-    if (s.CurrentTool == ToolConjunctor || s.CurrentTool == ToolDisjunctor)
-        Image2->resize(22 * zoom, 34 * zoom);
-    else
-        Image2->resize(10 * zoom, 10 * zoom);
+    const ViewGeometry view = View();
+    Image2->resize(s.CurrentTool == ToolConjunctor || s.CurrentTool == ToolDisjunctor ? view.GateMarkerSize()
+                                                                                       : view.CellMarkerSize());
 
     static const char* const kLevels[] = {"50%", "100%", "150%"};
     StatusPanel(4)->setText(QString::fromLatin1(kLevels[zoom - 1]));

@@ -136,10 +136,10 @@ private slots:
         QVERIFY(!w->ClipTimer->isActive());
         QVERIFY(!w->isEnabled());
         QVERIFY(w->InnerPanel->isEnabledTo(w.get()));
-        QCOMPARE(w->DocumentState(), kModified);
+        QCOMPARE(w->Document().State(), DocumentState::Modified);
         QVERIFY(!w->State().GestureActive);
 
-        const CellGrid& cells = *w->State().Cells;
+        const CellGrid& cells = w->Document().Cells();
         // Everything drawn lies on the part of the surface the window shows.
         for (int x = 0; x < kFieldSize; ++x)
             for (int y = 0; y < kFieldSize; ++y)
@@ -220,33 +220,32 @@ private slots:
         QVERIFY(!w->ClipTimer->isActive());
         QVERIFY(!w->InnerPanel->isEnabled());  // until the wizard is closed
 
-        const CellGrid before = *w->State().Cells;
+        const CellGrid before = w->Document().Cells();
         QVERIFY(w->StartClip(BuiltInClip(1), 1234));
-        QVERIFY(*w->State().Cells == before);  // no New: the circuit stays
+        QVERIFY(w->Document().Cells() == before);  // no New: the circuit stays
         w->ClipTick();
         QCOMPARE(w->State().ClipIndex, 1235);
         PlayToEnd(*w);
-        QVERIFY(*w->State().Cells == *straight->State().Cells);
+        QVERIFY(w->Document().Cells() == straight->Document().Cells());
 
         // A finished clip starts again from a new document, once the built
         // circuit may go.
         dialogs_->answers = {QMessageBox::No};
         QVERIFY(w->StartClip(BuiltInClip(1), 0));
-        QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+        QCOMPARE(w->Document().State(), DocumentState::New);
         QCOMPARE(w->State().ClipIndex, 0);
-        QVERIFY(NodesWith(*w->State().Cells, Empty).size() == static_cast<std::size_t>(kFieldSize * kFieldSize));
+        QVERIFY(NodesWith(w->Document().Cells(), Empty).size() == static_cast<std::size_t>(kFieldSize * kFieldSize));
     }
 
     void cancelledPromptPlaysNothing() {
         auto w = PlayerWindow();
-        w->State().Cells->at(5, 5) = Lamp;
-        w->SetDocumentState(kModified);
+        test::EditDocument(*w, 5, 5, Lamp);
         dialogs_->answers = {QMessageBox::Cancel};
         QVERIFY(!w->StartClip(BuiltInClip(1), 0));
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(!w->State().ClipActive);
         QVERIFY(!w->ClipTimer->isActive());
-        QCOMPARE(w->State().Cells->at(5, 5), Lamp);
+        QCOMPARE(w->Document().Cells().at(5, 5), Lamp);
         QVERIFY(w->InnerPanel->isEnabled());
     }
 
@@ -331,7 +330,7 @@ private slots:
         w->Image3MouseUp(Qt::LeftButton, Qt::NoModifier, 49, 73);
         w->Run2Click();
         w->Run2Click();
-        QCOMPARE(w->State().Cells->at(2, 3), SourceOff);
+        QCOMPARE(w->Document().Cells().at(2, 3), SourceOff);
 
         const QString name = folder.filePath(QStringLiteral("clip.txt"));
         dialogs_->fileNames = {name};

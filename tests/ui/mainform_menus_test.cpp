@@ -271,14 +271,13 @@ void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
 
 void MainformMenusTest::historyCommandsCaptionAndSizeLimits() {
     auto w = ShownWindow();
-    ProgramState& s = w->State();
-    s.History->PushUndo(*s.Cells);
-    s.History->PushUndo(*s.Cells);
-    w->Housekeeping();
+    CircuitDocument& d = w->Document();
+    d.CommitGesture(d.Cells());
+    d.CommitGesture(d.Cells());
     QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
-    s.History->ClearHistory();
-    s.History->PushUndo(*s.Cells);
-    s.History->Undo(*s.Cells);  // one redo state, no undo state
+    d.Reset();
+    d.CommitGesture(d.Cells());
+    d.Undo();  // one redo state, no undo state
     w->Edit1->popup(w->mapToGlobal(QPoint(20, 20)));  // opening the menu shows the counts as they are
     QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
     w->Edit1->hide();

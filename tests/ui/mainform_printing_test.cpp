@@ -79,7 +79,7 @@ private slots:
         QVERIFY(SettingsStore(settings).WriteAll(QStringLiteral("Vorn"), QString(), QStringLiteral("/opt/vorn"), stored));
         TOpt options(*window_, settings);
         QVERIFY(!window_->State().WriteUserName);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->PrintClick();
         QVERIFY(dialogs_->nameRequests.isEmpty());
         QVERIFY(QFile::exists(pdf_));
@@ -100,7 +100,7 @@ private slots:
         if (zoom == 2) window_->Zoom2Click();
         if (zoom == 3) window_->Zoom3Click();
         QCOMPARE(window_->State().ZoomFactor, zoom);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->State().WriteUserName = false;
 
         window_->PrintClick();
@@ -150,7 +150,7 @@ private slots:
     }
 
     void runningCircuitIsPrintedWithoutSignalColours() {
-        CellGrid& cells = *window_->State().Cells;
+        CellGrid& cells = window_->Document().Cells();
         cells.at(10, 10) = SourceOn;
         for (int x = 11; x < 15; ++x) cells.at(x, 10) = WireE;
         cells.at(16, 10) = Lamp;
@@ -171,7 +171,7 @@ private slots:
     }
 
     void senderNameHeadsThePageAndIsRemembered() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("Иванов"));
         window_->PrintClick();
@@ -196,7 +196,7 @@ private slots:
     void noNameMeansNoPage() {
         QFETCH(std::optional<QString>, answer);
         QFETCH(QString, remembered);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << answer;
         window_->PrintClick();
@@ -206,7 +206,7 @@ private slots:
     }
 
     void cancelledSetUpPrintsNothing() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         dialogs_->printerSetup = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf_);
@@ -222,7 +222,7 @@ private slots:
 
     // A job that cannot start is reported, not passed over in silence.
     void printerThatRefusesTheJobIsReported() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         dialogs_->printerSetup = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf_ + QStringLiteral(".missing/page.pdf"));
@@ -235,7 +235,7 @@ private slots:
     }
 
     void secondPreviewShowsOnlyWhatIsLeft() {
-        CellGrid& cells = *window_->State().Cells;
+        CellGrid& cells = window_->Document().Cells();
         cells.at(10, 10) = SourceOff;
         cells.at(14, 12) = Lamp;  // node (6, 5) of the first area
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("А")) << std::optional<QString>();

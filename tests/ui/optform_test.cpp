@@ -78,7 +78,7 @@ private slots:
         TOpt dialog(*window, Path());
         RecordingDialogs dialogs;  // answers the unsaved-changes prompt with neither Yes nor No
         Dialogs::Install(&dialogs);
-        window->SetDocumentState(QStringLiteral("Изменено"));
+        test::EditDocument(*window, 3, 3, Lamp);
         QVERIFY(!window->close());
         QCOMPARE(dialogs.calls, 1);
         QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clBlack"));

@@ -48,7 +48,10 @@ QString IdleHintText() {
 }
 
 Tmain::Tmain(QWidget* parent)
-    : QMainWindow(parent), state_(std::make_unique<ProgramState>()), document_(new CircuitDocument(this)) {
+    : QMainWindow(parent),
+      state_(std::make_unique<ProgramState>()),
+      document_(new CircuitDocument(this)),
+      clips_(new ClipPlayer(this)) {
     setMinimumSize(600, 480);
     setMaximumSize(1280, 1024);
 
@@ -85,7 +88,6 @@ Tmain::Tmain(QWidget* parent)
 
     // 6. No gesture, no clip, a new empty document.
     s.GestureActive = false;
-    s.ClipActive = false;
     document_->Reset();
 
     // 7. The code sets are built on first use; use them once now.
@@ -184,11 +186,13 @@ int Tmain::StatusPanelRight(int index) const {
 }
 
 void Tmain::ShowHint(const QString& hint) {
-    if (!state_->ClipActive) {
-        hint_ = hint;
-        panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
-    }
+    if (!clips_->Active()) ShowHintLine(hint);
     Housekeeping();
+}
+
+void Tmain::ShowHintLine(const QString& hint) {
+    hint_ = hint;
+    panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
 }
 
 void Tmain::UpdateHistoryCommands() {
@@ -202,13 +206,11 @@ void Tmain::Housekeeping() {
     UpdateHistoryCommands();
     // The coordinates belong to the work area: once its hint is gone from
     // the hint line, the pointer has left it.
-    if (!state_->ClipActive && hint_ != Image3->Hint()) {
+    if (!clips_->Active() && hint_ != Image3->Hint()) {
         panels_[2]->setText(QStringLiteral(" X: "));
         panels_[3]->setText(QStringLiteral(" Y: "));
     }
 }
-
-void Tmain::AppendClipLog(const QString& line) { ClipLog->appendPlainText(line); }
 
 // ---- events ------------------------------------------------------------------
 
@@ -235,9 +237,9 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             if (event->type() == QEvent::Enter) {
                 if (Image2->isVisible()) Image2->hide();
-                state_->PointerSampleMode = 1;
+                clips_->SetPointerInside(true);
             } else {
-                state_->PointerSampleMode = -1;
+                clips_->SetPointerInside(false);
             }
         }
         break;

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "circuitdocument.h"
+#include "clipplayer.h"
 #include "clips.h"
 #include "drawingsurface.h"
 #include "programstate.h"
@@ -62,6 +63,9 @@ public:
     // The open circuit; the window shows what it announces.
     CircuitDocument& Document() { return *document_; }
     const CircuitDocument& Document() const { return *document_; }
+    // The clip player and recorder.
+    ClipPlayer& Clips() { return *clips_; }
+    const ClipPlayer& Clips() const { return *clips_; }
 
     // ---- repaint -------------------------------------------------------
     // Repaints the whole visible picture from the grids.
@@ -133,26 +137,18 @@ public:
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------
-    // Plays a copy of the script from event start + 1 on. A start of 0 first
-    // runs the New command; false when its prompt was cancelled or its save
-    // failed, and nothing plays.
-    bool StartClip(ClipScript script, int start);
-    // One tick of the playback timer: the next event, once the window is active.
-    void ClipTick();
+    // Plays a copy of the script from event start + 1 on, with its caption
+    // on the hint line. A start of 0 first runs the New command; false when
+    // its prompt was cancelled or its save failed, and nothing plays.
+    bool StartClip(ClipScript script, int start, const QString& caption = QString());
     // Esc while a clip is active: the clip stops and its progress is kept.
     void LeaveClip();
     // The wizard command (Ctrl+M, window menu): leaves a playing clip, then
     // disables this window and asks for the wizard.
     void Master1Click();
-    // Whether the window counts as active for the playback tick; tests
-    // replace it.
-    std::function<bool()> IsMainWindowActive;
     void StopClip();
     void PauseClip();
     void ResumeClip();
-    // A clip is playing: its playback timer runs.
-    bool ClipPlaying() const;
-    QTimer* ClipTimer = nullptr;  // the clip player's 32 ms tick
     // Ctrl+G: recording on; again: recording off, and the log saved to a file.
     void ToggleRecording();
     QAction* RecordClip = nullptr;
@@ -208,7 +204,6 @@ public:
     QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     // Right edge of a status panel, in the coordinates of the status bar.
     int StatusPanelRight(int index) const;
-    void AppendClipLog(const QString& line);
 
     // ---- controls --------------------------------------------------------
     QWidget* WorkPlace = nullptr;       // the work panel right of the tool bar
@@ -219,7 +214,6 @@ public:
     QScrollBar* VertScroll = nullptr;
     QDockWidget* ToolbarHolder = nullptr;
     QToolBar* ToolBar1 = nullptr;
-    QPlainTextEdit* ClipLog = nullptr;  // hidden: the recorded clip events
     std::array<QAction*, 7> ToolButtons{};  // tool bar buttons, wire .. eraser
     std::array<QAction*, 7> ToolItems{};    // the Tools menu items
     WindowMenu* SystemMenu = nullptr;
@@ -315,12 +309,14 @@ private:
     void DrawSolderDotsAround(NodePos node);
     QRect SurfaceScreenRect() const;
     QPoint SurfaceToScreen(QPoint pixel) const;
-    void RecordClipMouse(int code, QPoint position);
-    void PointerSampleTick();
+    void RecordClipMouse(std::int32_t code, QPoint position);
 
     // mainform_clips.cpp
     void CreateClipControls();
     void DispatchClipEvent(const ClipEvent& event);
+    // The clip ended or was left: the window as it was before, and the wizard.
+    void ClipHalted(int clipNumber, int eventIndex);
+    void RestoreSizeBeforeClip();
     // Moves the pointer to a clip position: window pixels of the layout
     // clips are made in.
     void MoveClipPointer(int x, int y);
@@ -341,6 +337,8 @@ private:
 
     // mainform.cpp
     void ConnectDocument();
+    // Shows a text on the hint line (the idle text for an empty one).
+    void ShowHintLine(const QString& hint);
     void ShowDocumentState(DocumentState state);
     void CreateStatusBar();
     void LayoutStatusPanels();
@@ -356,7 +354,11 @@ private:
     QActionGroup* zoomItemGroup_ = nullptr;
     QActionGroup* zoomPopupGroup_ = nullptr;
     QTimer* startupTimer_ = nullptr;
-    QTimer* pointerSampleTimer_ = nullptr;  // the clip recorder's pointer samples
+    ClipPlayer* clips_ = nullptr;
+    // The window's size and maximised state before a clip set its own.
+    QRect geometryBeforeClip_;
+    bool maximisedBeforeClip_ = false;
+    bool clipSizeSet_ = false;
     bool anchorSet_ = false;  // the current wire gesture started at a node a wire may start from
     bool eraserMarkerShown_ = false;  // the eraser's marker stands over the surface
     bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom

@@ -66,7 +66,7 @@ QMessageBox::StandardButton Tmain::AskSaveQuestion() {
 }
 
 bool Tmain::AskToSaveChanges() {
-    const bool paused = ClipPlaying();
+    const bool paused = clips_->Playing();
     if (paused) PauseClip();
     bool proceed = true;
     if (document_->State() == DocumentState::Modified) {
@@ -222,7 +222,7 @@ void Tmain::CloseDocument() {
 bool Tmain::MayClose() {
     const bool close = AskToSaveChanges();
     // A recording is offered for saving before the program ends.
-    if (close && state_->RecordingMode) ToggleRecording();
+    if (close && clips_->Recording()) ToggleRecording();
     if (!close) activateWindow();
     emit closeRequested();  // the settings are written whether or not the window closes
     return close;
@@ -253,7 +253,7 @@ void Tmain::dropEvent(QDropEvent* event) {
 
 void Tmain::OpenDroppedFile(const QString& name) {
     if (name.isEmpty()) return;
-    const bool playing = ClipPlaying();
+    const bool playing = clips_->Playing();
     if (!AskToSaveChanges()) return;
     // A clip cannot go on over a circuit it did not build.
     if (LoadDocument(name))

@@ -40,8 +40,8 @@ void Tmain::Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     s.GestureActive = true;
     anchorSet_ = false;
 
-    if (button == Qt::LeftButton) RecordClipMouse(1, QPoint(x, y));
-    if (button == Qt::RightButton) RecordClipMouse(2, QPoint(x, y));
+    if (button == Qt::LeftButton) RecordClipMouse(kClipLeftPress, QPoint(x, y));
+    if (button == Qt::RightButton) RecordClipMouse(kClipRightPress, QPoint(x, y));
 
     if (button == Qt::LeftButton) {
         if (s.RunMode) {
@@ -119,7 +119,7 @@ void Tmain::LeftPressEditing(NodePos node, bool shift) {
 void Tmain::Image3MouseMove(Qt::KeyboardModifiers modifiers, int x, int y) {
     ProgramState& s = *state_;
     const bool shift = modifiers & Qt::ShiftModifier;
-    RecordClipMouse(3, Pointer::Position());
+    RecordClipMouse(kClipMove, Pointer::Position());
     const NodePos node = View().NodeAt(QPoint(x, y));
     if (s.GestureActive && !s.RunMode) {
         if (s.CurrentTool == ToolWire && !shift)
@@ -218,8 +218,8 @@ void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
 
 void Tmain::Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     ProgramState& s = *state_;
-    if (button == Qt::LeftButton) RecordClipMouse(4, QPoint(x, y));
-    if (button == Qt::RightButton) RecordClipMouse(5, QPoint(x, y));
+    if (button == Qt::LeftButton) RecordClipMouse(kClipLeftRelease, QPoint(x, y));
+    if (button == Qt::RightButton) RecordClipMouse(kClipRightRelease, QPoint(x, y));
     s.GestureActive = false;
     Image2->hide();
     eraserMarkerShown_ = false;

@@ -237,11 +237,6 @@ void Tmain::CreateToolBar() {
     }
     ToolButtons[0]->setChecked(true);
 
-    // The clip events are written here; the log is never shown.
-    ClipLog = new QPlainTextEdit(body);
-    ClipLog->setReadOnly(true);
-    ClipLog->hide();
-    column->addWidget(ClipLog);
     column->addStretch(1);
 
     ToolbarHolder->setWidget(body);
@@ -268,25 +263,26 @@ void Tmain::DelClick() { SelectTool(ToolEraser); }
 
 void Tmain::SelectTool(int tool) {
     ProgramState& s = *state_;
-    const QString clipEvent = QStringLiteral("(-%1,-%1,-%1),").arg(tool);
+    // A tool choice is logged as the tool's number negated, three times.
+    const auto log = [this, tool] { clips_->Log(-tool, -tool, -tool); };
     // While a clip plays only the tool the clip is at may be chosen; any
     // other attempt is logged and leaves the tool as it was.
-    if (s.ClipActive && !s.RecordingMode && s.CurrentClipCode() != -tool) {
-        AppendClipLog(clipEvent);
+    if (clips_->Active() && !clips_->Recording() && ClipToolOf(clips_->CurrentCode()) != tool) {
+        log();
         SyncToolControls();
         return;
     }
     // While the circuit runs the tool is suspended (64 added to it); a choice
     // now would be lost when run mode ends, so there is none.
     if (s.RunMode) {
-        if (s.ClipActive) AppendClipLog(clipEvent);
+        log();
         SyncToolControls();
         return;
     }
     s.CurrentTool = tool;
     SyncToolControls();
     ResetHoverMarker();
-    if (s.ClipActive) AppendClipLog(clipEvent);
+    log();
 }
 
 void Tmain::SyncToolControls() {

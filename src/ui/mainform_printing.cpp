@@ -52,7 +52,7 @@ void PrintWithDialogs(Tmain& window) {
 
 void Tmain::PrintClick() {
     // A playing clip waits while the dialogs are open.
-    const bool paused = ClipPlaying();
+    const bool paused = clips_->Playing();
     if (paused) PauseClip();
     PrintWithDialogs(*this);
     if (paused)

@@ -11,7 +11,7 @@ namespace vorn {
 void Tmain::Run2Click() {
     ProgramState& s = *state_;
     // A playing clip lets only its own run events through.
-    const bool accepted = !s.ClipActive || s.RecordingMode || s.CurrentClipCode() == -9;
+    const bool accepted = !clips_->Active() || clips_->Recording() || clips_->CurrentCode() == kClipRun;
     if (accepted) {
         s.RunMode = !s.RunMode;
         if (s.RunMode) {
@@ -26,7 +26,7 @@ void Tmain::Run2Click() {
     }
     SyncRunCheck();
     if (accepted) EvaluateIfRunning();
-    if (s.ClipActive) AppendClipLog(QStringLiteral("(-9,-9,-9),"));
+    clips_->Log(kClipRun, kClipRun, kClipRun);
 }
 
 void Tmain::EvaluateIfRunning() {

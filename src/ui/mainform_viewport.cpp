@@ -78,11 +78,6 @@ void Tmain::CreateWorkArea() {
     Timer5 = new QTimer(this);
     Timer5->setSingleShot(true);
     Timer5->setInterval(40);
-    ClipTimer = new QTimer(this);
-    ClipTimer->setInterval(32);
-    pointerSampleTimer_ = new QTimer(this);
-    pointerSampleTimer_->setInterval(32);
-    connect(pointerSampleTimer_, &QTimer::timeout, this, &Tmain::PointerSampleTick);
 }
 
 void Tmain::LayoutWorkArea() {
@@ -137,7 +132,7 @@ void Tmain::Zoom3Click() { SetZoom(3); }
 
 void Tmain::SetZoom(int zoom) {
     ProgramState& s = *state_;
-    if (s.ClipActive) {
+    if (clips_->Active()) {
         // A clip shows its own view: not even the check marks change.
         SyncZoomChecks();
         return;
@@ -181,7 +176,7 @@ void Tmain::SyncZoomChecks() {
 // ---- tool-bar toggle -----------------------------------------------------
 
 void Tmain::Showtoolkit1Click() {
-    if (state_->ClipActive) {
+    if (clips_->Active()) {
         SyncToolbarCheck();
         return;
     }
@@ -210,7 +205,7 @@ void Tmain::ScrollBy(QScrollBar* bar, long long pixels) {
 
 void Tmain::FormMouseWheelDown(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
-    if (s.GestureActive || s.ClipActive) return;
+    if (s.GestureActive || clips_->Active()) return;
     s.ScrollMultiplier = (modifiers & Qt::ControlModifier) ? s.kmiddles : 1;
     QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? HorzScroll : VertScroll;
     ScrollBy(bar, ScrollAmount(bar, s.ScrollMultiplier));
@@ -218,7 +213,7 @@ void Tmain::FormMouseWheelDown(Qt::KeyboardModifiers modifiers) {
 
 void Tmain::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
-    if (s.GestureActive || s.ClipActive) return;
+    if (s.GestureActive || clips_->Active()) return;
     if (modifiers & Qt::ControlModifier)
         s.ScrollMultiplier = s.kmiddles;
     else if (!s.MiddleButtonHeld)

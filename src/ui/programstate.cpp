@@ -7,9 +7,4 @@ ProgramState::ProgramState()
 
 ProgramState::~ProgramState() = default;
 
-std::int32_t ProgramState::CurrentClipCode() const {
-    if (ClipIndex < 1 || ClipIndex > static_cast<int>(ClipEvents.size())) return 0;
-    return ClipEvents[static_cast<std::size_t>(ClipIndex - 1)].code;
-}
-
 }  // namespace vorn

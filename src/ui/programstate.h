@@ -12,7 +12,6 @@
 #include <QString>
 
 #include "cellgrid.h"
-#include "clips.h"
 #include "circuitrenderer.h"
 #include "viewgeometry.h"
 
@@ -44,19 +43,6 @@ struct ProgramState {
     bool RunMode = false;
     bool GestureActive = false;   // a mouse button is held in the work area
     bool GestureChanged = false;  // the current gesture changed the grid
-
-    // Demo clips: the player's copy of the script (events 1..ClipLength are
-    // ClipEvents[0..ClipLength-1]), the index of the last dispatched event,
-    // and whether a clip plays. RecordingMode lets the user act freely while
-    // the actions are logged.
-    bool ClipActive = false;
-    bool RecordingMode = false;
-    std::vector<ClipEvent> ClipEvents;
-    int ClipIndex = 0;
-    int PointerSampleMode = 1;  // 1 pointer inside the main window, -1 outside
-
-    // The code of the event at ClipIndex, or 0 when there is none.
-    std::int32_t CurrentClipCode() const;
 
     // Drawing: the node a wire has reached; the next segment starts there.
     NodePos DrawingAnchor{0, 0};

@@ -362,16 +362,18 @@ void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
     QCOMPARE(s.CurrentTool, int{ToolInverter});
     QVERIFY(w->ToolButtons[3]->isChecked() && w->ToolBar1->isEnabled() && w->Undo1->isEnabled());
 
-    // A playing clip refuses a run command that is not its own.
-    s.ClipActive = true;
-    s.ClipEvents = {{-9, -9, -9}, {1, 0, 0}};
-    s.ClipIndex = 2;
+    // A playing clip refuses a run command that is not its own; both are logged.
+    static const ClipEvent script[] = {{kClipRun, kClipRun, kClipRun}, {kClipLeftPress, 0, 0}};
+    w->Clips().Play(script, 2);
+    w->Clips().Pause();
     w->Run2Click();
     QVERIFY(!s.RunMode && !w->Run2->isChecked());
-    s.ClipIndex = 1;
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-9,-9,-9),"));
+    w->Clips().Play(script, 1);
+    w->Clips().Pause();
     w->Run2Click();
     QVERIFY(s.RunMode);
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-9,-9,-9),\n(-9,-9,-9),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-9,-9,-9),"));
     w->StopClip();
     w->Run2Click();
     QVERIFY(!s.RunMode);
@@ -379,17 +381,16 @@ void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
 
 void MainformEditingTest::clipRecorderLogsMouseActions() {
     auto w = ShownWindow();
-    w->State().ClipActive = true;
-    w->State().RecordingMode = true;
+    w->Clips().StartRecording();
     QTest::mousePress(w->Image3, Qt::LeftButton, {}, QPoint(30, 40));
     QTest::mouseMove(w->Image3, QPoint(50, 40));  // between samples: not logged
     QTest::mouseRelease(w->Image3, Qt::LeftButton, {}, QPoint(50, 40));
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(1,30,40),\n(4,50,40),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(1,30,40),\n(4,50,40),"));
     // The sample timer logs the pointer's screen position while it runs.
-    QTRY_VERIFY(w->ClipLog->toPlainText().contains(QStringLiteral("\n(0,")));
+    QTRY_VERIFY(w->Clips().LogText().contains(QStringLiteral("\n(0,")));
     // Stopping clips leaves the recording going.
     w->StopClip();
-    QVERIFY(w->State().ClipActive && w->State().RecordingMode);
+    QVERIFY(w->Clips().Active() && w->Clips().Recording());
 }
 
 QTEST_MAIN(MainformEditingTest)

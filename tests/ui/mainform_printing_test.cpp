@@ -253,18 +253,18 @@ private slots:
     }
 
     void playingClipIsPausedAndResumed() {
-        window_->IsMainWindowActive = [] { return true; };
+        window_->Clips().IsWindowActive = [] { return true; };
         QVERIFY(window_->StartClip(BuiltInClip(1), 1));
-        QVERIFY(window_->ClipPlaying());
+        QVERIFY(window_->Clips().Playing());
         bool playingDuringSetUp = true;
         dialogs_->printerSetup = [&](QPrinter&) {
-            playingDuringSetUp = window_->ClipPlaying();
+            playingDuringSetUp = window_->Clips().Playing();
             return false;
         };
         QSignalSpy cleared(window_.get(), &Tmain::clipProgressCleared);
         window_->PrintClick();
         QVERIFY(!playingDuringSetUp);
-        QVERIFY(window_->ClipPlaying());
+        QVERIFY(window_->Clips().Playing());
         QCOMPARE(cleared.count(), 0);
     }
 

@@ -248,7 +248,8 @@ void MainformViewportTest::playingClipOwnsTheView() {
     auto w = ShownWindow();
     Zoom(*w, 1);
     w->VertScroll->setValue(240);
-    w->State().ClipActive = true;
+    w->Clips().Play(BuiltInClip(1), 0);
+    w->Clips().Pause();
     w->Zoom3->trigger();
     w->Zoom12->trigger();
     QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);

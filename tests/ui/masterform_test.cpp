@@ -299,17 +299,17 @@ private slots:
     void theRealPlayerResumesWhereItWasLeft() {
         Create(true);
         Tmaster& w = *wizard_;
-        window_->IsMainWindowActive = [] { return true; };
+        window_->Clips().IsWindowActive = [] { return true; };
         w.ShowWizard();
         w.PlayButtons[0]->click();
-        QVERIFY(window_->State().ClipActive);
+        QVERIFY(window_->Clips().Active());
         QVERIFY(!w.isVisible());
-        for (int i = 0; i < 25; ++i) window_->ClipTick();
+        for (int i = 0; i < 25; ++i) window_->Clips().Tick();
         window_->LeaveClip();  // Esc
         QVERIFY(w.isVisible());
         QCOMPARE(Bar(1), 2);
         w.PlayButtons[0]->click();
-        QCOMPARE(window_->State().ClipIndex, 25);
+        QCOMPARE(window_->Clips().Index(), 25);
         window_->StopClip();
         QCOMPARE(Bar(1), 0);
     }

@@ -15,6 +15,7 @@
 #include "clips.h"
 #include "drawingsurface.h"
 #include "programstate.h"
+#include "usersettings.h"
 
 class QAction;
 class QActionGroup;
@@ -156,6 +157,9 @@ public:
     // The settings command (menu, Alt+O, window menu): stops a playing clip
     // and asks for the settings dialog, which connects to settingsRequested.
     void OpenSettings();
+    // The user's settings in use; new ones from the settings dialog.
+    UserSettings CurrentSettings() const;
+    void ApplySettings(const UserSettings& settings);
 
     // ---- printing (mainform_printing.cpp) -----------------------------------
     // "Напечатать схему" (P): printer set-up, the sender's name, the page.

@@ -100,12 +100,10 @@ void Tmain::ClipHalted(int clipNumber, int eventIndex) {
 void Tmain::RestoreSizeBeforeClip() {
     if (!clipSizeSet_) return;
     clipSizeSet_ = false;
-    if (maximisedBeforeClip_) {
-        showMaximized();
-    } else {
-        resize(geometryBeforeClip_.size());
-        move(geometryBeforeClip_.topLeft());
-    }
+    // The size first: without a window manager maximising changes nothing.
+    resize(geometryBeforeClip_.size());
+    move(geometryBeforeClip_.topLeft());
+    if (maximisedBeforeClip_) showMaximized();
 }
 
 // Pointer positions are relative to where the surface lay in the window the

@@ -330,6 +330,22 @@ void Tmain::OpenSettings() {
     emit settingsRequested();
 }
 
+UserSettings Tmain::CurrentSettings() const {
+    const ProgramState& s = *state_;
+    return UserSettings{s.Colors, s.km, s.kmiddles, s.WriteUserName};
+}
+
+void Tmain::ApplySettings(const UserSettings& settings) {
+    ProgramState& s = *state_;
+    const bool recolour = settings.colors.wire != s.Colors.wire || settings.colors.zero != s.Colors.zero ||
+                          settings.colors.one != s.Colors.one;
+    s.Colors = settings.colors;
+    s.km = settings.km;
+    s.kmiddles = settings.kmiddles;
+    s.WriteUserName = settings.writeUserName;
+    if (recolour) reloadcanvas();
+}
+
 void Tmain::AboutClick() {
     StopClip();
     if (!isSignalConnected(QMetaMethod::fromSignal(&Tmain::aboutRequested))) return;

@@ -57,7 +57,7 @@ struct ProgramState {
     CircuitColors Colors;  // wire, "0" and "1"; the background is always white
 
     // The "writeuname" setting: printing asks for the sender's name and
-    // prints nothing without one. Kept up to date by the settings dialog.
+    // prints nothing without one. Handed over by the settings dialog.
     bool WriteUserName = true;
 
     // Wheel and page scrolling: scroll increments per wheel notch, and the

@@ -27,6 +27,7 @@
 #include "sendernamedialog.h"
 #include "settingsstore.h"
 #include "shown_window.h"
+#include "windowlinks.h"
 
 using namespace vorn;
 
@@ -77,7 +78,8 @@ private slots:
         stored.writeuname = QStringLiteral("0");
         const QString settings = folder_.filePath(QStringLiteral("settings.ini"));
         QVERIFY(SettingsStore(settings).WriteAll(QStringLiteral("Vorn"), QString(), QStringLiteral("/opt/vorn"), stored));
-        TOpt options(*window_, settings);
+        TOpt options(window_->CurrentSettings(), window_->State().ProgramFolder, settings);
+        LinkSettings(*window_, options);
         QVERIFY(!window_->State().WriteUserName);
         window_->Document().Cells().at(10, 10) = SourceOff;
         window_->PrintClick();

@@ -81,22 +81,13 @@ public:
     void WireClick();
     void CuSoClick();
     void LampClick();
-    void Not1Click();
     void And1Click();
-    void Or1Click();
     void DelClick();
 
     // ---- zoom, scrolling, layout ---------------------------------------
     void Zoom1Click();
     void Zoom2Click();
     void Zoom3Click();
-    void Showtoolkit1Click();
-    // One wheel notch; the same handlers serve the wheel everywhere in the window.
-    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
-    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
-    // The middle button went down or up in the work area: fast scrolling.
-    void StartFastScroll();
-    void StopFastScroll();
 
     // ---- editing on the drawing surface (mainform_editing.cpp) ---------
     // The mouse handlers of the drawing surface; the clip player calls them
@@ -104,35 +95,16 @@ public:
     void Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
 
     // ---- undo, redo and the object pop-up (mainform_objects.cpp) --------
     void Undo1Click();
     void Rendo1Click();
-    void objdelClick();
-    void objmoveClick();
-    void ObjhelpClick();
 
     // ---- run mode (mainform_run.cpp) -------------------------------------
     void Run2Click();
-    // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
-    void EvaluateIfRunning();
 
     // ---- documents (mainform_documents.cpp) --------------------------------
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void Close1Click();
-    // The prompt for unsaved changes; true when the command may go on. A
-    // playing clip is paused for it and resumed when the command stays.
-    bool AskToSaveChanges();
-    // Save, or Save as for a document without a file; true when it saved.
-    bool SaveForPrompt();
-    void ResetToNewDocument();
     bool LoadDocument(const QString& name);
-    void CloseDocument();
-    void OpenDroppedFile(const QString& name);
     // Opens the command-line file once the start-up has finished.
     void OpenCommandLineFile();
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
@@ -148,10 +120,7 @@ public:
     // disables this window and asks for the wizard.
     void Master1Click();
     void StopClip();
-    void PauseClip();
-    void ResumeClip();
     // Ctrl+G: recording on; again: recording off, and the log saved to a file.
-    void ToggleRecording();
     QAction* RecordClip = nullptr;
 
     // The settings command (menu, Alt+O, window menu): stops a playing clip
@@ -192,19 +161,11 @@ signals:
     void aboutRequested();
 
 public:
-
-    // ---- keyboard and system menu --------------------------------------
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void SystemCommand(int command);
-
     // ---- status bar and housekeeping ------------------------------------
-    // The hint handler: the application's current hint changed.
-    void ShowHint(const QString& hint);
     // Undo and redo commands from UndoCount and RedoCount, and the node
     // coordinates cleared once the pointer has left the work area. Called
     // whenever one of these inputs changes.
     void Housekeeping();
-    void UpdateHistoryCommands();
     QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     // Right edge of a status panel, in the coordinates of the status bar.
     int StatusPanelRight(int index) const;
@@ -229,37 +190,28 @@ public:
     QAction* SaveAs1 = nullptr;
     QAction* Close1 = nullptr;
     QAction* Print1 = nullptr;
-    QAction* Exit1 = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Rendo1 = nullptr;
-    QAction* Refresh1 = nullptr;
     QMenu* Tools1 = nullptr;
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
     QAction* Run2 = nullptr;
-    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
     QMenu* Options1 = nullptr;
-    QAction* Settings1 = nullptr;
     QAction* Zoom1 = nullptr;
     QAction* Zoom2 = nullptr;
     QAction* Zoom3 = nullptr;
     QMenu* Help1 = nullptr;
-    QAction* Contents1 = nullptr;
     QAction* Master1 = nullptr;
-    QAction* About1 = nullptr;
 
     // The work area's pop-up menu.
     QMenu* PopupMenu1 = nullptr;
     QAction* objmove = nullptr;
     QAction* objdel = nullptr;
     QAction* Objhelp = nullptr;
-    QAction* PopupSeparator1 = nullptr;
     QAction* Zoom11 = nullptr;
     QAction* Zoom12 = nullptr;
     QAction* Zoom13 = nullptr;
-    QAction* PopupSeparator2 = nullptr;
-    QAction* checkup2 = nullptr;
     QAction* run3 = nullptr;
 
 protected:
@@ -274,6 +226,54 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // ---- commands and handlers reached only through the window's own
+    // controls, keys and timers ---------------------------------------------
+    void Not1Click();
+    void Or1Click();
+    void Showtoolkit1Click();
+    // One wheel notch; the same handlers serve the wheel everywhere in the window.
+    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
+    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
+    // The middle button went down or up in the work area: fast scrolling.
+    void StartFastScroll();
+    void StopFastScroll();
+    QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
+    void objdelClick();
+    void objmoveClick();
+    void ObjhelpClick();
+    // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
+    void EvaluateIfRunning();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+    // The prompt for unsaved changes; true when the command may go on. A
+    // playing clip is paused for it and resumed when the command stays.
+    bool AskToSaveChanges();
+    // Save, or Save as for a document without a file; true when it saved.
+    bool SaveForPrompt();
+    void ResetToNewDocument();
+    void CloseDocument();
+    void OpenDroppedFile(const QString& name);
+    void PauseClip();
+    void ResumeClip();
+    void ToggleRecording();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void SystemCommand(int command);
+    // The hint handler: the application's current hint changed.
+    void ShowHint(const QString& hint);
+    void UpdateHistoryCommands();
+    QAction* Exit1 = nullptr;
+    QAction* Refresh1 = nullptr;
+    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
+    QAction* Settings1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* PopupSeparator1 = nullptr;
+    QAction* PopupSeparator2 = nullptr;
+    QAction* checkup2 = nullptr;
+
     // mainform_menus.cpp
     void CreateMenus();
     void CreatePopupMenu();

@@ -102,10 +102,11 @@ private slots:
     }
 
     void withoutAFileTheDefaultsStandAndSavingWritesThem() {
-        auto window = test::ShownWindow();
-        const int wheelLines = std::clamp(window->State().km, 1, 100);
-        const auto linked = LinkedDialog(*window, Path());
-        TOpt& dialog = *linked;
+        // The scroll step starts as the main window has it.
+        UserSettings initial;
+        initial.km = 4;
+        const int wheelLines = 4;
+        TOpt dialog(initial, QStringLiteral("/opt/vorn"), Path());
         QCOMPARE(dialog.SwatchColour(0), QColor(0, 0, 0));
         QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
         QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
@@ -129,7 +130,6 @@ private slots:
     }
 
     void storedValuesAreReadClampedOrIgnoredWhenDamaged() {
-        auto window = test::ShownWindow();
         StoredSettings stored;
         stored.ShowMaster = "0";
         stored.writeuname = "yes";  // only "1" checks the box
@@ -140,20 +140,19 @@ private slots:
         stored.km = "0";
         stored.kmiddles = "250";
         WriteOptions(Path(), stored);
-        const auto linked = LinkedDialog(*window, Path());
-        TOpt& dialog = *linked;
+        TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
         QVERIFY(!dialog.ShowMasterAtStart());
         QVERIFY(!dialog.WriteUserName());
         QCOMPARE(dialog.SwatchColour(0), QColor(0, 255, 0));
         QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
         QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
-        QCOMPARE(window->State().Colors.wire, QColor(0, 255, 0));
-        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+        QCOMPARE(dialog.Settings().colors.wire, QColor(0, 255, 0));
+        QCOMPARE(dialog.Settings().colors.zero, QColor(32, 188, 255));
         QCOMPARE(dialog.IconNumber(), 3);
         QCOMPARE(dialog.ScrollStepEdit->value(), 1);
-        QCOMPARE(window->State().km, 1);
+        QCOMPARE(dialog.Settings().km, 1);
         QCOMPARE(dialog.ShiftFactorEdit->value(), 100);
-        QCOMPARE(window->State().kmiddles, 100);
+        QCOMPARE(dialog.Settings().kmiddles, 100);
 
         // Garbage keeps what the controls hold; a negative step clamps.
         stored = {};
@@ -166,7 +165,7 @@ private slots:
         WriteOptions(Path(), stored);  // the change above saved; write the test values again
         dialog.LoadSettings();
         QCOMPARE(dialog.ScrollStepEdit->value(), 7);
-        QCOMPARE(window->State().km, 7);
+        QCOMPARE(dialog.Settings().km, 7);
         QCOMPARE(dialog.ShiftFactorEdit->value(), 1);
         QCOMPARE(dialog.IconNumber(), 3);
         QVERIFY(dialog.ShowMasterAtStart());

@@ -1,0 +1,97 @@
+// The document's operations and what they announce: its state, its file,
+// the history's two commands, and a repaint for every change of the grid.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include "circuitdocument.h"
+
+using namespace vorn;
+
+namespace {
+
+// One edit: a lamp at (3, 3), committed as a gesture.
+void Edit(CircuitDocument& d) {
+    const auto before = std::make_unique<CellGrid>(d.Cells());
+    d.Cells().at(3, 3) = Lamp;
+    d.CommitGesture(*before);
+}
+
+}  // namespace
+
+class CircuitDocumentTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void operationsAnnounceWhatTheyChange_data() {
+        using Step = std::function<void(CircuitDocument&, const QTemporaryDir&)>;
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<DocumentState>("state");
+        QTest::addColumn<QString>("file");  // relative to the folder
+        QTest::addColumn<QString>("history");  // the last historyChanged: undo, redo
+        const auto path = [](const QTemporaryDir& dir, const char* name) { return dir.filePath(name); };
+        QTest::newRow("edit") << Step([](CircuitDocument& d, const QTemporaryDir&) { Edit(d); })
+                              << DocumentState::Modified << QString() << "10";
+        QTest::newRow("undo") << Step([](CircuitDocument& d, const QTemporaryDir&) {
+            Edit(d);
+            d.Undo();
+        })
+                              << DocumentState::Modified << QString() << "01";
+        QTest::newRow("save") << Step([path](CircuitDocument& d, const QTemporaryDir& dir) {
+            Edit(d);
+            d.Save(path(dir, "a.vfl"));
+        }) << DocumentState::Saved << "a.vfl" << "10";
+        QTest::newRow("load") << Step([path](CircuitDocument& d, const QTemporaryDir& dir) {
+            Edit(d);
+            d.Save(path(dir, "b.vfl"));
+            d.Reset();
+            QCOMPARE(d.Load(path(dir, "b.vfl")), ReadVerdict::Valid);
+            QCOMPARE(d.Cells().at(3, 3), Lamp);
+        }) << DocumentState::Opened << "b.vfl" << "00";
+        // A failed save or load changes neither state nor file.
+        QTest::newRow("failed save") << Step([path](CircuitDocument& d, const QTemporaryDir& dir) {
+            Edit(d);
+            QVERIFY_THROWS_EXCEPTION(std::exception, d.Save(path(dir, "missing/c.vfl")));
+        }) << DocumentState::Modified << QString() << "10";
+        QTest::newRow("failed load") << Step([path](CircuitDocument& d, const QTemporaryDir& dir) {
+            Edit(d);
+            QFile bad(path(dir, "bad.vfl"));
+            QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("no circuit\r\n") > 0);
+            bad.close();
+            QVERIFY(d.Load(path(dir, "bad.vfl")) != ReadVerdict::Valid);
+            QCOMPARE(d.Cells().at(3, 3), Lamp);
+        }) << DocumentState::Modified << QString() << "10";
+        QTest::newRow("close") << Step([](CircuitDocument& d, const QTemporaryDir&) {
+            Edit(d);
+            d.Close();
+        })
+                               << DocumentState::Closed << QString() << "00";
+    }
+    void operationsAnnounceWhatTheyChange() {
+        using Step = std::function<void(CircuitDocument&, const QTemporaryDir&)>;
+        QFETCH(Step, step);
+        QFETCH(DocumentState, state);
+        QFETCH(QString, file);
+        QFETCH(QString, history);
+        CircuitDocument d;
+        QSignalSpy states(&d, &CircuitDocument::stateChanged);
+        QSignalSpy histories(&d, &CircuitDocument::historyChanged);
+        QSignalSpy grids(&d, &CircuitDocument::gridChanged);
+        step(d, dir_);
+        QCOMPARE(d.State(), state);
+        QCOMPARE(d.FileName(), file.isEmpty() ? QString() : dir_.filePath(file));
+        // The views were told: the last announcements match what the document holds.
+        QCOMPARE(states.last().at(0).value<DocumentState>(), state);
+        QCOMPARE(QString::number(histories.last().at(0).toBool()) + QString::number(histories.last().at(1).toBool()),
+                 history);
+        QVERIFY(!grids.isEmpty());
+    }
+};
+
+QTEST_MAIN(CircuitDocumentTest)
+#include "circuitdocument_test.moc"

@@ -114,8 +114,8 @@ void Tmain::reloadcanvas() {
     if (picture.isNull()) return;
     const ProgramState& s = *state_;
     const ViewGeometry view = View();
-    RenderCircuit(picture, document_->Cells(), document_->Signals(), CircuitView{view.zoom, view.originX, view.originY, s.RunMode},
-                  s.Colors);
+    RenderCircuit(picture, document_->Cells(), document_->Signals(),
+                  CircuitView{view.zoom, view.originX, view.originY, s.RunMode}, s.Colors);
     Image3->update();
 }
 

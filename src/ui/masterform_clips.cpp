@@ -92,7 +92,8 @@ void Tmaster::PlayClick(int clip) {
     // The bar shows tenths of the events; the clip goes on after the very
     // event it stopped at, which the bar alone cannot tell.
     const int start = bar->value() == 0 ? 0 : resumeIndex_[Slot(clip)];
-    if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start, QStringLiteral("Ролик ") + WizardClipLabel(clip))) return;
+    const QString caption = QStringLiteral("Ролик ") + WizardClipLabel(clip);
+    if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start, caption)) return;
     hide();  // which gives the main window back to the user
     for (int other = 1; other <= kBuiltInClipCount; ++other)
         if (other != clip) SetClipProgress(other, 0);

@@ -9,6 +9,7 @@
 #include "masterform.h"
 #include "optform.h"
 #include "vornapplication.h"
+#include "windowlinks.h"
 
 int main(int argc, char** argv) {
     vorn::VornApplication application(argc, argv);
@@ -17,14 +18,16 @@ int main(int argc, char** argv) {
     vorn::Tmain mainWindow;
     // The settings dialog reads the settings file as it is made and writes
     // it whenever the main window is asked to close.
-    vorn::TOpt settingsDialog(mainWindow);
+    vorn::TOpt settingsDialog(mainWindow.CurrentSettings(), mainWindow.State().ProgramFolder);
+    vorn::LinkSettings(mainWindow, settingsDialog);
     // The desktop learns to open circuit files with this program; renewed
     // when the program has moved, and on request from the dialog.
     settingsDialog.RegisterAssociation(false);
     QObject::connect(&settingsDialog, &vorn::TOpt::associateRequested, &settingsDialog,
                      [&settingsDialog] { settingsDialog.RegisterAssociation(true); });
     // The tutorial wizard, made once and hidden until it is asked for.
-    vorn::Tmaster masterForm(mainWindow);
+    vorn::Tmaster masterForm(mainWindow, mainWindow.State().DataFolder);
+    vorn::LinkWizard(mainWindow, masterForm);
     // The first argument names a circuit file; further ones are ignored.
     // Qt has already taken its own options out of the list.
     const QStringList arguments = QCoreApplication::arguments();

@@ -14,6 +14,7 @@
 #include "contactinfo.h"
 #include "jpegimage.h"
 #include "mainform.h"
+#include "windowcontrol.h"
 #include "programtitle.h"
 
 namespace vorn {
@@ -157,9 +158,7 @@ void TAbout::PictureClick(Qt::MouseButton button, Qt::KeyboardModifiers modifier
 
 void TAbout::reject() {
     QDialog::reject();
-    main_.setEnabled(true);
-    main_.activateWindow();
-    main_.setFocus();
+    ReturnControl(main_);
 }
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -67,6 +68,14 @@ public:
         SenderNameDialog dialog(parent, prompt, preview, remembered);
         return dialog.Ask();
     }
+
+    std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override {
+        // The custom colours start white each time.
+        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        if (!chosen.isValid()) return std::nullopt;
+        return chosen;
+    }
 };
 
 RealDialogs& Real() {
@@ -87,6 +96,8 @@ void HelpMessageThroughDialogs(QWidget* parent, const QString& text) {
 }  // namespace
 
 QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
+
+std::optional<QColor> Dialogs::ChooseColour(QWidget*, const QColor&) { return std::nullopt; }
 
 QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include <QColor>
 #include <QMessageBox>
 #include <QString>
 
@@ -51,6 +52,11 @@ public:
     // cancels.
     virtual std::optional<QString> AskSenderName(QWidget* parent, const QString& prompt, const QImage& preview,
                                                  const QString& remembered);
+
+    // The colour chooser, started at initial with its custom colours white:
+    // the colour chosen, nullopt when it was cancelled. The default, for
+    // test dialogs that do not override it, cancels.
+    virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial);
 
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();

@@ -9,6 +9,7 @@
 
 #include "jpegimage.h"
 #include "mainform.h"
+#include "windowcontrol.h"
 #include "masterform.h"
 
 namespace vorn {
@@ -105,13 +106,10 @@ void TLogo::closeEvent(QCloseEvent* event) {
 void TLogo::HandOver() {
     const bool showMaster = showMasterAtStart_ && showMasterAtStart_();
     if (showMaster && CommandLineFile.isEmpty()) {
-        // The wizard gives the main window back when it is closed.
-        main_.setEnabled(false);
+        // The wizard holds the main window while it shows.
         wizard_.ShowWizard();
     } else {
-        main_.setEnabled(true);
-        main_.activateWindow();
-        main_.setFocus();
+        ReturnControl(main_);
     }
     main_.OpenCommandLineFile();
 }

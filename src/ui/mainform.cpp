@@ -61,7 +61,11 @@ QString IdleHintText() {
     return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn");
 }
 
-Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<ProgramState>()) {
+Tmain::Tmain(QWidget* parent)
+    : QMainWindow(parent),
+      state_(std::make_unique<ProgramState>()),
+      document_(new CircuitDocument(this)),
+      clips_(new ClipPlayer(this)) {
     setMinimumSize(600, 480);
     setMaximumSize(1280, 1024);
 
@@ -72,6 +76,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     CreateWorkArea();
     CreateStatusBar();
     CreateClipControls();
+    ConnectDocument();
 
     ProgramState& s = *state_;
 
@@ -97,10 +102,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
 
     // 6. No gesture, no clip, a new empty document.
     s.GestureActive = false;
-    s.ClipActive = false;
-    s.DocumentFileName.clear();
-    s.ClearCircuit();
-    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [Новая схема]"));
+    document_->Reset();
 
     // 7. The code sets are built on first use; use them once now.
     (void)EastSet();
@@ -110,8 +112,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<Pro
     qApp->installEventFilter(this);
     LayoutStatusPanels();
 
-    // 9. History counts and scroll steps, until the settings say otherwise.
-    s.History->ClearHistory();
+    // 9. Scroll steps, until the settings say otherwise.
     s.kmiddles = 5;
     s.km = QApplication::wheelScrollLines();
     UpdateHistoryCommands();
@@ -145,6 +146,21 @@ void Tmain::StartupTick() {
     }
 }
 
+// ---- the document's views ----------------------------------------------------
+
+void Tmain::ConnectDocument() {
+    connect(document_, &CircuitDocument::gridChanged, this, &Tmain::reloadcanvas);
+    connect(document_, &CircuitDocument::stateChanged, this, &Tmain::ShowDocumentState);
+    connect(document_, &CircuitDocument::fileNameChanged, this,
+            [this] { setWindowTitle(DocumentTitle(document_->State(), document_->FileName())); });
+    connect(document_, &CircuitDocument::historyChanged, this, &Tmain::UpdateHistoryCommands);
+}
+
+void Tmain::ShowDocumentState(DocumentState state) {
+    panels_[0]->setText(DocumentStateText(state));
+    setWindowTitle(DocumentTitle(state, document_->FileName()));
+}
+
 // ---- status bar ------------------------------------------------------------
 
 void Tmain::CreateStatusBar() {
@@ -162,7 +178,6 @@ void Tmain::CreateStatusBar() {
         panel->setTextFormat(Qt::PlainText);
         panels_[static_cast<std::size_t>(i)] = panel;
     }
-    panels_[0]->setText(QStringLiteral("Новый"));
     panels_[1]->setText(QStringLiteral(" ") + IdleHintText());
     panels_[2]->setText(QStringLiteral(" X: "));
     panels_[3]->setText(QStringLiteral(" Y: "));
@@ -188,32 +203,31 @@ int Tmain::StatusPanelRight(int index) const {
 }
 
 void Tmain::ShowHint(const QString& hint) {
-    if (!state_->ClipActive) panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
+    if (!clips_->Active()) ShowHintLine(hint);
     Housekeeping();
+}
+
+void Tmain::ShowHintLine(const QString& hint) {
+    hint_ = hint;
+    panels_[1]->setText(QStringLiteral(" ") + (hint.isEmpty() ? IdleHintText() : hint));
 }
 
 void Tmain::UpdateHistoryCommands() {
     // A running circuit cannot be edited, so neither undone.
     const bool editable = !state_->RunMode;
-    Undo1->setEnabled(editable && state_->History->UndoCount() >= 1);
-    Rendo1->setEnabled(editable && state_->History->RedoCount() >= 1);
+    Undo1->setEnabled(editable && document_->UndoCount() >= 1);
+    Rendo1->setEnabled(editable && document_->RedoCount() >= 1);
 }
-
-void Tmain::SetDocumentState(const QString& state) { panels_[0]->setText(state); }
-
-QString Tmain::DocumentState() const { return panels_[0]->text(); }
 
 void Tmain::Housekeeping() {
     UpdateHistoryCommands();
     // The coordinates belong to the work area: once its hint is gone from
     // the hint line, the pointer has left it.
-    if (!state_->ClipActive && panels_[1]->text() != QStringLiteral(" ") + Image3->Hint()) {
+    if (!clips_->Active() && hint_ != Image3->Hint()) {
         panels_[2]->setText(QStringLiteral(" X: "));
         panels_[3]->setText(QStringLiteral(" Y: "));
     }
 }
-
-void Tmain::AppendClipLog(const QString& line) { ClipLog->appendPlainText(line); }
 
 // ---- events ------------------------------------------------------------------
 
@@ -240,9 +254,9 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             if (event->type() == QEvent::Enter) {
                 if (Image2->isVisible()) Image2->hide();
-                state_->PointerSampleMode = 1;
+                clips_->SetPointerInside(true);
             } else {
-                state_->PointerSampleMode = -1;
+                clips_->SetPointerInside(false);
             }
         }
         break;

@@ -10,9 +10,12 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "circuitdocument.h"
+#include "clipplayer.h"
 #include "clips.h"
 #include "drawingsurface.h"
 #include "programstate.h"
+#include "usersettings.h"
 
 class QAction;
 class QActionGroup;
@@ -58,6 +61,12 @@ public:
 
     ProgramState& State() { return *state_; }
     const ProgramState& State() const { return *state_; }
+    // The open circuit; the window shows what it announces.
+    CircuitDocument& Document() { return *document_; }
+    const CircuitDocument& Document() const { return *document_; }
+    // The clip player and recorder.
+    ClipPlayer& Clips() { return *clips_; }
+    const ClipPlayer& Clips() const { return *clips_; }
 
     // ---- repaint -------------------------------------------------------
     // Repaints the whole visible picture from the grids.
@@ -65,27 +74,20 @@ public:
     // The node shown at the surface's top-left corner.
     int OriginX() const;
     int OriginY() const;
+    // The zoom and that node: where the nodes stand on the surface.
+    ViewGeometry View() const;
 
     // ---- tools ---------------------------------------------------------
     void WireClick();
     void CuSoClick();
     void LampClick();
-    void Not1Click();
     void And1Click();
-    void Or1Click();
     void DelClick();
 
     // ---- zoom, scrolling, layout ---------------------------------------
     void Zoom1Click();
     void Zoom2Click();
     void Zoom3Click();
-    void Showtoolkit1Click();
-    // One wheel notch; the same handlers serve the wheel everywhere in the window.
-    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
-    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
-    // The middle button went down or up in the work area: fast scrolling.
-    void StartFastScroll();
-    void StopFastScroll();
 
     // ---- editing on the drawing surface (mainform_editing.cpp) ---------
     // The mouse handlers of the drawing surface; the clip player calls them
@@ -93,73 +95,40 @@ public:
     void Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // The node nearest to a surface pixel, and that node's own pixel.
-    NodePos NodeAt(int x, int y) const;
-    QPoint SnappedPixel(int x, int y) const;
-    QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
 
     // ---- undo, redo and the object pop-up (mainform_objects.cpp) --------
     void Undo1Click();
     void Rendo1Click();
-    void objdelClick();
-    void objmoveClick();
-    void ObjhelpClick();
 
     // ---- run mode (mainform_run.cpp) -------------------------------------
     void Run2Click();
-    // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
-    void EvaluateIfRunning();
 
     // ---- documents (mainform_documents.cpp) --------------------------------
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void Close1Click();
-    // The prompt for unsaved changes; true when the command may go on. A
-    // playing clip is paused for it and resumed when the command stays.
-    bool AskToSaveChanges();
-    // Save, or Save as for a document without a file; true when it saved.
-    bool SaveForPrompt();
-    void ResetToNewDocument();
     bool LoadDocument(const QString& name);
-    void CloseDocument();
-    void OpenDroppedFile(const QString& name);
     // Opens the command-line file once the start-up has finished.
     void OpenCommandLineFile();
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
-    // The document state is the text of the first status panel.
-    void SetDocumentState(const QString& state);
-    QString DocumentState() const;
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------
-    // Plays a copy of the script from event start + 1 on. A start of 0 first
-    // runs the New command; false when its prompt was cancelled or its save
-    // failed, and nothing plays.
-    bool StartClip(ClipScript script, int start);
-    // One tick of the playback timer: the next event, once the window is active.
-    void ClipTick();
+    // Plays a copy of the script from event start + 1 on, with its caption
+    // on the hint line. A start of 0 first runs the New command; false when
+    // its prompt was cancelled or its save failed, and nothing plays.
+    bool StartClip(ClipScript script, int start, const QString& caption = QString());
     // Esc while a clip is active: the clip stops and its progress is kept.
     void LeaveClip();
     // The wizard command (Ctrl+M, window menu): leaves a playing clip, then
     // disables this window and asks for the wizard.
     void Master1Click();
-    // Whether the window counts as active for the playback tick; tests
-    // replace it.
-    std::function<bool()> IsMainWindowActive;
     void StopClip();
-    void PauseClip();
-    void ResumeClip();
-    // A clip is playing: its playback timer runs.
-    bool ClipPlaying() const;
-    QTimer* ClipTimer = nullptr;  // the clip player's 32 ms tick
     // Ctrl+G: recording on; again: recording off, and the log saved to a file.
-    void ToggleRecording();
     QAction* RecordClip = nullptr;
 
     // The settings command (menu, Alt+O, window menu): stops a playing clip
     // and asks for the settings dialog, which connects to settingsRequested.
     void OpenSettings();
+    // The user's settings in use; new ones from the settings dialog.
+    UserSettings CurrentSettings() const;
+    void ApplySettings(const UserSettings& settings);
 
     // ---- printing (mainform_printing.cpp) -----------------------------------
     // "Напечатать схему" (P): printer set-up, the sender's name, the page.
@@ -192,23 +161,14 @@ signals:
     void aboutRequested();
 
 public:
-
-    // ---- keyboard and system menu --------------------------------------
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void SystemCommand(int command);
-
     // ---- status bar and housekeeping ------------------------------------
-    // The hint handler: the application's current hint changed.
-    void ShowHint(const QString& hint);
     // Undo and redo commands from UndoCount and RedoCount, and the node
     // coordinates cleared once the pointer has left the work area. Called
     // whenever one of these inputs changes.
     void Housekeeping();
-    void UpdateHistoryCommands();
     QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     // Right edge of a status panel, in the coordinates of the status bar.
     int StatusPanelRight(int index) const;
-    void AppendClipLog(const QString& line);
 
     // ---- controls --------------------------------------------------------
     QWidget* WorkPlace = nullptr;       // the work panel right of the tool bar
@@ -219,7 +179,6 @@ public:
     QScrollBar* VertScroll = nullptr;
     QDockWidget* ToolbarHolder = nullptr;
     QToolBar* ToolBar1 = nullptr;
-    QPlainTextEdit* ClipLog = nullptr;  // hidden: the recorded clip events
     std::array<QAction*, 7> ToolButtons{};  // tool bar buttons, wire .. eraser
     std::array<QAction*, 7> ToolItems{};    // the Tools menu items
     WindowMenu* SystemMenu = nullptr;
@@ -231,37 +190,28 @@ public:
     QAction* SaveAs1 = nullptr;
     QAction* Close1 = nullptr;
     QAction* Print1 = nullptr;
-    QAction* Exit1 = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Rendo1 = nullptr;
-    QAction* Refresh1 = nullptr;
     QMenu* Tools1 = nullptr;
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
     QAction* Run2 = nullptr;
-    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
     QMenu* Options1 = nullptr;
-    QAction* Settings1 = nullptr;
     QAction* Zoom1 = nullptr;
     QAction* Zoom2 = nullptr;
     QAction* Zoom3 = nullptr;
     QMenu* Help1 = nullptr;
-    QAction* Contents1 = nullptr;
     QAction* Master1 = nullptr;
-    QAction* About1 = nullptr;
 
     // The work area's pop-up menu.
     QMenu* PopupMenu1 = nullptr;
     QAction* objmove = nullptr;
     QAction* objdel = nullptr;
     QAction* Objhelp = nullptr;
-    QAction* PopupSeparator1 = nullptr;
     QAction* Zoom11 = nullptr;
     QAction* Zoom12 = nullptr;
     QAction* Zoom13 = nullptr;
-    QAction* PopupSeparator2 = nullptr;
-    QAction* checkup2 = nullptr;
     QAction* run3 = nullptr;
 
 protected:
@@ -276,6 +226,54 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // ---- commands and handlers reached only through the window's own
+    // controls, keys and timers ---------------------------------------------
+    void Not1Click();
+    void Or1Click();
+    void Showtoolkit1Click();
+    // One wheel notch; the same handlers serve the wheel everywhere in the window.
+    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
+    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
+    // The middle button went down or up in the work area: fast scrolling.
+    void StartFastScroll();
+    void StopFastScroll();
+    QTimer* Timer5 = nullptr;  // holds back full repaints after presses for 40 ms
+    void objdelClick();
+    void objmoveClick();
+    void ObjhelpClick();
+    // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
+    void EvaluateIfRunning();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+    // The prompt for unsaved changes; true when the command may go on. A
+    // playing clip is paused for it and resumed when the command stays.
+    bool AskToSaveChanges();
+    // Save, or Save as for a document without a file; true when it saved.
+    bool SaveForPrompt();
+    void ResetToNewDocument();
+    void CloseDocument();
+    void OpenDroppedFile(const QString& name);
+    void PauseClip();
+    void ResumeClip();
+    void ToggleRecording();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void SystemCommand(int command);
+    // The hint handler: the application's current hint changed.
+    void ShowHint(const QString& hint);
+    void UpdateHistoryCommands();
+    QAction* Exit1 = nullptr;
+    QAction* Refresh1 = nullptr;
+    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
+    QAction* Settings1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* PopupSeparator1 = nullptr;
+    QAction* PopupSeparator2 = nullptr;
+    QAction* checkup2 = nullptr;
+
     // mainform_menus.cpp
     void CreateMenus();
     void CreatePopupMenu();
@@ -304,22 +302,25 @@ private:
     void RestorePopupItems();
 
     // mainform_editing.cpp
-    void LeftPressEditing(NodePos node, int x, int y, bool shift);
-    void WireStepTo(NodePos node, int x, int y);
+    void LeftPressEditing(NodePos node, bool shift);
+    void WireStepTo(NodePos node);
     void EraseStepAt(NodePos node);
+    void ShowEraserMarker(NodePos node);
     void ShowHoverFeedback(NodePos node, bool shift);
-    void ShowMarker(MarkerPicture picture, int left, int top);
+    void ShowMarker(MarkerPicture picture, const QRect& place);
     // Draws the solder dots of the 3 x 3 nodes around a node straight onto
     // the picture, as they stand in the grid.
     void DrawSolderDotsAround(NodePos node);
     QRect SurfaceScreenRect() const;
     QPoint SurfaceToScreen(QPoint pixel) const;
-    void RecordClipMouse(int code, QPoint position);
-    void PointerSampleTick();
+    void RecordClipMouse(std::int32_t code, QPoint position);
 
     // mainform_clips.cpp
     void CreateClipControls();
     void DispatchClipEvent(const ClipEvent& event);
+    // The clip ended or was left: the window as it was before, and the wizard.
+    void ClipHalted(int clipNumber, int eventIndex);
+    void RestoreSizeBeforeClip();
     // Moves the pointer to a clip position: window pixels of the layout
     // clips are made in.
     void MoveClipPointer(int x, int y);
@@ -339,11 +340,17 @@ private:
     void RecordObjectEdit();
 
     // mainform.cpp
+    void ConnectDocument();
+    // Shows a text on the hint line (the idle text for an empty one).
+    void ShowHintLine(const QString& hint);
+    void ShowDocumentState(DocumentState state);
     void CreateStatusBar();
     void LayoutStatusPanels();
     void StartupTick();
 
     std::unique_ptr<ProgramState> state_;
+    CircuitDocument* document_ = nullptr;
+    QString hint_;  // the hint the hint line shows; empty for the idle text
     std::array<QLabel*, 7> panels_{};
     QWidget* statusPanels_ = nullptr;
     QActionGroup* toolButtonGroup_ = nullptr;
@@ -351,8 +358,13 @@ private:
     QActionGroup* zoomItemGroup_ = nullptr;
     QActionGroup* zoomPopupGroup_ = nullptr;
     QTimer* startupTimer_ = nullptr;
-    QTimer* pointerSampleTimer_ = nullptr;  // the clip recorder's pointer samples
+    ClipPlayer* clips_ = nullptr;
+    // The window's size and maximised state before a clip set its own.
+    QRect geometryBeforeClip_;
+    bool maximisedBeforeClip_ = false;
+    bool clipSizeSet_ = false;
     bool anchorSet_ = false;  // the current wire gesture started at a node a wire may start from
+    bool eraserMarkerShown_ = false;  // the eraser's marker stands over the surface
     bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom
     int repaintHold_ = 0;           // > 0: scroll changes do not repaint on their own
     int wheelRemainder_ = 0;        // angle not yet spent on whole notches

@@ -1,12 +1,10 @@
-// The clip player, which feeds a script's events into the window's own
-// handlers at the pace of its timer, and the recorder, which logs what
-// those handlers do.
+// The window's side of the clip player: starting a clip in the view clips
+// are made for, dispatching its events into the window's own handlers, the
+// window given back as it was when the clip halts, and the recorder's file.
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QTimer>
 
 #include "dialogs.h"
 #include "mainform.h"
@@ -22,14 +20,16 @@ constexpr int kClipZoom = 2;  // clips are played at 100 %
 }  // namespace
 
 void Tmain::CreateClipControls() {
-    IsMainWindowActive = [this] { return isActiveWindow(); };
-    connect(ClipTimer, &QTimer::timeout, this, &Tmain::ClipTick);
+    clips_->IsWindowActive = [this] { return isActiveWindow(); };
+    clips_->PointerPosition = [this] { return ClipPointerPosition(); };
+    connect(clips_, &ClipPlayer::eventDue, this, &Tmain::DispatchClipEvent);
+    connect(clips_, &ClipPlayer::halted, this, &Tmain::ClipHalted);
 
     // Esc leaves a playing clip; the window has no other use for the key.
     auto* leave = new QAction(this);
     leave->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(leave, &QAction::triggered, this, [this] {
-        if (state_->ClipActive && !state_->RecordingMode) LeaveClip();
+        if (clips_->Active() && !clips_->Recording()) LeaveClip();
     });
     addAction(leave);
 
@@ -43,57 +43,35 @@ void Tmain::CreateClipControls() {
 
 // ---- playing -----------------------------------------------------------------
 
-bool Tmain::StartClip(ClipScript script, int start) {
-    ProgramState& s = *state_;
+bool Tmain::StartClip(ClipScript script, int start, const QString& caption) {
     // A recording ends, and is offered for saving, before a clip plays.
-    if (s.RecordingMode) ToggleRecording();
-    s.ClipEvents.assign(script.begin(), script.end());
-    const int length = static_cast<int>(s.ClipEvents.size());
+    if (clips_->Recording()) ToggleRecording();
     if (start == 0) New1Click();
     SetZoom(kClipZoom);
-    if (start == 0 && DocumentState() != QStringLiteral("Новый")) return false;
+    if (start == 0 && document_->State() != DocumentState::New) return false;
 
     InnerPanel->setEnabled(false);
-    ClipLog->clear();
-    s.ClipActive = true;
-    s.ClipIndex = std::clamp(start, 0, length);
+    clips_->Play(script, start);
     // The smallest window the layout allows: the size clips are made for.
+    // The user's own size comes back when the clip halts.
+    if (!clipSizeSet_) {
+        geometryBeforeClip_ = normalGeometry();
+        maximisedBeforeClip_ = isMaximized();
+        clipSizeSet_ = true;
+    }
     if (isMaximized()) showNormal();
     resize(150, 150);
-    ClipTimer->start();
+    // The caption stands on the hint line as it is, while the clip plays.
+    if (!caption.isEmpty()) StatusPanel(1)->setText(caption);
     return true;
 }
 
-void Tmain::ClipTick() {
-    // Playback waits while a message box, the wizard or another program has
-    // the focus.
-    if (!IsMainWindowActive()) return;
-    ProgramState& s = *state_;
-    const int length = static_cast<int>(s.ClipEvents.size());
-    ++s.ClipIndex;
-    setEnabled(true);
-    if (s.ClipIndex >= length) {
-        // The last event: the wizard comes back with a full bar, and the
-        // event is still performed.
-        ClipTimer->stop();
-        InnerPanel->setEnabled(true);
-        s.ClipActive = false;
-        emit clipHalted(BuiltInClipNumber(length), s.ClipIndex);
-        setEnabled(false);
-    }
-    if (s.ClipIndex > length) return;
-    DispatchClipEvent(s.ClipEvents[static_cast<std::size_t>(s.ClipIndex - 1)]);
-}
-
 void Tmain::DispatchClipEvent(const ClipEvent& event) {
+    if (const int tool = ClipToolOf(event.code)) {
+        SelectTool(tool);  // what the tool's button does
+        return;
+    }
     switch (event.code) {
-    case -1: WireClick(); break;
-    case -2: CuSoClick(); break;
-    case -3: LampClick(); break;
-    case -4: Not1Click(); break;
-    case -5: And1Click(); break;
-    case -6: Or1Click(); break;
-    case -7: DelClick(); break;
     case kClipRun: Run2Click(); break;
     case kClipPointerSample: MoveClipPointer(event.x, event.y); break;
     case kClipLeftPress: Image3MouseDown(Qt::LeftButton, Qt::NoModifier, event.x, event.y); break;
@@ -108,6 +86,26 @@ void Tmain::DispatchClipEvent(const ClipEvent& event) {
     }
 }
 
+void Tmain::ClipHalted(int clipNumber, int eventIndex) {
+    // A clip left before its end keeps the surface locked until the wizard
+    // is closed or the clip goes on.
+    if (eventIndex >= clips_->Length()) InnerPanel->setEnabled(true);
+    RestoreSizeBeforeClip();
+    Pointer::Release();
+    // The wizard comes back, over this window.
+    setEnabled(false);
+    emit clipHalted(clipNumber, eventIndex);
+}
+
+void Tmain::RestoreSizeBeforeClip() {
+    if (!clipSizeSet_) return;
+    clipSizeSet_ = false;
+    // The size first: without a window manager maximising changes nothing.
+    resize(geometryBeforeClip_.size());
+    move(geometryBeforeClip_.topLeft());
+    if (maximisedBeforeClip_) showMaximized();
+}
+
 // Pointer positions are relative to where the surface lay in the window the
 // clip was made in; the pointer goes to the same place over this window's
 // surface, wherever the window and its surface stand.
@@ -119,92 +117,58 @@ QPoint Tmain::ClipPointerPosition() const {
     return Pointer::Position() - SurfaceToScreen(QPoint(0, 0)) + QPoint(kClipSurfaceLeft, kClipSurfaceTop);
 }
 
-void Tmain::LeaveClip() {
-    ProgramState& s = *state_;
-    s.ClipActive = false;
-    ClipTimer->stop();
-    emit clipHalted(BuiltInClipNumber(static_cast<int>(s.ClipEvents.size())), s.ClipIndex);
-    Pointer::Release();
-}
+void Tmain::LeaveClip() { clips_->Leave(); }
 
 void Tmain::Master1Click() {
-    if (state_->ClipActive && !state_->RecordingMode) LeaveClip();
+    if (clips_->Active() && !clips_->Recording()) LeaveClip();
     setEnabled(false);
     emit wizardRequested();
 }
 
-bool Tmain::ClipPlaying() const { return ClipTimer->isActive(); }
-
 void Tmain::PauseClip() {
-    ClipTimer->stop();
+    clips_->Pause();
     setEnabled(true);
     InnerPanel->setEnabled(true);
     Pointer::Release();
 }
 
 void Tmain::ResumeClip() {
-    ClipTimer->start();
+    clips_->Resume();
     InnerPanel->setEnabled(false);
 }
 
 void Tmain::StopClip() {
-    ProgramState& s = *state_;
     // A recording goes on through the commands that stop clips (New, Undo,
     // Settings ...): it ends only with Ctrl+G, which saves it.
-    if (s.RecordingMode) {
-        emit clipProgressCleared();
-        return;
+    if (!clips_->Recording()) {
+        clips_->Stop();
+        Pointer::Release();
+        setEnabled(true);
+        InnerPanel->setEnabled(true);
+        RestoreSizeBeforeClip();
     }
-    s.ClipIndex = 0;
-    ClipTimer->stop();
     emit clipProgressCleared();
-    Pointer::Release();
-    s.ClipActive = false;
-    setEnabled(true);
-    InnerPanel->setEnabled(true);
 }
 
 // ---- recording -------------------------------------------------------------------
 
-void Tmain::RecordClipMouse(int code, QPoint position) {
-    const ProgramState& s = *state_;
-    if (!s.ClipActive) return;
+void Tmain::RecordClipMouse(std::int32_t code, QPoint position) {
+    if (!clips_->Active()) return;
     // A move is logged only between pointer samples.
-    if (code == kClipMove && pointerSampleTimer_->isActive()) return;
+    if (code == kClipMove && clips_->SamplingPointer()) return;
     if (code == kClipMove) position = ClipPointerPosition();
-    AppendClipLog(QStringLiteral("(%1,%2,%3),").arg(code).arg(position.x()).arg(position.y()));
-    pointerSampleTimer_->start();
-}
-
-void Tmain::PointerSampleTick() {
-    const ProgramState& s = *state_;
-    // Outside the window, or with no clip, the samples stop until the next
-    // logged action.
-    if (!s.ClipActive || s.PointerSampleMode == -1) {
-        pointerSampleTimer_->stop();
-        return;
-    }
-    if (s.RecordingMode) {
-        const QPoint p = ClipPointerPosition();
-        AppendClipLog(QStringLiteral("(0,%1,%2),").arg(p.x()).arg(p.y()));
-    }
+    clips_->LogPointerAction(code, position);
 }
 
 void Tmain::ToggleRecording() {
-    ProgramState& s = *state_;
-    if (!s.RecordingMode) {
+    if (!clips_->Recording()) {
         StopClip();
-        ClipLog->clear();
-        s.ClipEvents.clear();
-        s.RecordingMode = true;
-        s.ClipActive = true;
-        StatusPanel(1)->setText(QStringLiteral(" Запись ролика"));
+        clips_->StartRecording();
+        ShowHintLine(QStringLiteral("Запись ролика"));
         return;
     }
-    s.RecordingMode = false;
-    s.ClipActive = false;
-    pointerSampleTimer_->stop();
-    StatusPanel(1)->setText(QStringLiteral(" ") + IdleHintText());
+    clips_->StopRecording();
+    ShowHintLine(QString());
     SaveClipLog();
 }
 
@@ -213,7 +177,7 @@ void Tmain::SaveClipLog() {
                                                           QStringLiteral("Ролики (*.txt)"));
     if (name.isEmpty()) return;
     QSaveFile file(name);
-    const QByteArray text = (ClipLog->toPlainText() + QLatin1Char('\n')).toUtf8();
+    const QByteArray text = (clips_->LogText() + QLatin1Char('\n')).toUtf8();
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) return;
     Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(),
                                QStringLiteral("Не удалось записать ролик в файл ") + QFileInfo(name).absoluteFilePath() +

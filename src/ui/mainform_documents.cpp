@@ -45,10 +45,6 @@ const QString kBadCommandLine = QStringLiteral("Параметры команд�
 const QString kHelpCaption = QStringLiteral("Вывести справку");
 
 
-std::filesystem::path FilePath(const QString& name) {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
 bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
 
 // The Open and Save dialogs start where they were last used, which the
@@ -88,10 +84,10 @@ QMessageBox::StandardButton Tmain::AskSaveQuestion() {
 }
 
 bool Tmain::AskToSaveChanges() {
-    const bool paused = ClipPlaying();
+    const bool paused = clips_->Playing();
     if (paused) PauseClip();
     bool proceed = true;
-    if (DocumentState() == QStringLiteral("Изменено")) {
+    if (document_->State() == DocumentState::Modified) {
         const QMessageBox::StandardButton answer = AskSaveQuestion();
         proceed = answer == QMessageBox::No || (answer == QMessageBox::Yes && SaveForPrompt());
     }
@@ -100,11 +96,11 @@ bool Tmain::AskToSaveChanges() {
 }
 
 bool Tmain::SaveForPrompt() {
-    if (!state_->DocumentFileName.isEmpty())
+    if (!document_->FileName().isEmpty())
         Save1Click();
     else
         SaveAs1Click();
-    return DocumentState() == QStringLiteral("Сохранено");
+    return document_->State() == DocumentState::Saved;
 }
 
 // ---- New -------------------------------------------------------------------------
@@ -114,12 +110,7 @@ void Tmain::New1Click() {
 }
 
 void Tmain::ResetToNewDocument() {
-    ProgramState& s = *state_;
-    ClearCellGrid(*s.Cells);
-    ResetSignals(*s.Signals, *s.Queue);
-    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [Новая схема]"));
-    SetDocumentState(QStringLiteral("Новый"));
-    s.DocumentFileName.clear();
+    document_->Reset();
     ShowDocumentControls();
     StopClip();
 }
@@ -146,8 +137,6 @@ void Tmain::ShowDocumentControls() {
     }
     SyncRunCheck();
     SetEditingLocked(false);
-    s.History->ClearHistory();
-    UpdateHistoryCommands();
     if (layout()) layout()->activate();
     LayoutWorkArea();
 }
@@ -169,27 +158,17 @@ void Tmain::Open1Click() {
 }
 
 bool Tmain::LoadDocument(const QString& name) {
-    ProgramState& s = *state_;
     const QString resolved = ResolveCircuitName(name);
     if (resolved.isEmpty() || !IsFile(resolved)) {
         ErrorDialogWithHelp(kNotFound, kHelpCaption);
         reloadcanvas();
         return false;
     }
-    ResetSignals(*s.Signals, *s.Queue);
-    // The file is read beside the circuit on screen, which stays as it is
-    // when the file turns out to be no circuit.
-    auto scratch = std::make_unique<NodeGrid>();
-    if (ReadCircuit(FilePath(resolved), *scratch) != ReadVerdict::Valid) {
+    // A file that is no circuit leaves the circuit on screen as it is.
+    if (document_->Load(resolved) != ReadVerdict::Valid) {
         ErrorDialogWithHelp(kBadFile, kHelpCaption);
-        reloadcanvas();
         return false;
     }
-    s.DocumentFileName = resolved;
-    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [") + resolved + QStringLiteral("]"));
-    SetDocumentState(QStringLiteral("Открыт"));
-    *s.Cells = *scratch;
-    ResetSignals(*s.Signals, *s.Queue);
     ShowDocumentControls();
     reloadcanvas();
     return true;
@@ -200,7 +179,7 @@ bool Tmain::LoadDocument(const QString& name) {
 bool Tmain::WriteDocument(const QString& name) {
     // Whatever fails, the old file is intact and the user is told why.
     try {
-        WriteCircuit(FilePath(name), *state_->Cells);
+        document_->Save(name);
         return true;
     } catch (const CircuitFileError& failure) {
         // A folder that is missing, read-only or full is the user's to mend,
@@ -219,20 +198,18 @@ bool Tmain::WriteDocument(const QString& name) {
 }
 
 void Tmain::Save1Click() {
-    ProgramState& s = *state_;
-    if (!IsFile(s.DocumentFileName)) {
+    if (!IsFile(document_->FileName())) {
         SaveAs1Click();
         return;
     }
-    if (WriteDocument(s.DocumentFileName)) SetDocumentState(QStringLiteral("Сохранено"));
+    WriteDocument(document_->FileName());
 }
 
 void Tmain::SaveAs1Click() {
-    ProgramState& s = *state_;
     const QString chosen =
-        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), ChooserFolder(s), kFilter);
+        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), ChooserFolder(*state_), kFilter);
     if (chosen.isEmpty()) return;
-    RememberChooserFolder(s, chosen);
+    RememberChooserFolder(*state_, chosen);
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(
             nullptr, QMessageBox::Critical, ProgramTitleText(),
@@ -241,16 +218,13 @@ void Tmain::SaveAs1Click() {
         return;
     }
     const QString target = SaveTargetName(chosen);
-    if (QFileInfo::exists(target) && target != s.DocumentFileName &&
+    if (QFileInfo::exists(target) && target != document_->FileName() &&
         Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
                                    QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     // Only a file that was written becomes the document's file.
     if (!WriteDocument(target)) return;
-    s.DocumentFileName = target;
-    setWindowTitle(ProgramTitleText() + QStringLiteral(" - [") + target + QStringLiteral("]"));
-    SetDocumentState(QStringLiteral("Сохранено"));
     Save1->setEnabled(true);
 }
 
@@ -261,20 +235,15 @@ void Tmain::Close1Click() {
 }
 
 void Tmain::CloseDocument() {
-    ProgramState& s = *state_;
-    ClearCellGrid(*s.Cells);
+    document_->Close();
     WorkPlace->setVisible(false);
     ToolbarHolder->setVisible(false);
     Showtoolkit1->setEnabled(false);
     Showtoolkit1->setChecked(false);
-    setWindowTitle(ProgramTitleText());
     for (QAction* item : {Save1, SaveAs1, Close1}) item->setEnabled(false);
     for (QMenu* menu : {Start1, Edit1, Tools1}) menu->menuAction()->setVisible(false);
     for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) zoom->setVisible(false);
-    SetDocumentState(QString());
     statusBar()->setVisible(false);
-    s.History->ClearHistory();
-    UpdateHistoryCommands();
     StopClip();
 }
 
@@ -283,7 +252,7 @@ void Tmain::CloseDocument() {
 bool Tmain::MayClose() {
     const bool close = AskToSaveChanges();
     // A recording is offered for saving before the program ends.
-    if (close && state_->RecordingMode) ToggleRecording();
+    if (close && clips_->Recording()) ToggleRecording();
     if (!close) activateWindow();
     emit closeRequested();  // the settings are written whether or not the window closes
     return close;
@@ -314,7 +283,7 @@ void Tmain::dropEvent(QDropEvent* event) {
 
 void Tmain::OpenDroppedFile(const QString& name) {
     if (name.isEmpty()) return;
-    const bool playing = ClipPlaying();
+    const bool playing = clips_->Playing();
     if (!AskToSaveChanges()) return;
     // A clip cannot go on over a circuit it did not build.
     if (LoadDocument(name))

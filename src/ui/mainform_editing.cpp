@@ -14,32 +14,17 @@ namespace vorn {
 
 namespace {
 
-// Integer division rounded down, so pixels left of or above the surface
-// name the nodes there.
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
 bool IsGateTool(int tool) { return tool == ToolConjunctor || tool == ToolDisjunctor; }
 
 }  // namespace
-
-NodePos Tmain::NodeAt(int x, int y) const {
-    const int z = state_->ZoomFactor;
-    return {OriginX() + FloorDiv(x + 6 * z, NodePitch(z)), OriginY() + FloorDiv(y + 6 * z, NodePitch(z))};
-}
-
-QPoint Tmain::SnappedPixel(int x, int y) const {
-    const int z = state_->ZoomFactor;
-    const int pitch = NodePitch(z);
-    return {FloorDiv(x + 6 * z, pitch) * pitch, FloorDiv(y + 6 * z, pitch) * pitch};
-}
 
 QPoint Tmain::SurfaceToScreen(QPoint pixel) const { return Image3->mapToGlobal(pixel); }
 
 QRect Tmain::SurfaceScreenRect() const { return QRect(SurfaceToScreen(QPoint(0, 0)), Image3->size()); }
 
-void Tmain::ShowMarker(MarkerPicture picture, int left, int top) {
+void Tmain::ShowMarker(MarkerPicture picture, const QRect& place) {
     Image2->SetPicture(picture);
-    Image2->move(left, top);
+    Image2->setGeometry(place);
     Image2->show();
 }
 
@@ -50,23 +35,23 @@ void Tmain::Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     if (button == Qt::LeftButton && s.CurrentTool == ToolWire) Pointer::Confine(SurfaceScreenRect());
 
     s.GestureChanged = false;
-    *s.GestureSnapshot = *s.Cells;
-    const NodePos node = NodeAt(x, y);
+    *s.GestureSnapshot = document_->Cells();
+    const NodePos node = View().NodeAt(QPoint(x, y));
     s.GestureActive = true;
     anchorSet_ = false;
 
-    if (button == Qt::LeftButton) RecordClipMouse(1, QPoint(x, y));
-    if (button == Qt::RightButton) RecordClipMouse(2, QPoint(x, y));
+    if (button == Qt::LeftButton) RecordClipMouse(kClipLeftPress, QPoint(x, y));
+    if (button == Qt::RightButton) RecordClipMouse(kClipRightPress, QPoint(x, y));
 
     if (button == Qt::LeftButton) {
         if (s.RunMode) {
             // A running circuit only lets its sources be switched.
-            if (ToggleSource(*s.Cells, node.x, node.y)) {
+            if (ToggleSource(document_->Cells(), node.x, node.y)) {
                 s.GestureChanged = true;
                 EvaluateIfRunning();
             }
         } else {
-            LeftPressEditing(node, x, y, shift & Qt::ShiftModifier);
+            LeftPressEditing(node, shift & Qt::ShiftModifier);
         }
     }
     if (button == Qt::MiddleButton) {
@@ -87,13 +72,11 @@ void Tmain::Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     }
 }
 
-void Tmain::LeftPressEditing(NodePos node, int x, int y, bool shift) {
+void Tmain::LeftPressEditing(NodePos node, bool shift) {
     ProgramState& s = *state_;
-    CellGrid& cells = *s.Cells;
+    CellGrid& cells = document_->Cells();
+    const ViewGeometry view = View();
     const int tool = s.CurrentTool;
-    const int z = s.ZoomFactor;
-    const int i = node.x - OriginX();
-    const int j = node.y - OriginY();
     bool changed = false;
 
     if (tool == ToolWire) {
@@ -103,12 +86,11 @@ void Tmain::LeftPressEditing(NodePos node, int x, int y, bool shift) {
         // A wire starts only where no element stands; from an element a
         // drag draws nothing.
         if (!IsElementCode(code)) {
-            const QPoint snapped = SnappedPixel(x, y);
+            const QPoint snapped = view.PixelOf(node);
             Pointer::MoveTo(SurfaceToScreen(snapped));
-            s.DrawingAnchor = snapped;
+            s.DrawingAnchor = node;
             anchorSet_ = true;
-            Image2->resize(5, 5);
-            ShowMarker(MarkerPicture::AnchorDot, snapped.x() - 2, snapped.y() - 2);
+            ShowMarker(MarkerPicture::AnchorDot, ViewGeometry::AnchorDot(snapped));
         }
     } else if (tool == ToolSource) {
         changed |= PlaceSource(cells, node.x, node.y);
@@ -120,13 +102,12 @@ void Tmain::LeftPressEditing(NodePos node, int x, int y, bool shift) {
         if (IsGateTool(tool)) {
             const GateKind kind = tool == ToolConjunctor ? GateKind::Conjunctor : GateKind::Disjunctor;
             if (GateRefusalShown(cells, node.x, node.y, kind))
-                ShowMarker(MarkerPicture::Refusal, (12 * i - 5) * z, (12 * (j - 1) - 5) * z);
+                ShowMarker(MarkerPicture::Refusal, view.GateMarker(node));
             changed |= PlaceGate(cells, node.x, node.y, kind);
         }
     }
     if (tool == ToolEraser || (tool == ToolWire && shift)) {
-        Image2->resize(10 * z, 10 * z);
-        ShowMarker(MarkerPicture::Placement, (12 * i - 5) * z, (12 * j - 5) * z - 1);
+        ShowEraserMarker(node);
         changed |= EraseAtNode(cells, node.x, node.y, EraseMode::Press);
         RefreshSolderPoints(cells, node.x, node.y);
     }
@@ -138,34 +119,32 @@ void Tmain::LeftPressEditing(NodePos node, int x, int y, bool shift) {
 void Tmain::Image3MouseMove(Qt::KeyboardModifiers modifiers, int x, int y) {
     ProgramState& s = *state_;
     const bool shift = modifiers & Qt::ShiftModifier;
-    RecordClipMouse(3, Pointer::Position());
-    const NodePos node = NodeAt(x, y);
+    RecordClipMouse(kClipMove, Pointer::Position());
+    const NodePos node = View().NodeAt(QPoint(x, y));
     if (s.GestureActive && !s.RunMode) {
         if (s.CurrentTool == ToolWire && !shift)
-            WireStepTo(node, x, y);
+            WireStepTo(node);
         else if (s.CurrentTool == ToolEraser || (s.CurrentTool == ToolWire && shift))
             EraseStepAt(node);
     }
     ShowHoverFeedback(node, shift);
 }
 
-void Tmain::WireStepTo(NodePos node, int x, int y) {
+void Tmain::WireStepTo(NodePos node) {
     if (!anchorSet_) return;
     ProgramState& s = *state_;
-    const int pitch = NodePitch(s.ZoomFactor);
-    const QPoint anchorPixel = s.DrawingAnchor;
-    const NodePos anchor{OriginX() + FloorDiv(anchorPixel.x(), pitch), OriginY() + FloorDiv(anchorPixel.y(), pitch)};
-    const WireStepResult step = WireStep(*s.Cells, anchor, node);
+    const ViewGeometry view = View();
+    const WireStepResult step = WireStep(document_->Cells(), s.DrawingAnchor, node);
     if (!step.taken) return;
-    const QPoint snapped = SnappedPixel(x, y);
-    Image2->move(snapped - QPoint(2, 2));
+    const QPoint snapped = view.PixelOf(node);
+    Image2->setGeometry(ViewGeometry::AnchorDot(snapped));
     Pointer::MoveTo(SurfaceToScreen(snapped));
     s.GestureChanged = true;
     // Only the new segment and the dots around it are drawn now; the release
     // repaints the whole picture.
     if (step.anchorMoves) {
-        DrawWireSegment(Image3->Picture(), anchorPixel, snapped, s.Colors);
-        s.DrawingAnchor = snapped;
+        DrawWireSegment(Image3->Picture(), view.PixelOf(s.DrawingAnchor), snapped, s.Colors);
+        s.DrawingAnchor = node;
     }
     DrawSolderDotsAround(node);
     Image3->update();
@@ -173,32 +152,33 @@ void Tmain::WireStepTo(NodePos node, int x, int y) {
 
 void Tmain::DrawSolderDotsAround(NodePos node) {
     const ProgramState& s = *state_;
-    const int pitch = NodePitch(s.ZoomFactor);
+    const ViewGeometry view = View();
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
-            const std::int32_t code = StoredCode(*s.Cells, node.x + dx, node.y + dy);
+            const std::int32_t code = StoredCode(document_->Cells(), node.x + dx, node.y + dy);
             if (code < 50 || code > 59) continue;
-            const QPoint pixel((node.x + dx - OriginX()) * pitch, (node.y + dy - OriginY()) * pitch);
-            DrawSolderDot(Image3->Picture(), pixel, s.Colors);
+            DrawSolderDot(Image3->Picture(), view.PixelOf({node.x + dx, node.y + dy}), s.Colors);
         }
+}
+
+void Tmain::ShowEraserMarker(NodePos node) {
+    // One pixel higher than the placing marker.
+    ShowMarker(MarkerPicture::Placement, View().CellMarker(node).translated(0, -1));
+    eraserMarkerShown_ = true;
 }
 
 void Tmain::EraseStepAt(NodePos node) {
     ProgramState& s = *state_;
-    const int z = s.ZoomFactor;
-    const int i = node.x - OriginX();
-    const int j = node.y - OriginY();
-    Image2->resize(10 * z, 10 * z);
-    ShowMarker(MarkerPicture::Placement, (12 * i - 5) * z, (12 * j - 5) * z - 1);
-    if (!EraseAtNode(*s.Cells, node.x, node.y, EraseMode::Drag)) return;
+    ShowEraserMarker(node);
+    if (!EraseAtNode(document_->Cells(), node.x, node.y, EraseMode::Drag)) return;
     s.GestureChanged = true;
-    RefreshSolderPoints(*s.Cells, node.x, node.y);
+    RefreshSolderPoints(document_->Cells(), node.x, node.y);
     reloadcanvas();
 }
 
 void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
     const ProgramState& s = *state_;
-    const CellGrid& cells = *s.Cells;
+    const CellGrid& cells = document_->Cells();
     if (InField(node.x, node.y)) {
         StatusPanel(2)->setText(QStringLiteral(" X: ") + QString::number(node.x));
         StatusPanel(3)->setText(QStringLiteral(" Y: ") + QString::number(node.y));
@@ -208,25 +188,26 @@ void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
     if (hint == QStringLiteral(" ")) hint = QStringLiteral("Рабочее поле");
     Image3->SetHint(hint);
 
-    const int z = s.ZoomFactor;
-    const int i = node.x - OriginX();
-    const int j = node.y - OriginY();
+    const ViewGeometry view = View();
     switch (s.CurrentTool) {
     case ToolSource:
     case ToolLamp:
     case ToolInverter: {
         const bool free = InField(node.x, node.y) && cells.at(node.x, node.y) == Empty;
-        ShowMarker(free ? MarkerPicture::Placement : MarkerPicture::Refusal, (12 * i - 5) * z, (12 * j - 5) * z);
+        ShowMarker(free ? MarkerPicture::Placement : MarkerPicture::Refusal, view.CellMarker(node));
         break;
     }
     case ToolConjunctor:
     case ToolDisjunctor:
         ShowMarker(GateFits(cells, node.x, node.y) ? MarkerPicture::Placement : MarkerPicture::Refusal,
-                   (12 * i - 5) * z, (12 * (j - 1) - 5) * z);
+                   view.GateMarker(node));
         break;
     case ToolWire:
         // The eraser's marker of a Shift drag goes once Shift is let go.
-        if (Image2->size() == QSize(10 * z, 10 * z) && !shift) Image2->hide();
+        if (eraserMarkerShown_ && !shift) {
+            Image2->hide();
+            eraserMarkerShown_ = false;
+        }
         break;
     default:
         break;
@@ -237,10 +218,11 @@ void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
 
 void Tmain::Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     ProgramState& s = *state_;
-    if (button == Qt::LeftButton) RecordClipMouse(4, QPoint(x, y));
-    if (button == Qt::RightButton) RecordClipMouse(5, QPoint(x, y));
+    if (button == Qt::LeftButton) RecordClipMouse(kClipLeftRelease, QPoint(x, y));
+    if (button == Qt::RightButton) RecordClipMouse(kClipRightRelease, QPoint(x, y));
     s.GestureActive = false;
     Image2->hide();
+    eraserMarkerShown_ = false;
     if (s.CurrentTool == ToolWire) {
         Image2->SetPicture(MarkerPicture::AnchorDot);
         reloadcanvas();
@@ -250,10 +232,8 @@ void Tmain::Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, 
         s.MovePending = false;
     }
     if (s.GestureChanged) {
-        SetDocumentState(QStringLiteral("Изменено"));
         s.GestureChanged = false;
-        s.History->PushUndo(*s.GestureSnapshot);
-        UpdateHistoryCommands();
+        document_->CommitGesture(*s.GestureSnapshot);
     }
     if (button == Qt::MiddleButton) StopFastScroll();
     Pointer::Release();

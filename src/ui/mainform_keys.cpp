@@ -38,7 +38,7 @@ void Tmain::keyPressEvent(QKeyEvent* event) {
 
 void Tmain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
-    if (s.ClipActive) return;  // a playing clip owns the view
+    if (clips_->Active()) return;  // a playing clip owns the view
     const int z = s.ZoomFactor;
     const bool ctrl = modifiers & Qt::ControlModifier;
     const bool shift = modifiers & Qt::ShiftModifier;

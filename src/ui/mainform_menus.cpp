@@ -240,11 +240,6 @@ void Tmain::CreateToolBar() {
     }
     ToolButtons[0]->setChecked(true);
 
-    // The clip events are written here; the log is never shown.
-    ClipLog = new QPlainTextEdit(body);
-    ClipLog->setReadOnly(true);
-    ClipLog->hide();
-    column->addWidget(ClipLog);
     column->addStretch(1);
 
     ToolbarHolder->setWidget(body);
@@ -271,25 +266,26 @@ void Tmain::DelClick() { SelectTool(ToolEraser); }
 
 void Tmain::SelectTool(int tool) {
     ProgramState& s = *state_;
-    const QString clipEvent = QStringLiteral("(-%1,-%1,-%1),").arg(tool);
+    // A tool choice is logged as the tool's number negated, three times.
+    const auto log = [this, tool] { clips_->Log(-tool, -tool, -tool); };
     // While a clip plays only the tool the clip is at may be chosen; any
     // other attempt is logged and leaves the tool as it was.
-    if (s.ClipActive && !s.RecordingMode && s.CurrentClipCode() != -tool) {
-        AppendClipLog(clipEvent);
+    if (clips_->Active() && !clips_->Recording() && ClipToolOf(clips_->CurrentCode()) != tool) {
+        log();
         SyncToolControls();
         return;
     }
     // While the circuit runs the tool is suspended (64 added to it); a choice
     // now would be lost when run mode ends, so there is none.
     if (s.RunMode) {
-        if (s.ClipActive) AppendClipLog(clipEvent);
+        log();
         SyncToolControls();
         return;
     }
     s.CurrentTool = tool;
     SyncToolControls();
     ResetHoverMarker();
-    if (s.ClipActive) AppendClipLog(clipEvent);
+    log();
 }
 
 void Tmain::SyncToolControls() {
@@ -300,7 +296,7 @@ void Tmain::SyncToolControls() {
 }
 
 void Tmain::ResetHoverMarker() {
-    const int z = state_->ZoomFactor;
+    const ViewGeometry view = View();
     switch (state_->CurrentTool) {
     case ToolWire:
         Image2->resize(5, 5);
@@ -309,17 +305,18 @@ void Tmain::ResetHoverMarker() {
         break;
     case ToolConjunctor:
     case ToolDisjunctor:
-        Image2->resize(22 * z, 34 * z);
+        Image2->resize(view.GateMarkerSize());
         Image2->SetTransparent(false);
         Image2->SetPicture(MarkerPicture::Placement);
         break;
     default:
-        Image2->resize(10 * z, 10 * z);
+        Image2->resize(view.CellMarkerSize());
         Image2->SetTransparent(true);
         Image2->SetPicture(MarkerPicture::Placement);
         break;
     }
     Image2->hide();
+    eraserMarkerShown_ = false;
 }
 
 // ---- other commands ----------------------------------------------------------
@@ -334,6 +331,22 @@ void Tmain::ContentsClick() {
 void Tmain::OpenSettings() {
     StopClip();
     emit settingsRequested();
+}
+
+UserSettings Tmain::CurrentSettings() const {
+    const ProgramState& s = *state_;
+    return UserSettings{s.Colors, s.km, s.kmiddles, s.WriteUserName};
+}
+
+void Tmain::ApplySettings(const UserSettings& settings) {
+    ProgramState& s = *state_;
+    const bool recolour = settings.colors.wire != s.Colors.wire || settings.colors.zero != s.Colors.zero ||
+                          settings.colors.one != s.Colors.one;
+    s.Colors = settings.colors;
+    s.km = settings.km;
+    s.kmiddles = settings.kmiddles;
+    s.WriteUserName = settings.writeUserName;
+    if (recolour) reloadcanvas();
 }
 
 void Tmain::AboutClick() {

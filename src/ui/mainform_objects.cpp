@@ -31,26 +31,22 @@ int ToolPlacing(std::int32_t code) {
 // ---- undo and redo -------------------------------------------------------------
 
 void Tmain::Undo1Click() {
-    // The grid on screen is no longer the saved one: closing must ask.
-    if (state_->History->Undo(*state_->Cells)) SetDocumentState(QStringLiteral("Изменено"));
-    reloadcanvas();
+    document_->Undo();
     StopClip();
-    UpdateHistoryCommands();
 }
 
 void Tmain::Rendo1Click() {
-    if (state_->History->Redo(*state_->Cells)) SetDocumentState(QStringLiteral("Изменено"));
-    reloadcanvas();
+    document_->Redo();
     StopClip();
-    UpdateHistoryCommands();
 }
 
 // ---- the object pop-up --------------------------------------------------------
 
 void Tmain::PrepareObjectMenu(NodePos node) {
     ProgramState& s = *state_;
-    const std::int32_t code = StoredCode(*s.Cells, node.x, node.y);
-    const QString name = Text(ObjectNameAcc(ObjectCodeAt(*s.Cells, node.x, node.y)));
+    const CellGrid& cells = document_->Cells();
+    const std::int32_t code = StoredCode(cells, node.x, node.y);
+    const QString name = Text(ObjectNameAcc(ObjectCodeAt(cells, node.x, node.y)));
     objdel->setText(QStringLiteral("Удалить ") + name);
     objmove->setText(QStringLiteral("Переместить ") + name);
     s.PopupNode = node;
@@ -68,32 +64,29 @@ void Tmain::PrepareObjectMenu(NodePos node) {
 void Tmain::objdelClick() {
     ProgramState& s = *state_;
     const NodePos p = s.PopupNode;
-    if (EraseAtNode(*s.Cells, p.x, p.y, EraseMode::Press)) RecordObjectEdit();
+    if (EraseAtNode(document_->Cells(), p.x, p.y, EraseMode::Press)) RecordObjectEdit();
 }
 
 void Tmain::RecordObjectEdit() {
     ProgramState& s = *state_;
-    SetDocumentState(QStringLiteral("Изменено"));
-    s.History->PushUndo(*s.GestureSnapshot);  // the grid as the right press found it
-    UpdateHistoryCommands();
-    RefreshSolderPoints(*s.Cells, s.PopupNode.x, s.PopupNode.y);
-    reloadcanvas();
+    RefreshSolderPoints(document_->Cells(), s.PopupNode.x, s.PopupNode.y);
+    document_->CommitGesture(*s.GestureSnapshot);  // the grid as the right press found it
 }
 
 void Tmain::objmoveClick() {
     ProgramState& s = *state_;
     const NodePos p = s.PopupNode;
-    if (!IsElementCode(StoredCode(*s.Cells, p.x, p.y))) return;
+    if (!IsElementCode(StoredCode(document_->Cells(), p.x, p.y))) return;
     s.MovePending = true;
     s.ToolBeforeMove = s.CurrentTool;
-    const std::int32_t picked = PickUpElement(*s.Cells, p.x, p.y);
+    const std::int32_t picked = PickUpElement(document_->Cells(), p.x, p.y);
     if (const int tool = ToolPlacing(picked)) SelectTool(tool);
     RecordObjectEdit();
 }
 
 void Tmain::ObjhelpClick() {
     const NodePos p = state_->PopupNode;
-    HelpViewer::OpenKeyword(this, Text(ObjectHelpTopic(ObjectCodeAt(*state_->Cells, p.x, p.y))));
+    HelpViewer::OpenKeyword(this, Text(ObjectHelpTopic(ObjectCodeAt(document_->Cells(), p.x, p.y))));
 }
 
 }  // namespace vorn

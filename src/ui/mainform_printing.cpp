@@ -27,7 +27,7 @@ void PrintWithDialogs(Tmain& window) {
     if (s.WriteUserName) {
         QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
         preview.fill(Qt::white);
-        PrintCircuit(preview, *s.Cells, s.ZoomFactor);
+        PrintCircuit(preview, window.Document().Cells(), s.ZoomFactor);
         const std::optional<QString> answer =
             Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
         if (answer) window.SenderName = *answer;
@@ -44,7 +44,7 @@ void PrintWithDialogs(Tmain& window) {
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    PrintPage(painter, *s.Cells, s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText());
+    PrintPage(painter, window.Document().Cells(), s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText());
     painter.end();
 }
 
@@ -52,7 +52,7 @@ void PrintWithDialogs(Tmain& window) {
 
 void Tmain::PrintClick() {
     // A playing clip waits while the dialogs are open.
-    const bool paused = ClipPlaying();
+    const bool paused = clips_->Playing();
     if (paused) PauseClip();
     PrintWithDialogs(*this);
     if (paused)

@@ -11,7 +11,7 @@ namespace vorn {
 void Tmain::Run2Click() {
     ProgramState& s = *state_;
     // A playing clip lets only its own run events through.
-    const bool accepted = !s.ClipActive || s.RecordingMode || s.CurrentClipCode() == -9;
+    const bool accepted = !clips_->Active() || clips_->Recording() || clips_->CurrentCode() == kClipRun;
     if (accepted) {
         s.RunMode = !s.RunMode;
         if (s.RunMode) {
@@ -19,22 +19,20 @@ void Tmain::Run2Click() {
             SetEditingLocked(true);
             Image2->hide();
         } else {
-            ResetSignals(*s.Signals, *s.Queue);
-            reloadcanvas();
+            document_->ClearSignals();
             s.CurrentTool -= kRunToolOffset;
             SetEditingLocked(false);
         }
     }
     SyncRunCheck();
     if (accepted) EvaluateIfRunning();
-    if (s.ClipActive) AppendClipLog(QStringLiteral("(-9,-9,-9),"));
+    clips_->Log(kClipRun, kClipRun, kClipRun);
 }
 
 void Tmain::EvaluateIfRunning() {
     ProgramState& s = *state_;
     if (!s.RunMode) return;
-    EvaluateCircuit(*s.Cells, *s.Signals, *s.Queue);
-    reloadcanvas();
+    document_->Evaluate();
 }
 
 void Tmain::SetEditingLocked(bool locked) {

@@ -78,11 +78,6 @@ void Tmain::CreateWorkArea() {
     Timer5 = new QTimer(this);
     Timer5->setSingleShot(true);
     Timer5->setInterval(40);
-    ClipTimer = new QTimer(this);
-    ClipTimer->setInterval(32);
-    pointerSampleTimer_ = new QTimer(this);
-    pointerSampleTimer_->setInterval(32);
-    connect(pointerSampleTimer_, &QTimer::timeout, this, &Tmain::PointerSampleTick);
 }
 
 void Tmain::LayoutWorkArea() {
@@ -118,13 +113,16 @@ void Tmain::reloadcanvas() {
     QImage& picture = Image3->Picture();
     if (picture.isNull()) return;
     const ProgramState& s = *state_;
-    RenderCircuit(picture, *s.Cells, *s.Signals, CircuitView{s.ZoomFactor, OriginX(), OriginY(), s.RunMode},
-                  s.Colors);
+    const ViewGeometry view = View();
+    RenderCircuit(picture, document_->Cells(), document_->Signals(),
+                  CircuitView{view.zoom, view.originX, view.originY, s.RunMode}, s.Colors);
     Image3->update();
 }
 
 int Tmain::OriginX() const { return HorzScroll->value() / NodePitch(state_->ZoomFactor); }
 int Tmain::OriginY() const { return VertScroll->value() / NodePitch(state_->ZoomFactor); }
+
+ViewGeometry Tmain::View() const { return {state_->ZoomFactor, OriginX(), OriginY()}; }
 
 // ---- zoom ----------------------------------------------------------------
 
@@ -134,7 +132,7 @@ void Tmain::Zoom3Click() { SetZoom(3); }
 
 void Tmain::SetZoom(int zoom) {
     ProgramState& s = *state_;
-    if (s.ClipActive) {
+    if (clips_->Active()) {
         // A clip shows its own view: not even the check marks change.
         SyncZoomChecks();
         return;
@@ -153,10 +151,9 @@ void Tmain::SetZoom(int zoom) {
     ApplyScrollRanges();
     --repaintHold_;
 
-    if (s.CurrentTool == ToolConjunctor || s.CurrentTool == ToolDisjunctor)
-        Image2->resize(22 * zoom, 34 * zoom);
-    else
-        Image2->resize(10 * zoom, 10 * zoom);
+    const ViewGeometry view = View();
+    Image2->resize(s.CurrentTool == ToolConjunctor || s.CurrentTool == ToolDisjunctor ? view.GateMarkerSize()
+                                                                                       : view.CellMarkerSize());
 
     static const char* const kLevels[] = {"50%", "100%", "150%"};
     StatusPanel(4)->setText(QString::fromLatin1(kLevels[zoom - 1]));
@@ -179,7 +176,7 @@ void Tmain::SyncZoomChecks() {
 // ---- tool-bar toggle -----------------------------------------------------
 
 void Tmain::Showtoolkit1Click() {
-    if (state_->ClipActive) {
+    if (clips_->Active()) {
         SyncToolbarCheck();
         return;
     }
@@ -208,7 +205,7 @@ void Tmain::ScrollBy(QScrollBar* bar, long long pixels) {
 
 void Tmain::FormMouseWheelDown(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
-    if (s.GestureActive || s.ClipActive) return;
+    if (s.GestureActive || clips_->Active()) return;
     s.ScrollMultiplier = (modifiers & Qt::ControlModifier) ? s.kmiddles : 1;
     QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? HorzScroll : VertScroll;
     ScrollBy(bar, ScrollAmount(bar, s.ScrollMultiplier));
@@ -216,7 +213,7 @@ void Tmain::FormMouseWheelDown(Qt::KeyboardModifiers modifiers) {
 
 void Tmain::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
-    if (s.GestureActive || s.ClipActive) return;
+    if (s.GestureActive || clips_->Active()) return;
     if (modifiers & Qt::ControlModifier)
         s.ScrollMultiplier = s.kmiddles;
     else if (!s.MiddleButtonHeld)

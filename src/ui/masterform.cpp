@@ -24,9 +24,9 @@
 #include <QWindow>
 
 #include "dialogs.h"
-#include "mainform.h"
 #include "programtitle.h"
 #include "rtfview.h"
+#include "windowcontrol.h"
 
 namespace vorn {
 
@@ -60,10 +60,10 @@ QString WizardPageFile(const QString& dataFolder, int page) {
     return dataFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
 }
 
-Tmaster::Tmaster(Tmain& mainWindow)
+Tmaster::Tmaster(QWidget& owner, const QString& dataFolder)
     // No parent: the main window is disabled while the wizard is up, and a
     // child window would be disabled with it.
-    : QDialog(nullptr), main_(mainWindow), questions_(MasterQuestions()) {
+    : QDialog(nullptr), owner_(owner), dataFolder_(dataFolder), questions_(MasterQuestions()) {
     setWindowTitle(QStringLiteral("Мастер обучения работе с программой"));
     setFixedSize(kClientWidth, kClientHeight);
 
@@ -87,7 +87,7 @@ Tmaster::Tmaster(Tmain& mainWindow)
     BuildTestGroup();
     BuildClipGroup();
     BuildContentsMenu();
-    ConnectClipPlayer();
+    HoldWhileShown(*this, owner_);
 
     pageIndex_ = 1;
     ShowPage();
@@ -121,7 +121,7 @@ void Tmaster::BuildContentsMenu() {
         // A page whose file is missing at start-up cannot be chosen; the
         // test and the clips are always there.
         item->setEnabled(!IsRichTextPage(page) ||
-                         QFileInfo(WizardPageFile(main_.State().DataFolder, page)).isFile());
+                         QFileInfo(WizardPageFile(dataFolder_, page)).isFile());
         connect(item, &QAction::triggered, this, [this, page] { SelectPage(page); });
         ContentsItems[static_cast<std::size_t>(page - 1)] = item;
         if (page == kTestPage) ContentsMenu->addSeparator();
@@ -193,7 +193,7 @@ void Tmaster::ShowPage() {
 }
 
 void Tmaster::ShowRichTextPage() {
-    const QString path = WizardPageFile(main_.State().DataFolder, pageIndex_);
+    const QString path = WizardPageFile(dataFolder_, pageIndex_);
     PageView->clear();
     if (QFileInfo(path).isFile()) {
         LoadRtfFile(*PageView->document(), path);
@@ -244,9 +244,9 @@ void Tmaster::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         // Centred on the main window, and kept above it by the window manager.
         QRect frame = frameGeometry();
-        frame.moveCenter(main_.frameGeometry().center());
+        frame.moveCenter(owner_.frameGeometry().center());
         move(frame.topLeft());
-        if (windowHandle() && main_.windowHandle()) windowHandle()->setTransientParent(main_.windowHandle());
+        if (windowHandle() && owner_.windowHandle()) windowHandle()->setTransientParent(owner_.windowHandle());
     }
     QDialog::showEvent(event);
 }
@@ -254,8 +254,6 @@ void Tmaster::showEvent(QShowEvent* event) {
 void Tmaster::reject() {
     QDialog::reject();
     ClearClipProgress();
-    main_.setEnabled(true);
-    main_.InnerPanel->setEnabled(true);
 }
 
 }  // namespace vorn

@@ -24,8 +24,6 @@ class QTextEdit;
 
 namespace vorn {
 
-class Tmain;
-
 inline constexpr int kWizardPageCount = 9;
 inline constexpr int kTestPage = 6;
 inline constexpr int kClipPage = 9;
@@ -41,8 +39,9 @@ class Tmaster : public QDialog {
 public:
     // Builds the window and shows page 1 in it; the window stays hidden.
     // Which rich-text pages the contents menu offers is decided here, from
-    // the files present now.
-    explicit Tmaster(Tmain& mainWindow);
+    // the files present now in dataFolder/help. While the wizard shows, owner
+    // is disabled and the wizard is centred over it.
+    explicit Tmaster(QWidget& owner, const QString& dataFolder = QString());
 
     int PageIndex() const { return pageIndex_; }
     // Fills the window for PageIndex.
@@ -62,8 +61,15 @@ public:
     // Makes the wizard visible and gives it the focus.
     void ShowWizard();
 
-    // Starts a clip in the main window; tests replace it.
-    std::function<bool(ClipScript script, int start)> ClipStarter;
+    // Starts a clip in the main window, with the caption its hint line shows
+    // while the clip plays; false when nothing plays.
+    std::function<bool(ClipScript script, int start, const QString& caption)> ClipStarter;
+
+    // The clip player's reports: every clip's progress is lost; a clip halted
+    // after event eventIndex (clip 1..4, 0 for another script), which brings
+    // the wizard back.
+    void ClearClipProgress();
+    void ClipHalted(int clip, int eventIndex);
 
     // Controls, for the tests.
     QLabel* Heading = nullptr;
@@ -92,8 +98,8 @@ public:
     std::array<QProgressBar*, kBuiltInClipCount> ClipBars{};
 
 public slots:
-    // Esc, the close box and "Закрыть": hide, forget the clips' progress and
-    // give the main window back to the user.
+    // Esc, the close box and "Закрыть": hide and forget the clips' progress
+    // (rejected() tells the main window).
     void reject() override;
 
 protected:
@@ -110,12 +116,10 @@ private:
     QuizTicks Ticks() const;
 
     // masterform_clips.cpp
-    void ConnectClipPlayer();
     void SetClipProgress(int clip, int eventIndex);
-    void ClearClipProgress();
-    void ClipHalted(int clip, int eventIndex);
 
-    Tmain& main_;
+    QWidget& owner_;
+    QString dataFolder_;
     int pageIndex_ = 1;
     QuizTable questions_;  // the table the test page shows and scores
     // Per clip, the event after which it stopped; a resumed clip goes on

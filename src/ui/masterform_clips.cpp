@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QGroupBox>
 
-#include "mainform.h"
 #include "masterform.h"
 
 namespace vorn {
@@ -68,13 +67,6 @@ void Tmaster::BuildClipGroup() {
     }
 }
 
-void Tmaster::ConnectClipPlayer() {
-    ClipStarter = [this](ClipScript script, int start) { return main_.StartClip(script, start); };
-    connect(&main_, &Tmain::clipProgressCleared, this, &Tmaster::ClearClipProgress);
-    connect(&main_, &Tmain::clipHalted, this, &Tmaster::ClipHalted);
-    connect(&main_, &Tmain::wizardRequested, this, &Tmaster::ShowWizard);
-}
-
 void Tmaster::SetClipProgress(int clip, int eventIndex) {
     if (!IsClip(clip)) return;
     QProgressBar* bar = ClipBars[Slot(clip)];
@@ -100,12 +92,9 @@ void Tmaster::PlayClick(int clip) {
     // The bar shows tenths of the events; the clip goes on after the very
     // event it stopped at, which the bar alone cannot tell.
     const int start = bar->value() == 0 ? 0 : resumeIndex_[Slot(clip)];
-    if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start)) return;
-    hide();
-    main_.setEnabled(true);
-    main_.raise();
-    main_.activateWindow();
-    main_.StatusPanel(1)->setText(QStringLiteral("Ролик ") + WizardClipLabel(clip));
+    const QString caption = QStringLiteral("Ролик ") + WizardClipLabel(clip);
+    if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start, caption)) return;
+    hide();  // which gives the main window back to the user
     for (int other = 1; other <= kBuiltInClipCount; ++other)
         if (other != clip) SetClipProgress(other, 0);
 }

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -26,7 +25,6 @@
 #include "circuitfile.h"
 #include "colortext.h"
 #include "dialogs.h"
-#include "mainform.h"
 #include "settingsstore.h"
 
 namespace vorn {
@@ -159,9 +157,10 @@ QString WriteNameHelpText() {
                 "(можно установить виртуальный принтер для экономии бумаги).");
 }
 
-TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
+TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QString& settingsPath)
     : QDialog(nullptr),  // no parent: disabling the main window must not disable the dialog
-      main_(mainWindow),
+      applied_(initial),
+      programFolder_(programFolder),
       settingsPath_(settingsPath.isEmpty() ? SettingsStore::DefaultFilePath() : settingsPath),
       swatchColours_{kDefaultColours.wire, kDefaultColours.zero, kDefaultColours.one},
       exampleCells_(std::make_unique<CellGrid>()),
@@ -170,13 +169,6 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
     setWindowTitle(Text("Настройки программы"));
     setFixedSize(448, 342);
 
-    ColourChooser = [this](const QColor& initial) -> std::optional<QColor> {
-        // The custom colours start white each time.
-        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
-        const QColor chosen = QColorDialog::getColor(initial, this);
-        if (!chosen.isValid()) return std::nullopt;
-        return chosen;
-    };
     ExampleDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(kPreviewExamples + 1)); };
 
     PageTree = new QTreeWidget(this);
@@ -208,9 +200,6 @@ TOpt::TOpt(Tmain& mainWindow, const QString& settingsPath)
 
     SelectExample(1);
     UpdateIconPreview();
-    connect(&main_, &Tmain::settingsRequested, this, &TOpt::Open);
-    // The settings are written whenever the main window is asked to close.
-    connect(&main_, &Tmain::closeRequested, this, &TOpt::SaveSettings);
     LoadSettings();
 }
 
@@ -227,14 +216,14 @@ void TOpt::BuildGeneralPage() {
     ScrollStepEdit = new QSpinBox(GeneralPage);
     ScrollStepEdit->setGeometry(246, 50, 52, 24);
     ScrollStepEdit->setRange(kMinScrollStep, kMaxScrollStep);
-    ScrollStepEdit->setValue(Clamped(main_.State().km, kMinScrollStep, kMaxScrollStep));
+    ScrollStepEdit->setValue(Clamped(applied_.km, kMinScrollStep, kMaxScrollStep));
 
     auto* factorLabel = new QLabel(Text("Коэфициент при прокрутке с  Shift'ом"), GeneralPage);
     factorLabel->setGeometry(8, 82, 236, 20);
     ShiftFactorEdit = new QSpinBox(GeneralPage);
     ShiftFactorEdit->setGeometry(246, 80, 52, 24);
     ShiftFactorEdit->setRange(kMinScrollStep, kMaxScrollStep);
-    ShiftFactorEdit->setValue(Clamped(main_.State().kmiddles, kMinScrollStep, kMaxScrollStep));
+    ShiftFactorEdit->setValue(Clamped(applied_.kmiddles, kMinScrollStep, kMaxScrollStep));
     // The two labels take the width their text needs, at least the usual
     // one; their spin boxes stand right of them, and the page grows with them.
     const int labelWidth =
@@ -247,7 +236,11 @@ void TOpt::BuildGeneralPage() {
     WriteNameBox = new QCheckBox(Text("Печатать имя отправителя."), GeneralPage);
     WriteNameBox->setGeometry(8, 114, 200, 20);
     WriteNameBox->setChecked(true);
-    connect(WriteNameBox, &QCheckBox::toggled, this, [this](bool on) { main_.State().WriteUserName = on; });
+    connect(WriteNameBox, &QCheckBox::toggled, this, [this](bool on) {
+        UserSettings changed = applied_;
+        changed.writeUserName = on;
+        Hand(changed);
+    });
     MoreLink = new QLabel(Text("Подробнее..."), GeneralPage);
     MoreLink->setGeometry(210, 114, 88, 20);
     MoreLink->setCursor(Qt::PointingHandCursor);
@@ -328,8 +321,8 @@ void TOpt::SetSwatch(int index, const QColor& colour) {
 }
 
 void TOpt::ChooseColour(int index) {
-    if (index < 0 || index >= static_cast<int>(Swatches.size()) || !ColourChooser) return;
-    const std::optional<QColor> chosen = ColourChooser(SwatchColour(index));
+    if (index < 0 || index >= static_cast<int>(Swatches.size())) return;
+    const std::optional<QColor> chosen = Dialogs::Current().ChooseColour(this, SwatchColour(index));
     if (!chosen || !chosen->isValid()) return;
     SetSwatch(index, *chosen);
     RedrawPreview();
@@ -382,7 +375,8 @@ void TOpt::LoadSettings() {
     if (values.writeuname) WriteNameBox->setChecked(*values.writeuname == QLatin1String("1"));
     if (values.ShowMaster) ShowMasterBox->setChecked(*values.ShowMaster == QLatin1String("1"));
 
-    CircuitColors& colours = main_.State().Colors;
+    UserSettings changed = applied_;
+    CircuitColors& colours = changed.colors;
     const std::array<const std::optional<QString>*, 3> colourTexts{&values.co, &values.bc, &values.gc};
     const std::array<QColor*, 3> targets{&colours.wire, &colours.zero, &colours.one};
     bool coloursChanged = false;
@@ -401,14 +395,15 @@ void TOpt::LoadSettings() {
     if (values.km) {
         if (const auto step = ParseInteger(*values.km))
             ScrollStepEdit->setValue(Clamped(*step, kMinScrollStep, kMaxScrollStep));
-        main_.State().km = ScrollStepEdit->value();
+        changed.km = ScrollStepEdit->value();
     }
     if (values.kmiddles) {
         if (const auto factor = ParseInteger(*values.kmiddles))
             ShiftFactorEdit->setValue(Clamped(*factor, kMinScrollStep, kMaxScrollStep));
-        main_.State().kmiddles = ShiftFactorEdit->value();
+        changed.kmiddles = ShiftFactorEdit->value();
     }
     loading_ = false;
+    Hand(changed);
 }
 
 void TOpt::RegisterAssociation(bool force) {
@@ -428,7 +423,7 @@ void TOpt::SaveSettings() {
     values.writeuname = Flag(WriteNameBox->isChecked());
     SettingsStore(settingsPath_)
         .WriteAll(QString::fromUtf8(ProgramTitle), Text("Vorn — учебная программа по алгебре логики"),
-                  main_.State().ProgramFolder, values);
+                  programFolder_, values);
 }
 
 void TOpt::SaveAndReload() {
@@ -438,15 +433,20 @@ void TOpt::SaveAndReload() {
 
 void TOpt::Open() {
     show();
-    main_.setEnabled(false);
     raise();
     activateWindow();
     setFocus();
 }
 
 void TOpt::ApplyColours() {
-    main_.State().Colors = CircuitColors{swatchColours_[0], swatchColours_[1], swatchColours_[2]};
-    main_.reloadcanvas();
+    UserSettings changed = applied_;
+    changed.colors = CircuitColors{swatchColours_[0], swatchColours_[1], swatchColours_[2]};
+    Hand(changed);
+}
+
+void TOpt::Hand(const UserSettings& settings) {
+    applied_ = settings;
+    emit settingsChanged(applied_);
 }
 
 bool TOpt::IsSavingControl(QObject* object) const {
@@ -491,7 +491,6 @@ void TOpt::showEvent(QShowEvent* event) {
 void TOpt::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (event->spontaneous()) return;  // minimised, not closed
-    main_.setEnabled(true);
     ApplyColours();
 }
 

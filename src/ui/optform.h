@@ -17,6 +17,7 @@
 
 #include "cellgrid.h"
 #include "circuitrenderer.h"
+#include "usersettings.h"
 
 class QCheckBox;
 class QFrame;
@@ -28,8 +29,6 @@ class QSpinBox;
 class QTreeWidget;
 
 namespace vorn {
-
-class Tmain;
 
 // The picture shown for circuit-file icon number 0..3: a plain 32 x 32
 // placeholder carrying the number.
@@ -48,20 +47,25 @@ class TOpt : public QDialog {
     Q_OBJECT
 
 public:
-    // Reads the settings at once. settingsPath empty: the default file.
-    explicit TOpt(Tmain& mainWindow, const QString& settingsPath = QString());
+    // Starts from the settings the main window has, and reads the settings
+    // file at once. programFolder is written into the file; settingsPath
+    // empty: the default file.
+    TOpt(const UserSettings& initial, const QString& programFolder, const QString& settingsPath = QString());
 
-    // Reads the settings file into the controls and the main window's
-    // colours and scroll steps; a missing or unreadable file changes nothing.
+    // The settings as the main window is to have them.
+    const UserSettings& Settings() const { return applied_; }
+
+    // Reads the settings file into the controls and the colours and scroll
+    // steps handed over; a missing or unreadable file changes nothing.
     void LoadSettings();
     // Writes every control's value; a failure is silent.
     void SaveSettings();
     // Registers the circuit file type with the desktop for this program,
     // with the icon chosen; without force only when the program has moved.
     void RegisterAssociation(bool force);
-    // Shows the dialog over the disabled main window (the settings command).
+    // Shows the dialog and gives it the focus (the settings command).
     void Open();
-    // Hands the swatch colours to the main window and repaints it.
+    // Hands the swatch colours over.
     void ApplyColours();
 
     bool WriteUserName() const;
@@ -79,9 +83,6 @@ public:
     int ExampleNumber() const { return example_; }
     QImage PreviewImage() const { return preview_; }
 
-    // Answers a colour choice: the chosen colour, or nullopt when cancelled.
-    // Starts as the standard colour dialog.
-    std::function<std::optional<QColor>(const QColor& initial)> ColourChooser;
     // Draws the example to show when the dialog appears: 1..5 pick that
     // example, 0 keeps the one shown. Starts as a random draw.
     std::function<int()> ExampleDraw;
@@ -107,6 +108,8 @@ public:
 signals:
     // The association button was pressed.
     void associateRequested();
+    // Settings() changed.
+    void settingsChanged(const UserSettings& settings);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,7 +125,10 @@ private:
     void SaveAndReload();
     bool IsSavingControl(QObject* object) const;
 
-    Tmain& main_;
+    void Hand(const UserSettings& settings);
+
+    UserSettings applied_;
+    QString programFolder_;
     QString settingsPath_;
     std::array<QColor, 3> swatchColours_{};
     int example_ = 1;

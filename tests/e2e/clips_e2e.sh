@@ -13,6 +13,9 @@ set -u
 program=${1:?usage: $0 PROGRAM [SCREENSHOT_FOLDER]}
 keep=${2:-}
 . "$(dirname "$0")/e2e_common.sh"
+# The eraser's button, the last of the tool bar, below the menu bar and the
+# tool bar's title: its middle in the main window's client area.
+eraser_top=380
 e2e_start
 
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -45,6 +48,16 @@ xdotool key Escape
 wait_for_wizard 5 || die "Esc did not bring the wizard back"
 bar3="429x20+$((W_X + 147))+$((W_Y + 52 + 240))"
 shot left
+# The main window has its own size again, under the wizard, which holds it:
+# a click on the tool bar's eraser reaches nothing.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -gt 600 ] && [ "$HEIGHT" -gt 480 ] || fail "the window stayed ${WIDTH}x$HEIGHT after Esc"
+tools="90x420+$X+$Y"
+"$convert" "$work/left.png" -crop "$tools" +repage "$work/tools-before.png"
+xdotool mousemove $((X + 40)) $((Y + eraser_top)) click 1
+shot clicked
+"$convert" "$work/clicked.png" -crop "$tools" +repage "$work/tools-after.png"
+[ "$(changed_box tools-before tools-after)" = none ] || fail "the tool bar took a click while the wizard was up"
 "$convert" "$work/left.png" -crop "$bar3" +repage "$work/bar-part.png"
 [ "$(changed_box bar-empty bar-part)" != none ] || fail "the bar shows no progress after Esc"
 click_wizard 45 302  # Play again: on from the same event

@@ -138,10 +138,10 @@ private slots:
         showMaster_ = true;
         Create(circuit_);
         Show();
-        QVERIFY(window_->State().DocumentFileName.isEmpty());
+        QVERIFY(window_->Document().FileName().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!logo_->isVisible(), 1800);
         QVERIFY2(sinceCreation_.elapsed() >= 500, qPrintable(QString::number(sinceCreation_.elapsed())));
-        QCOMPARE(window_->State().DocumentFileName, circuit_);
+        QCOMPARE(window_->Document().FileName(), circuit_);
         QVERIFY(window_->isEnabled());
         QVERIFY(!wizard_->isVisible());
         QVERIFY(dialogs_.messages.isEmpty());
@@ -151,11 +151,11 @@ private slots:
         Create(circuit_);
         PassEarlyTimer();  // a slow start: the tick came before the splash was shown
         QVERIFY(!logo_->HandedOver());
-        QVERIFY(window_->State().DocumentFileName.isEmpty());
+        QVERIFY(window_->Document().FileName().isEmpty());
         Show();
         QTRY_VERIFY_WITH_TIMEOUT(logo_->HandedOver(), 500);
         QVERIFY(!logo_->isVisible());
-        QCOMPARE(window_->State().DocumentFileName, circuit_);
+        QCOMPARE(window_->Document().FileName(), circuit_);
     }
 
     void handOverToTheWizard() {

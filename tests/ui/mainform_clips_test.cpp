@@ -30,23 +30,23 @@ using vorn::test::ShownWindow;
 
 std::unique_ptr<Tmain> PlayerWindow() {
     auto w = ShownWindow();
-    w->IsMainWindowActive = [] { return true; };
+    w->Clips().IsWindowActive = [] { return true; };
     return w;
 }
 
 // Ticks until the clip is no longer active, at most its event count.
 int PlayToEnd(Tmain& w) {
     int ticks = 0;
-    const int length = static_cast<int>(w.State().ClipEvents.size());
-    while (w.State().ClipActive && ticks <= length) {
-        w.ClipTick();
+    const int length = static_cast<int>(w.Clips().Length());
+    while (w.Clips().Active() && ticks <= length) {
+        w.Clips().Tick();
         ++ticks;
     }
     return ticks;
 }
 
 void Tick(Tmain& w, int n) {
-    for (int i = 0; i < n; ++i) w.ClipTick();
+    for (int i = 0; i < n; ++i) w.Clips().Tick();
 }
 
 std::vector<NodePos> NodesWith(const CellGrid& cells, std::int32_t code) {
@@ -133,13 +133,13 @@ private slots:
         QCOMPARE(halted.count(), 1);
         QCOMPARE(halted.at(0).at(0).toInt(), clip);
         QCOMPARE(halted.at(0).at(1).toInt(), length);
-        QVERIFY(!w->ClipTimer->isActive());
+        QVERIFY(!w->Clips().Playing());
         QVERIFY(!w->isEnabled());
         QVERIFY(w->InnerPanel->isEnabledTo(w.get()));
-        QCOMPARE(w->DocumentState(), kModified);
+        QCOMPARE(w->Document().State(), DocumentState::Modified);
         QVERIFY(!w->State().GestureActive);
 
-        const CellGrid& cells = *w->State().Cells;
+        const CellGrid& cells = w->Document().Cells();
         // Everything drawn lies on the part of the surface the window shows.
         for (int x = 0; x < kFieldSize; ++x)
             for (int y = 0; y < kFieldSize; ++y)
@@ -216,37 +216,65 @@ private slots:
         QCOMPARE(halted.count(), 1);
         QCOMPARE(halted.at(0).at(1).toInt(), 1234);
         QCOMPARE(ProgressPosition(1234), 123);
-        QVERIFY(!w->State().ClipActive);
-        QVERIFY(!w->ClipTimer->isActive());
+        QVERIFY(!w->Clips().Active());
+        QVERIFY(!w->Clips().Playing());
         QVERIFY(!w->InnerPanel->isEnabled());  // until the wizard is closed
+        QVERIFY(!w->isEnabled());  // the wizard comes back over the window
 
-        const CellGrid before = *w->State().Cells;
+        const CellGrid before = w->Document().Cells();
         QVERIFY(w->StartClip(BuiltInClip(1), 1234));
-        QVERIFY(*w->State().Cells == before);  // no New: the circuit stays
-        w->ClipTick();
-        QCOMPARE(w->State().ClipIndex, 1235);
+        QVERIFY(w->Document().Cells() == before);  // no New: the circuit stays
+        w->Clips().Tick();
+        QCOMPARE(w->Clips().Index(), 1235);
         PlayToEnd(*w);
-        QVERIFY(*w->State().Cells == *straight->State().Cells);
+        QVERIFY(w->Document().Cells() == straight->Document().Cells());
 
         // A finished clip starts again from a new document, once the built
         // circuit may go.
         dialogs_->answers = {QMessageBox::No};
         QVERIFY(w->StartClip(BuiltInClip(1), 0));
-        QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
-        QCOMPARE(w->State().ClipIndex, 0);
-        QVERIFY(NodesWith(*w->State().Cells, Empty).size() == static_cast<std::size_t>(kFieldSize * kFieldSize));
+        QCOMPARE(w->Document().State(), DocumentState::New);
+        QCOMPARE(w->Clips().Index(), 0);
+        QVERIFY(NodesWith(w->Document().Cells(), Empty).size() == static_cast<std::size_t>(kFieldSize * kFieldSize));
+    }
+
+    // A clip plays in the small window it was made for; halted, by its end
+    // or by Esc, it gives the window back its size and maximised state.
+    void haltedClipGivesBackTheWindowsSize_data() {
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("toTheEnd");
+        QTest::newRow("left") << false << false;
+        QTest::newRow("maximised, left") << true << false;
+        QTest::newRow("played to the end") << false << true;
+    }
+    void haltedClipGivesBackTheWindowsSize() {
+        QFETCH(bool, maximised);
+        QFETCH(bool, toTheEnd);
+        auto w = PlayerWindow();
+        if (maximised) w->showMaximized();
+        QTRY_COMPARE(w->isMaximized(), maximised);
+        const QSize before = w->size();
+        QVERIFY(w->StartClip(BuiltInClip(1), 0));
+        QTRY_COMPARE(w->size(), QSize(600, 480));
+        if (toTheEnd)
+            PlayToEnd(*w);
+        else
+            w->LeaveClip();
+        if (maximised)
+            QTRY_VERIFY(w->isMaximized());
+        else
+            QTRY_COMPARE(w->size(), before);
     }
 
     void cancelledPromptPlaysNothing() {
         auto w = PlayerWindow();
-        w->State().Cells->at(5, 5) = Lamp;
-        w->SetDocumentState(kModified);
+        test::EditDocument(*w, 5, 5, Lamp);
         dialogs_->answers = {QMessageBox::Cancel};
         QVERIFY(!w->StartClip(BuiltInClip(1), 0));
         QCOMPARE(dialogs_->messages.size(), 1);
-        QVERIFY(!w->State().ClipActive);
-        QVERIFY(!w->ClipTimer->isActive());
-        QCOMPARE(w->State().Cells->at(5, 5), Lamp);
+        QVERIFY(!w->Clips().Active());
+        QVERIFY(!w->Clips().Playing());
+        QCOMPARE(w->Document().Cells().at(5, 5), Lamp);
         QVERIFY(w->InnerPanel->isEnabled());
     }
 
@@ -256,12 +284,12 @@ private slots:
         QVERIFY(w->StartClip(BuiltInClip(2), 0));
         Tick(*w, 40);
         bool active = false;
-        w->IsMainWindowActive = [&active] { return active; };
+        w->Clips().IsWindowActive = [&active] { return active; };
         Tick(*w, 25);
-        QCOMPARE(w->State().ClipIndex, 40);
+        QCOMPARE(w->Clips().Index(), 40);
         active = true;
-        w->ClipTick();
-        QCOMPARE(w->State().ClipIndex, 41);
+        w->Clips().Tick();
+        QCOMPARE(w->Clips().Index(), 41);
     }
 
     // While a clip plays, the user's tool and Run commands are refused
@@ -280,9 +308,9 @@ private slots:
         QCOMPARE(w->State().CurrentTool, tool);
         w->Run2Click();
         QVERIFY(!w->State().RunMode);
-        w->ClipTick();  // the clip's own choice passes
+        w->Clips().Tick();  // the clip's own choice passes
         QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));
-        QVERIFY(w->ClipLog->toPlainText().contains(QStringLiteral("(-3,-3,-3),")));
+        QVERIFY(w->Clips().LogText().contains(QStringLiteral("(-3,-3,-3),")));
     }
 
     void undoStopsTheClipAndClearsTheProgress() {
@@ -292,9 +320,9 @@ private slots:
         cleared.clear();
         Tick(*w, 300);
         w->Undo1Click();
-        QVERIFY(!w->State().ClipActive);
-        QCOMPARE(w->State().ClipIndex, 0);
-        QVERIFY(!w->ClipTimer->isActive());
+        QVERIFY(!w->Clips().Active());
+        QCOMPARE(w->Clips().Index(), 0);
+        QVERIFY(!w->Clips().Playing());
         QCOMPARE(cleared.count(), 1);
         QVERIFY(w->InnerPanel->isEnabled());
     }
@@ -311,7 +339,7 @@ private slots:
         QCOMPARE(halted.at(0).at(1).toInt(), 77);
         QCOMPARE(requested.count(), 1);
         QVERIFY(!w->isEnabled());
-        QVERIFY(!w->State().ClipActive);
+        QVERIFY(!w->Clips().Active());
         // With no clip the command only asks for the wizard.
         w->setEnabled(true);
         w->Master1Click();
@@ -324,20 +352,20 @@ private slots:
         QTemporaryDir folder;
         auto w = PlayerWindow();
         w->RecordClip->trigger();
-        QVERIFY(w->State().RecordingMode);
+        QVERIFY(w->Clips().Recording());
         w->CuSoClick();
         QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));  // no lock-out while recording
         w->Image3MouseDown(Qt::LeftButton, Qt::NoModifier, 48, 72);
         w->Image3MouseUp(Qt::LeftButton, Qt::NoModifier, 49, 73);
         w->Run2Click();
         w->Run2Click();
-        QCOMPARE(w->State().Cells->at(2, 3), SourceOff);
+        QCOMPARE(w->Document().Cells().at(2, 3), SourceOff);
 
         const QString name = folder.filePath(QStringLiteral("clip.txt"));
         dialogs_->fileNames = {name};
         w->RecordClip->trigger();
-        QVERIFY(!w->State().RecordingMode);
-        QVERIFY(!w->State().ClipActive);
+        QVERIFY(!w->Clips().Recording());
+        QVERIFY(!w->Clips().Active());
         QFile file(name);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
@@ -348,12 +376,12 @@ private slots:
         // ends it and offers it for saving first.
         w->RecordClip->trigger();
         w->Undo1Click();
-        QVERIFY(w->State().RecordingMode);
+        QVERIFY(w->Clips().Recording());
         w->WireClick();
         dialogs_->fileNames = {folder.filePath(QStringLiteral("before-play.txt"))};
         dialogs_->answers = {QMessageBox::No};  // the drawn source may go
         QVERIFY(w->StartClip(BuiltInClip(2), 0));
-        QVERIFY(!w->State().RecordingMode);
+        QVERIFY(!w->Clips().Recording());
         QFile before(folder.filePath(QStringLiteral("before-play.txt")));
         QVERIFY(before.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(before.readAll()), QStringLiteral("(-1,-1,-1),\n"));
@@ -377,7 +405,7 @@ private slots:
         w->RecordClip->trigger();
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages.first().startsWith(QStringLiteral("Не удалось записать ролик")));
-        QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-1,-1,-1),"));
+        QCOMPARE(w->Clips().LogText(), QStringLiteral("(-1,-1,-1),"));
     }
 
 private:

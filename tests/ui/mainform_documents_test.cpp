@@ -31,7 +31,6 @@ namespace {
 using vorn::test::ScriptedDialogs;
 using vorn::test::ShownWindow;
 
-const QString kModified = QStringLiteral("Изменено");
 const QString kPrompt = QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?");
 const QString kNotFound =
     QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
@@ -43,10 +42,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-void Edit(Tmain& w) {
-    w.State().Cells->at(3, 3) = Lamp;
-    w.SetDocumentState(kModified);
-}
+void Edit(Tmain& w) { test::EditDocument(w, 3, 3, Lamp); }
 
 }  // namespace
 
@@ -89,9 +85,9 @@ void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
     dialogs_->fileNames = {Path("first")};
     w->Save1->trigger();  // a new document has no file yet: Save asks for one
     QVERIFY(QFile::exists(Path("first.vfl")));
-    QCOMPARE(w->State().DocumentFileName, Path("first.vfl"));
+    QCOMPARE(w->Document().FileName(), Path("first.vfl"));
     QCOMPARE(w->windowTitle(), "Vorn v1.1 - [" + Path("first.vfl") + "]");
-    QCOMPARE(w->DocumentState(), QStringLiteral("Сохранено"));
+    QCOMPARE(w->Document().State(), DocumentState::Saved);
 
     // Upper case gets a lower-case extension of its own; 250 characters are too many.
     dialogs_->fileNames = {Path("UP.VFL"), Path(QString(250, 'a'))};
@@ -99,14 +95,13 @@ void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
     QVERIFY(QFile::exists(Path("UP.VFL.vfl")));
     w->SaveAs1->trigger();
     QVERIFY(dialogs_->messages.last().startsWith(QStringLiteral("Имя файла или его расширение")));
-    QCOMPARE(w->State().DocumentFileName, Path("UP.VFL.vfl"));
+    QCOMPARE(w->Document().FileName(), Path("UP.VFL.vfl"));
 
     // Onto another existing file: No writes nothing, and Save goes on writing the old file.
     QFile::remove(Path("UP.VFL.vfl"));
-    w->State().Cells->at(9, 9) = Inverter;
+    w->Document().Cells().at(9, 9) = Inverter;
     dialogs_->answers = {QMessageBox::No};
     dialogs_->fileNames = {Path("first.vfl")};
-    w->State().DocumentFileName = Path("UP.VFL.vfl");
     QFile::copy(Path("first.vfl"), Path("UP.VFL.vfl"));
     w->SaveAs1->trigger();
     QCOMPARE(dialogs_->messages.last(), QStringLiteral("Файл с таким именем уже существует. Перезаписать?"));
@@ -133,8 +128,8 @@ void MainformDocumentsTest::failedSaveNeverShowsSaved() {
     Edit(*w);
     dialogs_->fileNames = {Path("missing-folder/circuit")};
     w->SaveAs1->trigger();
-    QCOMPARE(w->DocumentState(), kModified);
-    QVERIFY(w->State().DocumentFileName.isEmpty());
+    QCOMPARE(w->Document().State(), DocumentState::Modified);
+    QVERIFY(w->Document().FileName().isEmpty());
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
     // The user is told what failed and why; an everyday failure is no fault to report.
     QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Схема не сохранена в файл «%1». Папка, в которую "
@@ -153,11 +148,11 @@ void MainformDocumentsTest::promptGuardsNewAndClosingTheWindow() {
     dialogs_->answers = {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No};
     w->New1->trigger();  // Cancel
     w->New1->trigger();  // Yes, and the Save dialog cancelled
-    QCOMPARE(w->State().Cells->at(3, 3), Lamp);
-    QCOMPARE(w->DocumentState(), kModified);
+    QCOMPARE(w->Document().Cells().at(3, 3), Lamp);
+    QCOMPARE(w->Document().State(), DocumentState::Modified);
     w->New1->trigger();  // No
-    QCOMPARE(w->State().Cells->at(3, 3), Empty);
-    QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+    QCOMPARE(w->Document().Cells().at(3, 3), Empty);
+    QCOMPARE(w->Document().State(), DocumentState::New);
     QCOMPARE(dialogs_->messages, QStringList({kPrompt, kPrompt, kPrompt}));
     w->New1->trigger();  // not modified: no question
     QCOMPARE(dialogs_->messages.size(), 3);
@@ -174,7 +169,7 @@ void MainformDocumentsTest::promptGuardsNewAndClosingTheWindow() {
 
 void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     auto w = Window();
-    w->State().Cells->at(4, 5) = SourceOn;
+    w->Document().Cells().at(4, 5) = SourceOn;
     dialogs_->fileNames = {Path("good")};
     w->SaveAs1->trigger();
     WriteFile(Path("bad.vfl"), "not a circuit\r\n");
@@ -185,17 +180,17 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     dialogs_->fileNames = {Path("bad.vfl")};
     w->Open1->trigger();
     QCOMPARE(dialogs_->messages.last(), kBadFile);
-    QCOMPARE(w->State().Cells->at(3, 3), Lamp);  // everything as it was
-    QCOMPARE(w->DocumentState(), kModified);
+    QCOMPARE(w->Document().Cells().at(3, 3), Lamp);  // everything as it was
+    QCOMPARE(w->Document().State(), DocumentState::Modified);
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
 
     dialogs_->answers = {QMessageBox::No};
     dialogs_->fileNames = {Path("good")};  // typed without its extension
     w->Open1->trigger();
-    QCOMPARE(w->State().Cells->at(4, 5), SourceOn);
-    QCOMPARE(w->State().Cells->at(3, 3), Empty);
-    QCOMPARE(w->DocumentState(), QStringLiteral("Открыт"));
-    QCOMPARE(w->State().DocumentFileName, Path("good.vfl"));
+    QCOMPARE(w->Document().Cells().at(4, 5), SourceOn);
+    QCOMPARE(w->Document().Cells().at(3, 3), Empty);
+    QCOMPARE(w->Document().State(), DocumentState::Opened);
+    QCOMPARE(w->Document().FileName(), Path("good.vfl"));
     QVERIFY(!w->Undo1->isEnabled());
 
     QCOMPARE(ResolveCircuitName(Path("good.VfL")), QString());  // no such file
@@ -233,22 +228,22 @@ void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {
     Edit(*w);
     dialogs_->answers = {QMessageBox::No};
     w->Close1->trigger();
-    QCOMPARE(w->State().Cells->at(3, 3), Empty);
+    QCOMPARE(w->Document().Cells().at(3, 3), Empty);
     QVERIFY(!w->Save1->isEnabled() && !w->SaveAs1->isEnabled() && !w->Close1->isEnabled());
     QVERIFY(!w->WorkPlace->isVisible() && !w->statusBar()->isVisible() && w->ToolbarHolder->isHidden());
     QVERIFY(!w->Edit1->menuAction()->isVisible() && !w->Zoom2->isVisible() && !w->Showtoolkit1->isEnabled());
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1"));
-    QCOMPARE(w->DocumentState(), QString());
+    QCOMPARE(w->Document().State(), DocumentState::Closed);
 
     w->New1->trigger();
     QVERIFY(w->Save1->isEnabled() && w->WorkPlace->isVisible() && w->statusBar()->isVisible());
     QVERIFY(w->Edit1->menuAction()->isVisible() && w->Showtoolkit1->isChecked() && !w->ToolbarHolder->isHidden());
-    QCOMPARE(w->DocumentState(), QStringLiteral("Новый"));
+    QCOMPARE(w->Document().State(), DocumentState::New);
 }
 
 void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     auto w = Window();
-    w->State().Cells->at(7, 7) = Inverter;
+    w->Document().Cells().at(7, 7) = Inverter;
     dialogs_->fileNames = {Path("with space")};
     w->SaveAs1->trigger();
     WriteFile(Path("picture.bmp"), {});
@@ -269,12 +264,12 @@ void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     dialogs_->answers = {QMessageBox::No};
     drop({QUrl::fromLocalFile(Path("with space.vfl")), QUrl::fromLocalFile(Path("picture.bmp"))});
     QCOMPARE(dialogs_->messages, QStringList({kPrompt, kNotFound}));
-    QCOMPARE(w->State().Cells->at(3, 3), Lamp);
-    QCOMPARE(w->State().History->UndoCount(), 0);
+    QCOMPARE(w->Document().Cells().at(3, 3), Lamp);
+    QCOMPARE(w->Document().UndoCount(), 1);  // the history as it was
     dialogs_->answers = {QMessageBox::No};
     drop({QUrl::fromLocalFile(Path("with space.vfl"))});
-    QCOMPARE(w->State().Cells->at(7, 7), Inverter);
-    QCOMPARE(w->DocumentState(), QStringLiteral("Открыт"));
+    QCOMPARE(w->Document().Cells().at(7, 7), Inverter);
+    QCOMPARE(w->Document().State(), DocumentState::Opened);
 
     // The command line: the name as given, once; without its extension it is refused.
     w->New1->trigger();
@@ -284,7 +279,7 @@ void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     QVERIFY(w->State().CommandLineFile.isEmpty());
     w->State().CommandLineFile = Path("with space.vfl");
     w->OpenCommandLineFile();
-    QCOMPARE(w->State().Cells->at(7, 7), Inverter);
+    QCOMPARE(w->Document().Cells().at(7, 7), Inverter);
 }
 
 void MainformDocumentsTest::errorDialogOpensItsHelpTopic() {

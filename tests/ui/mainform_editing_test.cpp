@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "drawingsurface.h"
@@ -51,8 +52,13 @@ void Drag(Tmain& w, const QList<QPoint>& pixels, Qt::KeyboardModifiers mods = {}
 }
 void Key(Tmain& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&w, key, mods); }
 
-std::int32_t Code(const Tmain& w, int x, int y) { return w.State().Cells->at(x, y); }
-QString DocumentState(const Tmain& w) { return w.StatusPanel(0)->text(); }
+std::int32_t Code(const Tmain& w, int x, int y) { return w.Document().Cells().at(x, y); }
+QString StatusWord(const Tmain& w) { return w.StatusPanel(0)->text(); }
+// Saves the document, so that only a later change can mark it changed.
+void MarkSaved(Tmain& w) {
+    static QTemporaryDir folder;
+    w.Document().Save(folder.filePath(QStringLiteral("saved.vfl")));
+}
 
 QStringList Visible(const QMenu* menu) {
     QStringList texts;
@@ -92,7 +98,7 @@ void MainformEditingTest::sourceWireLampRunAndSwitch() {
     ProgramState& s = w->State();
     Key(*w, Qt::Key_2);
     Click(*w, 3, 3);
-    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
     Key(*w, Qt::Key_1);
     Drag(*w, {Pixel(4, 3), Pixel(5, 3) + QPoint(3, -4), Pixel(6, 3), Pixel(7, 3), Pixel(8, 3)});
     Key(*w, Qt::Key_3);
@@ -100,30 +106,30 @@ void MainformEditingTest::sourceWireLampRunAndSwitch() {
     for (int x = 4; x < 8; ++x) QCOMPARE(Code(*w, x, 3), WireE);
     QCOMPARE(Code(*w, 3, 3), SourceOff);
     QCOMPARE(Code(*w, 8, 3), Lamp);
-    QCOMPARE(s.History->UndoCount(), 3);
+    QCOMPARE(w->Document().UndoCount(), 3);
     QCOMPARE(s.CurrentTool, int{ToolLamp});
 
     const QPoint lampWire = Pixel(7, 3) + QPoint(12, 0);  // middle of the segment into the lamp
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.wire);
     Key(*w, Qt::Key_F9);
     QVERIFY(s.RunMode && w->Run2->isChecked() && w->run3->isChecked());
-    QCOMPARE(s.Signals->at(6, 3), Signal0);
+    QCOMPARE(w->Document().Signals().at(6, 3), Signal0);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.zero);
 
-    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    MarkSaved(*w);
     Click(*w, 3, 3);  // switches the source
     QCOMPARE(Code(*w, 3, 3), SourceOn);
-    QCOMPARE(s.Signals->at(8, 3), Signal1);
+    QCOMPARE(w->Document().Signals().at(8, 3), Signal1);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.one);
-    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
-    QCOMPARE(s.History->UndoCount(), 4);
+    QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
+    QCOMPARE(w->Document().UndoCount(), 4);
     // A click beside the source switches nothing and is no edit.
     Click(*w, 5, 3);
-    QCOMPARE(s.History->UndoCount(), 4);
+    QCOMPARE(w->Document().UndoCount(), 4);
 
     Key(*w, Qt::Key_F9);
     QVERIFY(!s.RunMode && !w->Run2->isChecked());
-    QCOMPARE(s.Signals->at(8, 3), NoSignal);
+    QCOMPARE(w->Document().Signals().at(8, 3), NoSignal);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.wire);
     QCOMPARE(Code(*w, 3, 3), SourceOn);  // the switch position stays
 }
@@ -137,7 +143,7 @@ void MainformEditingTest::wireStepsFollowThePointerNodeByNode() {
     QCOMPARE(Code(*w, 3, 2), WireE);
     QCOMPARE(Code(*w, 4, 2), Empty);
     QCOMPARE(Code(*w, 3, 3), Empty);
-    QCOMPARE(w->State().History->UndoCount(), 1);
+    QCOMPARE(w->Document().UndoCount(), 1);
     QVERIFY(!Pointer::Confinement());  // the release lets the pointer go
 
     // While the button is held the pointer is kept on the surface and the
@@ -157,18 +163,18 @@ void MainformEditingTest::wireStepsFollowThePointerNodeByNode() {
     Key(*w, Qt::Key_3);
     Click(*w, 8, 8);
     Key(*w, Qt::Key_1);
-    const int before = w->State().History->UndoCount();
+    const int before = w->Document().UndoCount();
     Drag(*w, {Pixel(8, 8), Pixel(9, 8), Pixel(10, 8)});
     QCOMPARE(Code(*w, 8, 8), Lamp);
     QCOMPARE(Code(*w, 9, 8), Empty);
-    QCOMPARE(w->State().History->UndoCount(), before);
+    QCOMPARE(w->Document().UndoCount(), before);
 }
 
 void MainformEditingTest::pressesThatChangeNothingAreNoEdit() {
     auto w = ShownWindow();
     Drag(*w, {Pixel(1, 1), Pixel(2, 1)});
-    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
-    const int undo = w->State().History->UndoCount();
+    MarkSaved(*w);
+    const int undo = w->Document().UndoCount();
     Key(*w, Qt::Key_3);
     Click(*w, 1, 1);  // a lamp on a wire
     Key(*w, Qt::Key_7);
@@ -180,8 +186,8 @@ void MainformEditingTest::pressesThatChangeNothingAreNoEdit() {
     QCOMPARE(Code(*w, 3, 0), Empty);
     QCOMPARE(Code(*w, 1, 1), WireE);
     QCOMPARE(Code(*w, 1, 2), Empty);
-    QCOMPARE(w->State().History->UndoCount(), undo);
-    QCOMPARE(DocumentState(*w), QStringLiteral("Сохранено"));
+    QCOMPARE(w->Document().UndoCount(), undo);
+    QCOMPARE(StatusWord(*w), QStringLiteral("Сохранено"));
 }
 
 void MainformEditingTest::eraserStrokeIsOneUndoStep() {
@@ -189,7 +195,7 @@ void MainformEditingTest::eraserStrokeIsOneUndoStep() {
     Drag(*w, {Pixel(1, 4), Pixel(2, 4), Pixel(3, 4), Pixel(4, 4), Pixel(5, 4), Pixel(6, 4)});
     Key(*w, Qt::Key_2);
     Click(*w, 7, 4);
-    const int undo = w->State().History->UndoCount();
+    const int undo = w->Document().UndoCount();
     // The wire tool with Shift erases: the press toggles nothing here and
     // the stroke over three nodes is one step.
     Key(*w, Qt::Key_1);
@@ -197,7 +203,7 @@ void MainformEditingTest::eraserStrokeIsOneUndoStep() {
     QCOMPARE(Code(*w, 1, 4), Empty);  // the segment into the first erased node went too
     QCOMPARE(Code(*w, 4, 4), Empty);
     QCOMPARE(Code(*w, 5, 4), WireE);
-    QCOMPARE(w->State().History->UndoCount(), undo + 1);
+    QCOMPARE(w->Document().UndoCount(), undo + 1);
     // The eraser first switches a source, then removes it.
     Key(*w, Qt::Key_7);
     Click(*w, 7, 4);
@@ -281,7 +287,7 @@ void MainformEditingTest::movedGateIsRefusedThenPlacedAndUndoneInTwoSteps() {
     Key(*w, Qt::Key_3);
     Click(*w, 20, 20);
     Key(*w, Qt::Key_1);
-    const int undo = s.History->UndoCount();
+    const int undo = w->Document().UndoCount();
 
     Press(*w, 6, 6, Qt::RightButton);  // a corner of the gate
     w->PopupMenu1->hide();
@@ -289,7 +295,7 @@ void MainformEditingTest::movedGateIsRefusedThenPlacedAndUndoneInTwoSteps() {
     QVERIFY(s.MovePending);
     QCOMPARE(s.CurrentTool, int{ToolConjunctor});
     QCOMPARE(Code(*w, 5, 5), Empty);
-    QCOMPARE(s.History->UndoCount(), undo + 1);
+    QCOMPARE(w->Document().UndoCount(), undo + 1);
 
     Click(*w, 20, 21);  // its block would cover the lamp
     QVERIFY(w->Image2->Picture() == MarkerPicture::Refusal);
@@ -314,20 +320,20 @@ void MainformEditingTest::undoAndRedoMarkTheDocumentChanged() {
     QVERIFY(!w->Undo1->isEnabled());
     Drag(*w, {Pixel(1, 1), Pixel(2, 1)});
     QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
-    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    MarkSaved(*w);
     Key(*w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Code(*w, 1, 1), Empty);
     // The grid on screen is not the saved one any more.
-    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
     QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
-    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    MarkSaved(*w);
     Key(*w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Code(*w, 1, 1), WireE);
-    QCOMPARE(DocumentState(*w), QStringLiteral("Изменено"));
+    QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
     // With nothing to redo the command changes nothing.
-    w->StatusPanel(0)->setText(QStringLiteral("Сохранено"));
+    MarkSaved(*w);
     w->Rendo1Click();
-    QCOMPARE(DocumentState(*w), QStringLiteral("Сохранено"));
+    QCOMPARE(StatusWord(*w), QStringLiteral("Сохранено"));
 }
 
 void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
@@ -356,16 +362,18 @@ void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
     QCOMPARE(s.CurrentTool, int{ToolInverter});
     QVERIFY(w->ToolButtons[3]->isChecked() && w->ToolBar1->isEnabled() && w->Undo1->isEnabled());
 
-    // A playing clip refuses a run command that is not its own.
-    s.ClipActive = true;
-    s.ClipEvents = {{-9, -9, -9}, {1, 0, 0}};
-    s.ClipIndex = 2;
+    // A playing clip refuses a run command that is not its own; both are logged.
+    static const ClipEvent script[] = {{kClipRun, kClipRun, kClipRun}, {kClipLeftPress, 0, 0}};
+    w->Clips().Play(script, 2);
+    w->Clips().Pause();
     w->Run2Click();
     QVERIFY(!s.RunMode && !w->Run2->isChecked());
-    s.ClipIndex = 1;
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-9,-9,-9),"));
+    w->Clips().Play(script, 1);
+    w->Clips().Pause();
     w->Run2Click();
     QVERIFY(s.RunMode);
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-9,-9,-9),\n(-9,-9,-9),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-9,-9,-9),"));
     w->StopClip();
     w->Run2Click();
     QVERIFY(!s.RunMode);
@@ -373,17 +381,16 @@ void MainformEditingTest::runModeLocksEditingAndKeepsTheTool() {
 
 void MainformEditingTest::clipRecorderLogsMouseActions() {
     auto w = ShownWindow();
-    w->State().ClipActive = true;
-    w->State().RecordingMode = true;
+    w->Clips().StartRecording();
     QTest::mousePress(w->Image3, Qt::LeftButton, {}, QPoint(30, 40));
     QTest::mouseMove(w->Image3, QPoint(50, 40));  // between samples: not logged
     QTest::mouseRelease(w->Image3, Qt::LeftButton, {}, QPoint(50, 40));
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(1,30,40),\n(4,50,40),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(1,30,40),\n(4,50,40),"));
     // The sample timer logs the pointer's screen position while it runs.
-    QTRY_VERIFY(w->ClipLog->toPlainText().contains(QStringLiteral("\n(0,")));
+    QTRY_VERIFY(w->Clips().LogText().contains(QStringLiteral("\n(0,")));
     // Stopping clips leaves the recording going.
     w->StopClip();
-    QVERIFY(w->State().ClipActive && w->State().RecordingMode);
+    QVERIFY(w->Clips().Active() && w->Clips().Recording());
 }
 
 QTEST_MAIN(MainformEditingTest)

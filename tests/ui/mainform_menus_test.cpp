@@ -136,7 +136,6 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
     // The holder can be moved but offers no close button.
     const auto* closeButton = w->ToolbarHolder->findChild<QAbstractButton*>("qt_dockwidget_closebutton");
     QVERIFY(!closeButton || !closeButton->isVisible());
-    QVERIFY(w->ClipLog->parentWidget()->parentWidget() == w->ToolbarHolder && !w->ClipLog->isVisible());
 
     // Key, button and menu item choose a tool, and all of them show it.
     const auto isTool = [&](int tool) {
@@ -179,35 +178,35 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
     QCOMPARE(marker->size(), QSize(5, 5));
     QCOMPARE(marker->Render().pixelColor(2, 2), QColor(0, 0, 255));  // the blue anchor dot
     QCOMPARE(marker->Render().pixelColor(0, 0).alpha(), 0);
-    QVERIFY(w->ClipLog->toPlainText().isEmpty());  // no clip, no log
+    QVERIFY(w->Clips().LogText().isEmpty());  // no clip, no log
 }
 
 void MainformMenusTest::playingClipRefusesOtherToolsAndLogsEveryChoice() {
     auto w = ShownWindow();
     ProgramState& s = w->State();
     w->CuSoClick();
-    s.ClipEvents = {{-2, -2, -2}, {-3, -3, -3}, {3, 100, 100}};
-    s.ClipIndex = 2;  // the clip is at its lamp-tool event
-    s.ClipActive = true;
+    static const ClipEvent script[] = {{-2, -2, -2}, {-3, -3, -3}, {kClipMove, 100, 100}};
+    w->Clips().Play(script, 2);  // the clip is at its lamp-tool event
+    w->Clips().Pause();
     QTest::keyClick(w.get(), Qt::Key_1);
     QTest::mouseClick(w->ToolBar1->widgetForAction(w->ToolButtons[0]), Qt::LeftButton);
     w->ToolItems[6]->trigger();
     QCOMPARE(s.CurrentTool, 2);
     QVERIFY(w->ToolButtons[1]->isChecked() && w->ToolItems[1]->isChecked() && !w->ToolButtons[0]->isChecked());
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-1,-1,-1),\n(-1,-1,-1),\n(-7,-7,-7),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-1,-1,-1),\n(-1,-1,-1),\n(-7,-7,-7),"));
 
     w->LampClick();  // the clip's own choice
     QCOMPARE(s.CurrentTool, 3);
-    QVERIFY(w->ClipLog->toPlainText().endsWith(QStringLiteral("\n(-3,-3,-3),")));
-    s.ClipIndex = 3;  // a move event lets no tool through
+    QVERIFY(w->Clips().LogText().endsWith(QStringLiteral("\n(-3,-3,-3),")));
+    w->Clips().Play(script, 3);  // a move event lets no tool through
+    w->Clips().Pause();
     w->WireClick();
     QCOMPARE(s.CurrentTool, 3);
 
-    s.RecordingMode = true;  // recording: free choice, still logged
-    w->ClipLog->clear();
+    w->Clips().StartRecording();  // recording: free choice, still logged
     QTest::keyClick(w.get(), Qt::Key_6);
     QCOMPARE(s.CurrentTool, 6);
-    QCOMPARE(w->ClipLog->toPlainText(), QStringLiteral("(-6,-6,-6),"));
+    QCOMPARE(w->Clips().LogText(), QStringLiteral("(-6,-6,-6),"));
 }
 
 void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
@@ -228,9 +227,12 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
             QCOMPARE(QPoint(w->StatusPanel(i)->x(), w->StatusPanel(i)->width()), QPoint(left, widths[i]));
     }
 
-    for (const char* word : {"Открыт", "Изменено", "Сохранено", "Новый"}) {  // each state word shows whole
-        w->SetDocumentState(QString::fromUtf8(word));
-        QVERIFY2(w->StatusPanel(0)->width() >= w->StatusPanel(0)->sizeHint().width(), word);
+    // Each state word shows whole, as the document announces it.
+    for (DocumentState state : {DocumentState::Opened, DocumentState::Modified, DocumentState::Saved,
+                                DocumentState::New}) {
+        emit w->Document().stateChanged(state);
+        QVERIFY2(w->StatusPanel(0)->width() >= w->StatusPanel(0)->sizeHint().width(),
+                 qPrintable(DocumentStateText(state)));
     }
 
     // Hints of buttons, menus and pop-up items show in panel 1, never as a
@@ -253,10 +255,11 @@ void MainformMenusTest::statusPanelsHintLineAndCoordinates() {
     w->StatusPanel(3)->setText(QStringLiteral(" Y: 9"));
     w->Housekeeping();
     QCOMPARE(panel(2), QStringLiteral(" X: 7"));
-    w->State().ClipActive = true;
+    w->Clips().Play(BuiltInClip(1), 0);
+    w->Clips().Pause();
     SendHint(w->ToolBar1, QStringLiteral("Провод"));
     QVERIFY(panel(1) == QStringLiteral(" Рабочее поле") && panel(2) == QStringLiteral(" X: 7"));
-    w->State().ClipActive = false;
+    w->Clips().Stop();
     SendHint(w->ToolBar1, QStringLiteral("Провод"));  // another hint: the pointer left the work area
     QVERIFY(panel(2) == QStringLiteral(" X: ") && panel(3) == QStringLiteral(" Y: "));
 }
@@ -285,14 +288,13 @@ void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
 
 void MainformMenusTest::historyCommandsCaptionAndSizeLimits() {
     auto w = ShownWindow();
-    ProgramState& s = w->State();
-    s.History->PushUndo(*s.Cells);
-    s.History->PushUndo(*s.Cells);
-    w->Housekeeping();
+    CircuitDocument& d = w->Document();
+    d.CommitGesture(d.Cells());
+    d.CommitGesture(d.Cells());
     QVERIFY(w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
-    s.History->ClearHistory();
-    s.History->PushUndo(*s.Cells);
-    s.History->Undo(*s.Cells);  // one redo state, no undo state
+    d.Reset();
+    d.CommitGesture(d.Cells());
+    d.Undo();  // one redo state, no undo state
     w->Edit1->popup(w->mapToGlobal(QPoint(20, 20)));  // opening the menu shows the counts as they are
     QVERIFY(!w->Undo1->isEnabled() && w->Rendo1->isEnabled());
     w->Edit1->hide();

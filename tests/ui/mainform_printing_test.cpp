@@ -27,6 +27,7 @@
 #include "sendernamedialog.h"
 #include "settingsstore.h"
 #include "shown_window.h"
+#include "windowlinks.h"
 
 using namespace vorn;
 
@@ -77,9 +78,10 @@ private slots:
         stored.writeuname = QStringLiteral("0");
         const QString settings = folder_.filePath(QStringLiteral("settings.ini"));
         QVERIFY(SettingsStore(settings).WriteAll(QStringLiteral("Vorn"), QString(), QStringLiteral("/opt/vorn"), stored));
-        TOpt options(*window_, settings);
+        TOpt options(window_->CurrentSettings(), window_->State().ProgramFolder, settings);
+        LinkSettings(*window_, options);
         QVERIFY(!window_->State().WriteUserName);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->PrintClick();
         QVERIFY(dialogs_->nameRequests.isEmpty());
         QVERIFY(QFile::exists(pdf_));
@@ -100,7 +102,7 @@ private slots:
         if (zoom == 2) window_->Zoom2Click();
         if (zoom == 3) window_->Zoom3Click();
         QCOMPARE(window_->State().ZoomFactor, zoom);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->State().WriteUserName = false;
 
         window_->PrintClick();
@@ -150,7 +152,7 @@ private slots:
     }
 
     void runningCircuitIsPrintedWithoutSignalColours() {
-        CellGrid& cells = *window_->State().Cells;
+        CellGrid& cells = window_->Document().Cells();
         cells.at(10, 10) = SourceOn;
         for (int x = 11; x < 15; ++x) cells.at(x, 10) = WireE;
         cells.at(16, 10) = Lamp;
@@ -171,7 +173,7 @@ private slots:
     }
 
     void senderNameHeadsThePageAndIsRemembered() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("Иванов"));
         window_->PrintClick();
@@ -196,7 +198,7 @@ private slots:
     void noNameMeansNoPage() {
         QFETCH(std::optional<QString>, answer);
         QFETCH(QString, remembered);
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         window_->SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << answer;
         window_->PrintClick();
@@ -206,7 +208,7 @@ private slots:
     }
 
     void cancelledSetUpPrintsNothing() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         dialogs_->printerSetup = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf_);
@@ -222,7 +224,7 @@ private slots:
 
     // A job that cannot start is reported, not passed over in silence.
     void printerThatRefusesTheJobIsReported() {
-        window_->State().Cells->at(10, 10) = SourceOff;
+        window_->Document().Cells().at(10, 10) = SourceOff;
         dialogs_->printerSetup = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf_ + QStringLiteral(".missing/page.pdf"));
@@ -235,7 +237,7 @@ private slots:
     }
 
     void secondPreviewShowsOnlyWhatIsLeft() {
-        CellGrid& cells = *window_->State().Cells;
+        CellGrid& cells = window_->Document().Cells();
         cells.at(10, 10) = SourceOff;
         cells.at(14, 12) = Lamp;  // node (6, 5) of the first area
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("А")) << std::optional<QString>();
@@ -253,18 +255,18 @@ private slots:
     }
 
     void playingClipIsPausedAndResumed() {
-        window_->IsMainWindowActive = [] { return true; };
+        window_->Clips().IsWindowActive = [] { return true; };
         QVERIFY(window_->StartClip(BuiltInClip(1), 1));
-        QVERIFY(window_->ClipPlaying());
+        QVERIFY(window_->Clips().Playing());
         bool playingDuringSetUp = true;
         dialogs_->printerSetup = [&](QPrinter&) {
-            playingDuringSetUp = window_->ClipPlaying();
+            playingDuringSetUp = window_->Clips().Playing();
             return false;
         };
         QSignalSpy cleared(window_.get(), &Tmain::clipProgressCleared);
         window_->PrintClick();
         QVERIFY(!playingDuringSetUp);
-        QVERIFY(window_->ClipPlaying());
+        QVERIFY(window_->Clips().Playing());
         QCOMPARE(cleared.count(), 0);
     }
 

@@ -138,7 +138,7 @@ void MainformViewportTest::surfaceFollowsTheWindowAndTheToolbarToggle() {
 
 void MainformViewportTest::originIsPositionDivPitchAndArrowsRepaintDuringGesture() {
     auto w = ShownWindow();
-    w->State().Cells->at(2, 1) = WireE;  // at origin 0 it runs from x 48 to 72
+    w->Document().Cells().at(2, 1) = WireE;  // at origin 0 it runs from x 48 to 72
     w->reloadcanvas();
     QVERIFY(IsInk(*w, 60, 24) && !IsInk(*w, 36, 24));
     w->HorzScroll->setValue(47);  // origin 1: 47 div 24, not rounded; one whole node west
@@ -153,14 +153,14 @@ void MainformViewportTest::originIsPositionDivPitchAndArrowsRepaintDuringGesture
     w->VertScroll->setValue(48);
     w->State().GestureActive = true;
     Wheel(w->Image3, -120, Qt::ControlModifier);
-    w->State().Cells->at(1, 3) = WireE;  // put in behind the picture's back: only a repaint shows it
+    w->Document().Cells().at(1, 3) = WireE;  // put in behind the picture's back: only a repaint shows it
     QVERIFY(!IsInk(*w, 36, 24));
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
         QTest::keyClick(w.get(), key);
         QCOMPARE(At(*w), QPoint(0, 48));
     }
     QVERIFY(IsInk(*w, 36, 24));
-    w->State().Cells->at(1, 3) = Empty;
+    w->Document().Cells().at(1, 3) = Empty;
     QTest::keyClick(w.get(), Qt::Key_PageDown);
     QVERIFY(IsInk(*w, 36, 24));
     QTest::keyClick(w.get(), Qt::Key_Left);
@@ -248,7 +248,8 @@ void MainformViewportTest::playingClipOwnsTheView() {
     auto w = ShownWindow();
     Zoom(*w, 1);
     w->VertScroll->setValue(240);
-    w->State().ClipActive = true;
+    w->Clips().Play(BuiltInClip(1), 0);
+    w->Clips().Pause();
     w->Zoom3->trigger();
     w->Zoom12->trigger();
     QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);

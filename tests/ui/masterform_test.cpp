@@ -20,6 +20,7 @@
 #include "quiz.h"
 #include "scripted_dialogs.h"
 #include "shown_window.h"
+#include "windowlinks.h"
 
 using namespace vorn;
 
@@ -30,6 +31,7 @@ using vorn::test::ScriptedDialogs;
 struct StartCall {
     qsizetype length;
     int start;
+    QString caption;
 };
 
 const QString kNotFoundTail = QStringLiteral("Переустановка программы может решить эту проблему.");
@@ -50,10 +52,10 @@ class MasterFormTest : public QObject {
     void Create(bool realPlayer = false) {
         wizard_.reset();
         window_ = test::ShownWindow();
-        window_->State().DataFolder = folder_->path();
-        wizard_ = std::make_unique<Tmaster>(*window_);
-        if (!realPlayer) wizard_->ClipStarter = [this](ClipScript script, int start) {
-            starts_.append({static_cast<qsizetype>(script.size()), start});
+        wizard_ = std::make_unique<Tmaster>(*window_, folder_->path());
+        LinkWizard(*window_, *wizard_);
+        if (!realPlayer) wizard_->ClipStarter = [this](ClipScript script, int start, const QString& caption) {
+            starts_.append({static_cast<qsizetype>(script.size()), start, caption});
             return startResult_;
         };
     }
@@ -203,11 +205,11 @@ private slots:
 
     void clipHaltedShowsTheProgressAndTheWizard() {
         Tmaster& w = *wizard_;
-        window_->setEnabled(false);  // the player has disabled the main window
         emit window_->clipHalted(2, 570);
         QCOMPARE(Bar(2), 57);
         QCOMPARE(Bar(1), 0);
         QVERIFY(w.isVisible());
+        QVERIFY(!window_->isEnabled());  // the wizard holds the main window, whoever showed it
         QVERIFY(w.isEnabled());  // not disabled with the main window
         QVERIFY(QTest::qWaitForWindowActive(&w));
         emit window_->clipHalted(1, 1785);
@@ -234,8 +236,7 @@ private slots:
         QCOMPARE(starts_[0].start, 1234);
         QVERIFY(!w.isVisible());
         QVERIFY(window_->isEnabled());
-        QCOMPARE(window_->StatusPanel(1)->text(),
-                 QStringLiteral("Ролик 1. Принцип построения и работы простейших схем."));
+        QCOMPARE(starts_[0].caption, QStringLiteral("Ролик 1. Принцип построения и работы простейших схем."));
         QCOMPARE(Bar(1), 123);
         QCOMPARE(Bar(3), 0);
 
@@ -248,15 +249,12 @@ private slots:
         // Refused (the unsaved-changes prompt was cancelled): nothing changes.
         emit window_->clipHalted(2, 570);
         emit window_->clipHalted(4, 1059);
-        window_->setEnabled(false);
-        const QString status = window_->StatusPanel(1)->text();
         startResult_ = false;
         w.PlayButtons[1]->click();
         QCOMPARE(starts_.last().length, qsizetype(1145));
         QCOMPARE(starts_.last().start, 570);
         QVERIFY(w.isVisible());
         QVERIFY(!window_->isEnabled());
-        QCOMPARE(window_->StatusPanel(1)->text(), status);
         QCOMPARE(Bar(2), 57);
         QCOMPARE(Bar(4), 106);
     }
@@ -299,17 +297,20 @@ private slots:
     void theRealPlayerResumesWhereItWasLeft() {
         Create(true);
         Tmaster& w = *wizard_;
-        window_->IsMainWindowActive = [] { return true; };
+        window_->Clips().IsWindowActive = [] { return true; };
         w.ShowWizard();
         w.PlayButtons[0]->click();
-        QVERIFY(window_->State().ClipActive);
+        QVERIFY(window_->Clips().Active());
         QVERIFY(!w.isVisible());
-        for (int i = 0; i < 25; ++i) window_->ClipTick();
+        QVERIFY(window_->isEnabled());
+        QCOMPARE(window_->StatusPanel(1)->text(), QStringLiteral("Ролик ") + WizardClipLabel(1));
+        for (int i = 0; i < 25; ++i) window_->Clips().Tick();
         window_->LeaveClip();  // Esc
         QVERIFY(w.isVisible());
+        QVERIFY(!window_->isEnabled());
         QCOMPARE(Bar(1), 2);
         w.PlayButtons[0]->click();
-        QCOMPARE(window_->State().ClipIndex, 25);
+        QCOMPARE(window_->Clips().Index(), 25);
         window_->StopClip();
         QCOMPARE(Bar(1), 0);
     }

@@ -23,6 +23,7 @@
 #include "optform.h"
 #include "settingsstore.h"
 #include "shown_window.h"
+#include "windowlinks.h"
 
 using namespace vorn;
 
@@ -42,7 +43,19 @@ public:
         text = shownText;
         return QMessageBox::Ok;
     }
+    // The colour chooser's answer; cancels when unset.
+    std::function<std::optional<QColor>(const QColor&)> colour;
+    std::optional<QColor> ChooseColour(QWidget*, const QColor& initial) override {
+        return colour ? colour(initial) : std::nullopt;
+    }
 };
+
+// A settings dialog tied to the window as the program ties them.
+std::unique_ptr<TOpt> LinkedDialog(Tmain& window, const QString& path) {
+    auto dialog = std::make_unique<TOpt>(window.CurrentSettings(), window.State().ProgramFolder, path);
+    LinkSettings(window, *dialog);
+    return dialog;
+}
 
 bool HasPixel(const QImage& image, const QColor& colour) {
     for (int y = 0; y < image.height(); ++y)
@@ -67,27 +80,33 @@ class OptFormTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+    RecordingDialogs dialogs_;  // answers the colour chooser
     QString Path() const { return dir_.filePath("vorn.ini"); }
 
 private slots:
-    void init() { QFile::remove(Path()); }
+    void init() {
+        QFile::remove(Path());
+        Dialogs::Install(&dialogs_);
+    }
     void cleanup() { Dialogs::Install(nullptr); }
 
     void closingTheMainWindowWritesTheSettingsEvenWhenRefused() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
         RecordingDialogs dialogs;  // answers the unsaved-changes prompt with neither Yes nor No
         Dialogs::Install(&dialogs);
-        window->SetDocumentState(QStringLiteral("Изменено"));
+        test::EditDocument(*window, 3, 3, Lamp);
         QVERIFY(!window->close());
         QCOMPARE(dialogs.calls, 1);
         QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clBlack"));
     }
 
     void withoutAFileTheDefaultsStandAndSavingWritesThem() {
-        auto window = test::ShownWindow();
-        const int wheelLines = std::clamp(window->State().km, 1, 100);
-        TOpt dialog(*window, Path());
+        // The scroll step starts as the main window has it.
+        UserSettings initial;
+        initial.km = 4;
+        const int wheelLines = 4;
+        TOpt dialog(initial, QStringLiteral("/opt/vorn"), Path());
         QCOMPARE(dialog.SwatchColour(0), QColor(0, 0, 0));
         QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
         QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
@@ -111,7 +130,6 @@ private slots:
     }
 
     void storedValuesAreReadClampedOrIgnoredWhenDamaged() {
-        auto window = test::ShownWindow();
         StoredSettings stored;
         stored.ShowMaster = "0";
         stored.writeuname = "yes";  // only "1" checks the box
@@ -122,19 +140,19 @@ private slots:
         stored.km = "0";
         stored.kmiddles = "250";
         WriteOptions(Path(), stored);
-        TOpt dialog(*window, Path());
+        TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
         QVERIFY(!dialog.ShowMasterAtStart());
         QVERIFY(!dialog.WriteUserName());
         QCOMPARE(dialog.SwatchColour(0), QColor(0, 255, 0));
         QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
         QCOMPARE(dialog.SwatchColour(2), QColor(255, 0, 0));
-        QCOMPARE(window->State().Colors.wire, QColor(0, 255, 0));
-        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+        QCOMPARE(dialog.Settings().colors.wire, QColor(0, 255, 0));
+        QCOMPARE(dialog.Settings().colors.zero, QColor(32, 188, 255));
         QCOMPARE(dialog.IconNumber(), 3);
         QCOMPARE(dialog.ScrollStepEdit->value(), 1);
-        QCOMPARE(window->State().km, 1);
+        QCOMPARE(dialog.Settings().km, 1);
         QCOMPARE(dialog.ShiftFactorEdit->value(), 100);
-        QCOMPARE(window->State().kmiddles, 100);
+        QCOMPARE(dialog.Settings().kmiddles, 100);
 
         // Garbage keeps what the controls hold; a negative step clamps.
         stored = {};
@@ -147,7 +165,7 @@ private slots:
         WriteOptions(Path(), stored);  // the change above saved; write the test values again
         dialog.LoadSettings();
         QCOMPARE(dialog.ScrollStepEdit->value(), 7);
-        QCOMPARE(window->State().km, 7);
+        QCOMPARE(dialog.Settings().km, 7);
         QCOMPARE(dialog.ShiftFactorEdit->value(), 1);
         QCOMPARE(dialog.IconNumber(), 3);
         QVERIFY(dialog.ShowMasterAtStart());
@@ -161,7 +179,8 @@ private slots:
 
     void controlsSaveWhenReleasedOrChanged() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         dialog.Open();
         QVERIFY(!QFile::exists(Path()));
 
@@ -182,7 +201,7 @@ private slots:
         QCOMPARE(associate.count(), 1);
         QCOMPARE(ReadBack(Path()).writeuname.value_or("<absent>"), QStringLiteral("0"));
 
-        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); };
+        dialogs_.colour = [](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); };
         dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
         QTest::mouseClick(dialog.Swatches[0], Qt::LeftButton);
         QCOMPARE(ReadBack(Path()).co.value_or("<absent>"), QStringLiteral("clGreen"));
@@ -194,9 +213,10 @@ private slots:
 
     void aChosenColourReachesTheMainWindowOnlyOnClosing() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         QColor offered;
-        dialog.ColourChooser = [&offered](const QColor& initial) {
+        dialogs_.colour = [&offered](const QColor& initial) {
             offered = initial;
             return std::optional<QColor>(QColor(0, 200, 0));
         };
@@ -214,7 +234,7 @@ private slots:
         QCOMPARE(window->Image3->Picture(), before);
 
         // Cancelling keeps the swatch.
-        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(); };
+        dialogs_.colour = [](const QColor&) { return std::optional<QColor>(); };
         QTest::mousePress(dialog.Swatches[1], Qt::LeftButton);
         QCOMPARE(dialog.SwatchColour(1), QColor(32, 188, 255));
 
@@ -227,7 +247,8 @@ private slots:
 
     void pagesShareOnePlaceAndTheTreeSwitchesThem() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         dialog.show();
         // 448 x 342, wider only when the labels beside the spin boxes need it.
         QVERIFY(dialog.width() >= 448 && dialog.height() == 342);
@@ -254,7 +275,8 @@ private slots:
         RecordingDialogs dialogs;
         Dialogs::Install(&dialogs);
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         dialog.show();
         QTest::mouseClick(dialog.MoreLink, Qt::LeftButton);
         QCOMPARE(dialogs.calls, 1);
@@ -271,7 +293,8 @@ private slots:
 
     void thePreviewUsesTheSwatchColoursForEveryExample() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         for (int example = 1; example <= kPreviewExamples; ++example) {
             dialog.SelectExample(example);
             QCOMPARE(dialog.ExampleNumber(), example);
@@ -284,7 +307,7 @@ private slots:
         dialog.SelectExample(4);
         QVERIFY(dialog.PreviewImage() != fifth);
 
-        dialog.ColourChooser = [](const QColor&) { return std::optional<QColor>(QColor(0, 200, 0)); };
+        dialogs_.colour = [](const QColor&) { return std::optional<QColor>(QColor(0, 200, 0)); };
         dialog.ChooseColour(2);
         QVERIFY(!HasPixel(dialog.PreviewImage(), QColor(255, 0, 0)));
         QVERIFY(HasPixel(dialog.PreviewImage(), QColor(0, 200, 0)));
@@ -295,7 +318,8 @@ private slots:
 
     void showingDrawsTheExample() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         int next = 3;
         dialog.ExampleDraw = [&next] { return next; };
         dialog.show();
@@ -313,7 +337,8 @@ private slots:
 
     void theIconPreviewFollowsTheSlider() {
         auto window = test::ShownWindow();
-        TOpt dialog(*window, Path());
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
         QCOMPARE(dialog.IconSlider->minimum(), 0);
         QCOMPARE(dialog.IconSlider->maximum(), 3);
         dialog.IconSlider->setValue(2);

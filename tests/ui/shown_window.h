@@ -18,4 +18,12 @@ inline std::unique_ptr<Tmain> ShownWindow() {
     return window;
 }
 
+// Puts code at a node as one edit of the document, which then counts as
+// changed.
+inline void EditDocument(Tmain& window, int x, int y, std::int32_t code) {
+    const auto before = std::make_unique<CellGrid>(window.Document().Cells());
+    window.Document().Cells().at(x, y) = code;
+    window.Document().CommitGesture(*before);
+}
+
 }  // namespace vorn::test

@@ -1,0 +1,144 @@
+#include "circuitdocument.h"
+
+#include <QFile>
+
+#include "history.h"
+#include "programtitle.h"
+#include "propagation.h"
+#include "workqueue.h"
+
+namespace vorn {
+
+namespace {
+
+std::filesystem::path FilePath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+}  // namespace
+
+QString DocumentStateText(DocumentState state) {
+    switch (state) {
+    case DocumentState::Closed: return {};
+    case DocumentState::New: return QStringLiteral("Новый");
+    case DocumentState::Opened: return QStringLiteral("Открыт");
+    case DocumentState::Modified: return QStringLiteral("Изменено");
+    case DocumentState::Saved: return QStringLiteral("Сохранено");
+    }
+    return {};
+}
+
+QString DocumentTitle(DocumentState state, const QString& fileName) {
+    if (state == DocumentState::Closed) return ProgramTitleText();
+    const QString shown = fileName.isEmpty() ? QStringLiteral("Новая схема") : fileName;
+    return ProgramTitleText() + QStringLiteral(" - [") + shown + QStringLiteral("]");
+}
+
+CircuitDocument::CircuitDocument(QObject* parent)
+    : QObject(parent),
+      cells_(std::make_unique<CellGrid>()),
+      signals_(std::make_unique<SignalGrid>()),
+      queue_(std::make_unique<WorkQueue>()),
+      history_(std::make_unique<UndoHistory>()) {
+    ClearCellGrid(*cells_);
+    ResetSignals(*signals_, *queue_);
+}
+
+CircuitDocument::~CircuitDocument() = default;
+
+int CircuitDocument::UndoCount() const { return history_->UndoCount(); }
+int CircuitDocument::RedoCount() const { return history_->RedoCount(); }
+
+void CircuitDocument::CommitGesture(const CellGrid& before) {
+    history_->PushUndo(before);
+    SetState(DocumentState::Modified);
+    AnnounceHistory();
+    emit gridChanged();
+}
+
+bool CircuitDocument::Undo() {
+    const bool stepped = history_->Undo(*cells_);
+    // The grid on screen is no longer the saved one: closing must ask.
+    if (stepped) SetState(DocumentState::Modified);
+    AnnounceHistory();
+    emit gridChanged();
+    return stepped;
+}
+
+bool CircuitDocument::Redo() {
+    const bool stepped = history_->Redo(*cells_);
+    if (stepped) SetState(DocumentState::Modified);
+    AnnounceHistory();
+    emit gridChanged();
+    return stepped;
+}
+
+void CircuitDocument::Evaluate() {
+    EvaluateCircuit(*cells_, *signals_, *queue_);
+    emit gridChanged();
+}
+
+void CircuitDocument::ClearSignals() {
+    ResetSignals(*signals_, *queue_);
+    emit gridChanged();
+}
+
+void CircuitDocument::Reset() {
+    ClearCellGrid(*cells_);
+    ResetSignals(*signals_, *queue_);
+    SetFileName(QString());
+    SetState(DocumentState::New);
+    ClearHistory();
+    emit gridChanged();
+}
+
+ReadVerdict CircuitDocument::Load(const QString& fileName) {
+    ResetSignals(*signals_, *queue_);
+    // The file is read beside the circuit on screen, which stays as it is
+    // when the file turns out to be no circuit.
+    auto scratch = std::make_unique<NodeGrid>();
+    const ReadVerdict verdict = ReadCircuit(FilePath(fileName), *scratch);
+    if (verdict == ReadVerdict::Valid) {
+        *cells_ = *scratch;
+        SetFileName(fileName);
+        SetState(DocumentState::Opened);
+        ClearHistory();
+    }
+    emit gridChanged();
+    return verdict;
+}
+
+void CircuitDocument::Save(const QString& fileName) {
+    WriteCircuit(FilePath(fileName), *cells_);
+    SetFileName(fileName);
+    SetState(DocumentState::Saved);
+}
+
+void CircuitDocument::Close() {
+    ClearCellGrid(*cells_);
+    SetState(DocumentState::Closed);
+    ClearHistory();
+    emit gridChanged();
+}
+
+void CircuitDocument::SetState(DocumentState state) {
+    // Announced even when unchanged: the views show it again, which costs
+    // nothing and keeps them right after they were built.
+    state_ = state;
+    emit stateChanged(state);
+}
+
+void CircuitDocument::SetFileName(const QString& fileName) {
+    if (fileName_ == fileName) return;
+    fileName_ = fileName;
+    emit fileNameChanged(fileName);
+}
+
+void CircuitDocument::ClearHistory() {
+    history_->ClearHistory();
+    AnnounceHistory();
+}
+
+void CircuitDocument::AnnounceHistory() { emit historyChanged(UndoCount() >= 1, RedoCount() >= 1); }
+
+}  // namespace vorn

@@ -1,0 +1,278 @@
+#include "minimalcover.h"
+
+#include <algorithm>
+#include <bit>
+#include <bitset>
+#include <climits>
+#include <stdexcept>
+
+namespace vorn {
+
+namespace {
+
+using RowSet = std::bitset<std::size_t{1} << kExactCoverVariables>;  // indices into the one-rows
+
+// Calls visit(row) for every row a product covers.
+template <typename Visit>
+bool ForEachRow(const Implicant& product, std::uint32_t full, Visit visit) {
+    const std::uint32_t free = full & ~product.care;
+    std::uint32_t part = 0;
+    do {
+        if (!visit(product.value | part)) return false;
+        part = (part - free) & free;
+    } while (part != 0);
+    return true;
+}
+
+// Branch and bound over the prime implicants: the fewest products, then the
+// fewest literals.
+class CoverSearch {
+public:
+    CoverSearch(std::vector<RowSet> covers, std::vector<int> literals)
+        : covers_(std::move(covers)), literals_(std::move(literals)) {}
+
+    std::vector<int> Solve(const RowSet& rows) {
+        std::vector<int> candidates(covers_.size());
+        for (std::size_t i = 0; i < candidates.size(); ++i) candidates[i] = static_cast<int>(i);
+        Search(rows, std::move(candidates));
+        return best_;
+    }
+
+private:
+    int CountWithin(int prime, const RowSet& uncovered) const {
+        return static_cast<int>((covers_[static_cast<std::size_t>(prime)] & uncovered).count());
+    }
+
+    void Take(int prime, RowSet& uncovered) {
+        chosen_.push_back(prime);
+        chosenLiterals_ += literals_[static_cast<std::size_t>(prime)];
+        uncovered &= ~covers_[static_cast<std::size_t>(prime)];
+    }
+
+    // Drops primes that cover nothing left, or no more than a prime at most
+    // as long covers (of two equal ones the later goes).
+    void DropDominated(const RowSet& uncovered, std::vector<int>& candidates) const {
+        std::vector<RowSet> left;
+        for (int c : candidates) left.push_back(covers_[static_cast<std::size_t>(c)] & uncovered);
+        std::vector<bool> dropped(candidates.size(), false);
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            if (left[i].none()) {
+                dropped[i] = true;
+                continue;
+            }
+            for (std::size_t j = 0; j < candidates.size() && !dropped[i]; ++j) {
+                if (i == j || dropped[j]) continue;
+                const int li = literals_[static_cast<std::size_t>(candidates[i])];
+                const int lj = literals_[static_cast<std::size_t>(candidates[j])];
+                const bool within = (left[i] & ~left[j]).none();
+                if (within && (lj < li || (lj == li && (left[i] != left[j] || j < i)))) dropped[i] = true;
+            }
+        }
+        std::vector<int> kept;
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            if (!dropped[i]) kept.push_back(candidates[i]);
+        candidates = std::move(kept);
+    }
+
+    void Search(RowSet uncovered, std::vector<int> candidates) {
+        const std::size_t chosenBefore = chosen_.size();
+        const int literalsBefore = chosenLiterals_;
+        auto undo = [&] {
+            chosen_.resize(chosenBefore);
+            chosenLiterals_ = literalsBefore;
+        };
+
+        // Reduce: dominated primes out, primes that alone cover some row in.
+        std::vector<std::vector<int>> choices;  // per row, the candidates covering it
+        for (;;) {
+            if (uncovered.none()) {
+                Record();
+                return undo();
+            }
+            DropDominated(uncovered, candidates);
+            choices.assign(uncovered.size(), {});
+            bool tookEssential = false;
+            for (std::size_t r = 0; r < uncovered.size(); ++r) {
+                if (!uncovered.test(r)) continue;
+                for (int c : candidates)
+                    if (covers_[static_cast<std::size_t>(c)].test(r)) choices[r].push_back(c);
+                if (choices[r].empty()) return undo();
+                if (choices[r].size() == 1 && uncovered.test(r)) {
+                    Take(choices[r][0], uncovered);
+                    tookEssential = true;
+                }
+            }
+            if (!tookEssential) break;
+        }
+
+        // Bound: rows that share no candidate each need a product of their own.
+        std::vector<std::size_t> order;
+        for (std::size_t r = 0; r < uncovered.size(); ++r)
+            if (uncovered.test(r)) order.push_back(r);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return choices[a].size() < choices[b].size(); });
+        RowSet blocked;
+        int independent = 0;
+        for (std::size_t r : order) {
+            if (blocked.test(r)) continue;
+            ++independent;
+            for (int c : choices[r]) blocked |= covers_[static_cast<std::size_t>(c)];
+        }
+        int shortest = INT_MAX;
+        for (int c : candidates) shortest = std::min(shortest, literals_[static_cast<std::size_t>(c)]);
+        const int terms = static_cast<int>(chosen_.size()) + independent;
+        if (terms > bestTerms_ || (terms == bestTerms_ && chosenLiterals_ + independent * shortest >= bestLiterals_))
+            return undo();
+
+        // Branch on the row with the fewest choices, the widest prime first;
+        // each later branch leaves out the primes tried before it.
+        std::vector<int> branch = choices[order.front()];
+        std::stable_sort(branch.begin(), branch.end(),
+                         [&](int a, int b) { return CountWithin(a, uncovered) > CountWithin(b, uncovered); });
+        for (int c : branch) {
+            RowSet rest = uncovered;
+            const std::size_t size = chosen_.size();
+            const int literals = chosenLiterals_;
+            Take(c, rest);
+            std::erase(candidates, c);
+            Search(rest, candidates);
+            chosen_.resize(size);
+            chosenLiterals_ = literals;
+        }
+        undo();
+    }
+
+    void Record() {
+        const int terms = static_cast<int>(chosen_.size());
+        if (terms < bestTerms_ || (terms == bestTerms_ && chosenLiterals_ < bestLiterals_)) {
+            bestTerms_ = terms;
+            bestLiterals_ = chosenLiterals_;
+            best_ = chosen_;
+        }
+    }
+
+    std::vector<RowSet> covers_;
+    std::vector<int> literals_;
+    std::vector<int> chosen_, best_;
+    int chosenLiterals_ = 0;
+    int bestTerms_ = INT_MAX, bestLiterals_ = INT_MAX;
+};
+
+std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n) {
+    const std::uint32_t full = (std::uint32_t{1} << n) - 1;
+    std::vector<int> oneIndex(column.size(), -1);
+    RowSet rows;
+    int ones = 0;
+    for (std::size_t r = 0; r < column.size(); ++r)
+        if (column[r]) {
+            oneIndex[r] = ones;
+            rows.set(static_cast<std::size_t>(ones++));
+        }
+    const std::vector<Implicant> primes = PrimeImplicants(column);
+    std::vector<RowSet> covers;
+    std::vector<int> literals;
+    for (const Implicant& p : primes) {
+        RowSet cover;
+        ForEachRow(p, full, [&](std::uint32_t r) {
+            cover.set(static_cast<std::size_t>(oneIndex[r]));
+            return true;
+        });
+        covers.push_back(cover);
+        literals.push_back(LiteralCount(p));
+    }
+    std::vector<Implicant> result;
+    for (int i : CoverSearch(std::move(covers), std::move(literals)).Solve(rows))
+        result.push_back(primes[static_cast<std::size_t>(i)]);
+    return result;
+}
+
+// Grows every uncovered one-row into a prime by dropping literals while the
+// product stays within the ones, then drops products the others cover.
+std::vector<Implicant> GreedyCover(const std::vector<bool>& column, int n) {
+    const std::uint32_t full = (std::uint32_t{1} << n) - 1;
+    auto isImplicant = [&](const Implicant& p) {
+        return ForEachRow(p, full, [&](std::uint32_t r) { return static_cast<bool>(column[r]); });
+    };
+    std::vector<int> coveredBy(column.size(), 0);
+    std::vector<Implicant> products;
+    for (std::uint32_t r = 0; r < column.size(); ++r) {
+        if (!column[r] || coveredBy[r] > 0) continue;
+        Implicant p{r, full};
+        for (int bit = 0; bit < n; ++bit) {
+            const std::uint32_t mask = std::uint32_t{1} << bit;
+            const Implicant wider{p.value & ~mask, p.care & ~mask};
+            if (isImplicant(wider)) p = wider;
+        }
+        ForEachRow(p, full, [&](std::uint32_t row) { return ++coveredBy[row], true; });
+        products.push_back(p);
+    }
+    for (std::size_t i = products.size(); i-- > 0;) {
+        const bool redundant = ForEachRow(products[i], full, [&](std::uint32_t row) { return coveredBy[row] > 1; });
+        if (!redundant) continue;
+        ForEachRow(products[i], full, [&](std::uint32_t row) { return --coveredBy[row], true; });
+        products.erase(products.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return products;
+}
+
+}  // namespace
+
+int ColumnVariables(const std::vector<bool>& column) {
+    if (column.empty() || !std::has_single_bit(column.size()) || column.size() > (std::size_t{1} << 20))
+        throw std::invalid_argument("a truth column has 2^n entries");
+    return std::countr_zero(column.size());
+}
+
+int LiteralCount(const Implicant& product) { return std::popcount(product.care); }
+
+std::vector<Implicant> PrimeImplicants(const std::vector<bool>& column) {
+    const int n = ColumnVariables(column);
+    if (n > kExactCoverVariables) throw std::invalid_argument("too many variables for all prime implicants");
+    const std::uint32_t size = std::uint32_t{1} << n;
+    const std::uint32_t full = size - 1;
+    // implicant[care * size + value]: whether the product lies within the ones.
+    // A product with a free variable is one when both halves are.
+    std::vector<bool> implicant(std::size_t{size} * size, false);
+    auto at = [&](std::uint32_t care, std::uint32_t value) { return implicant[std::size_t{care} * size + value]; };
+    for (std::uint32_t care = full + 1; care-- > 0;) {
+        const std::uint32_t split = care == full ? 0 : std::uint32_t{1} << std::countr_one(care);
+        std::uint32_t value = 0;
+        do {
+            implicant[std::size_t{care} * size + value] =
+                care == full ? static_cast<bool>(column[value]) : at(care | split, value) && at(care | split, value | split);
+            value = (value - care) & care;
+        } while (value != 0);
+    }
+    std::vector<Implicant> primes;
+    for (std::uint32_t care = 0; care <= full; ++care) {
+        std::uint32_t value = 0;
+        do {
+            bool prime = at(care, value);
+            for (std::uint32_t rest = care; prime && rest != 0; rest &= rest - 1) {
+                const std::uint32_t bit = rest & (~rest + 1);
+                prime = !at(care & ~bit, value & ~bit);
+            }
+            if (prime) primes.push_back({value, care});
+            value = (value - care) & care;
+        } while (value != 0);
+    }
+    return primes;
+}
+
+std::vector<Implicant> MinimalCover(const std::vector<bool>& column) {
+    const int n = ColumnVariables(column);
+    std::vector<Implicant> products = n <= kExactCoverVariables ? ExactCover(column, n) : GreedyCover(column, n);
+    // Variable by variable from the first: plain, negated, absent.
+    auto rank = [n](const Implicant& p, int variable) {
+        const std::uint32_t bit = std::uint32_t{1} << (n - 1 - variable);
+        return (p.care & bit) == 0 ? 2 : (p.value & bit) != 0 ? 0 : 1;
+    };
+    std::sort(products.begin(), products.end(), [&](const Implicant& a, const Implicant& b) {
+        for (int v = 0; v < n; ++v)
+            if (rank(a, v) != rank(b, v)) return rank(a, v) < rank(b, v);
+        return false;
+    });
+    return products;
+}
+
+}  // namespace vorn

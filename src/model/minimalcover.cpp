@@ -31,12 +31,16 @@ public:
     CoverSearch(std::vector<RowSet> covers, std::vector<int> literals)
         : covers_(std::move(covers)), literals_(std::move(literals)) {}
 
-    std::vector<int> Solve(const RowSet& rows) {
+    // Stops searching after `budget` steps; whether it finished tells exact().
+    std::vector<int> Solve(const RowSet& rows, long budget) {
+        budget_ = budget;
         std::vector<int> candidates(covers_.size());
         for (std::size_t i = 0; i < candidates.size(); ++i) candidates[i] = static_cast<int>(i);
         Search(rows, std::move(candidates));
         return best_;
     }
+
+    bool exact() const { return budget_ >= 0; }
 
 private:
     int CountWithin(int prime, const RowSet& uncovered) const {
@@ -75,6 +79,8 @@ private:
     }
 
     void Search(RowSet uncovered, std::vector<int> candidates) {
+        // Out of budget with a cover in hand: keep the best one found.
+        if (--budget_ < 0 && bestTerms_ != INT_MAX) return;
         const std::size_t chosenBefore = chosen_.size();
         const int literalsBefore = chosenLiterals_;
         auto undo = [&] {
@@ -111,18 +117,22 @@ private:
             if (uncovered.test(r)) order.push_back(r);
         std::stable_sort(order.begin(), order.end(),
                          [&](std::size_t a, std::size_t b) { return choices[a].size() < choices[b].size(); });
+        // Each of them needs at least the literals of its shortest choice.
         RowSet blocked;
         int independent = 0;
+        int leastLiterals = chosenLiterals_;
         for (std::size_t r : order) {
             if (blocked.test(r)) continue;
             ++independent;
-            for (int c : choices[r]) blocked |= covers_[static_cast<std::size_t>(c)];
+            int shortest = INT_MAX;
+            for (int c : choices[r]) {
+                blocked |= covers_[static_cast<std::size_t>(c)];
+                shortest = std::min(shortest, literals_[static_cast<std::size_t>(c)]);
+            }
+            leastLiterals += shortest;
         }
-        int shortest = INT_MAX;
-        for (int c : candidates) shortest = std::min(shortest, literals_[static_cast<std::size_t>(c)]);
         const int terms = static_cast<int>(chosen_.size()) + independent;
-        if (terms > bestTerms_ || (terms == bestTerms_ && chosenLiterals_ + independent * shortest >= bestLiterals_))
-            return undo();
+        if (terms > bestTerms_ || (terms == bestTerms_ && leastLiterals >= bestLiterals_)) return undo();
 
         // Branch on the row with the fewest choices, the widest prime first;
         // each later branch leaves out the primes tried before it.
@@ -155,10 +165,11 @@ private:
     std::vector<int> literals_;
     std::vector<int> chosen_, best_;
     int chosenLiterals_ = 0;
+    long budget_ = 0;
     int bestTerms_ = INT_MAX, bestLiterals_ = INT_MAX;
 };
 
-std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n) {
+std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n, bool& exact) {
     const std::uint32_t full = (std::uint32_t{1} << n) - 1;
     std::vector<int> oneIndex(column.size(), -1);
     RowSet rows;
@@ -180,9 +191,10 @@ std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n) {
         covers.push_back(cover);
         literals.push_back(LiteralCount(p));
     }
+    CoverSearch search(std::move(covers), std::move(literals));
     std::vector<Implicant> result;
-    for (int i : CoverSearch(std::move(covers), std::move(literals)).Solve(rows))
-        result.push_back(primes[static_cast<std::size_t>(i)]);
+    for (int i : search.Solve(rows, kCoverSearchBudget)) result.push_back(primes[static_cast<std::size_t>(i)]);
+    exact = search.exact();
     return result;
 }
 
@@ -259,9 +271,11 @@ std::vector<Implicant> PrimeImplicants(const std::vector<bool>& column) {
     return primes;
 }
 
-std::vector<Implicant> MinimalCover(const std::vector<bool>& column) {
+std::vector<Implicant> MinimalCover(const std::vector<bool>& column, bool* exact) {
     const int n = ColumnVariables(column);
-    std::vector<Implicant> products = n <= kExactCoverVariables ? ExactCover(column, n) : GreedyCover(column, n);
+    bool proved = false;
+    std::vector<Implicant> products = n <= kExactCoverVariables ? ExactCover(column, n, proved) : GreedyCover(column, n);
+    if (exact != nullptr) *exact = proved;
     // Variable by variable from the first: plain, negated, absent.
     auto rank = [n](const Implicant& p, int variable) {
         const std::uint32_t bit = std::uint32_t{1} << (n - 1 - variable);

@@ -78,6 +78,66 @@ private:
         candidates = std::move(kept);
     }
 
+    // Products and literals as one number that orders covers as wanted.
+    static long Cost(int terms, int literals) { return kTermCost * terms + literals; }
+    static constexpr long kTermCost = 4096;  // more than the literals of any cover
+
+    double PrimeCost(int prime) const { return static_cast<double>(Cost(1, literals_[static_cast<std::size_t>(prime)])); }
+
+    // A lower bound on the cost still to pay, from the Lagrangian relaxation
+    // of the cover problem: every row gets a price, a prime whose rows cost
+    // more than the prime itself pays the difference. Subgradient steps move
+    // the prices towards `gap` (what a better cover could still cost) and
+    // stop once the bound reaches it.
+    double LagrangianBound(const std::vector<std::size_t>& rows, const std::vector<std::vector<int>>& choices,
+                           const std::vector<int>& candidates, const RowSet& uncovered, double gap) const {
+        std::vector<std::vector<int>> members;  // per candidate: its rows, as indices into `rows`
+        std::vector<double> price(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            price[i] = gap;
+            for (int c : choices[rows[i]])
+                price[i] = std::min(price[i], PrimeCost(c) / static_cast<double>(CountWithin(c, uncovered)));
+        }
+        for (int c : candidates) {
+            const RowSet left = covers_[static_cast<std::size_t>(c)] & uncovered;
+            std::vector<int> m;
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                if (left.test(rows[i])) m.push_back(static_cast<int>(i));
+            members.push_back(std::move(m));
+        }
+        std::vector<int> coveredBy(rows.size());
+        double best = 0, step = 2.0;
+        int stale = 0;
+        for (int iteration = 0; iteration < 120; ++iteration) {
+            double bound = 0;
+            for (double p : price) bound += p;
+            std::fill(coveredBy.begin(), coveredBy.end(), 0);
+            for (std::size_t k = 0; k < candidates.size(); ++k) {
+                double sum = 0;
+                for (int i : members[k]) sum += price[static_cast<std::size_t>(i)];
+                const double reduced = PrimeCost(candidates[k]) - sum;
+                if (reduced >= 0) continue;
+                bound += reduced;
+                for (int i : members[k]) ++coveredBy[static_cast<std::size_t>(i)];
+            }
+            if (bound > best + 1e-9) {
+                best = bound;
+                stale = 0;
+            } else if (++stale == 5) {
+                step /= 2;
+                stale = 0;
+            }
+            if (best >= gap - 0.5) break;
+            double norm = 0;
+            for (int k : coveredBy) norm += (1.0 - k) * (1.0 - k);
+            if (norm == 0) break;
+            const double move = step * (gap - bound) / norm;
+            for (std::size_t i = 0; i < price.size(); ++i)
+                price[i] = std::max(0.0, price[i] + move * (1.0 - coveredBy[i]));
+        }
+        return best;
+    }
+
     void Search(RowSet uncovered, std::vector<int> candidates) {
         // Out of budget with a cover in hand: keep the best one found.
         if (--budget_ < 0 && bestTerms_ != INT_MAX) return;
@@ -133,6 +193,11 @@ private:
         }
         const int terms = static_cast<int>(chosen_.size()) + independent;
         if (terms > bestTerms_ || (terms == bestTerms_ && leastLiterals >= bestLiterals_)) return undo();
+        if (bestTerms_ != INT_MAX) {
+            const double gap = static_cast<double>(Cost(bestTerms_, bestLiterals_) -
+                                                   Cost(static_cast<int>(chosen_.size()), chosenLiterals_));
+            if (LagrangianBound(order, choices, candidates, uncovered, gap) >= gap - 0.5) return undo();
+        }
 
         // Branch on the row with the fewest choices, the widest prime first;
         // each later branch leaves out the primes tried before it.
@@ -169,7 +234,7 @@ private:
     int bestTerms_ = INT_MAX, bestLiterals_ = INT_MAX;
 };
 
-std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n, bool& exact) {
+std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n, long budget, bool& exact) {
     const std::uint32_t full = (std::uint32_t{1} << n) - 1;
     std::vector<int> oneIndex(column.size(), -1);
     RowSet rows;
@@ -193,7 +258,7 @@ std::vector<Implicant> ExactCover(const std::vector<bool>& column, int n, bool& 
     }
     CoverSearch search(std::move(covers), std::move(literals));
     std::vector<Implicant> result;
-    for (int i : search.Solve(rows, kCoverSearchBudget)) result.push_back(primes[static_cast<std::size_t>(i)]);
+    for (int i : search.Solve(rows, budget)) result.push_back(primes[static_cast<std::size_t>(i)]);
     exact = search.exact();
     return result;
 }
@@ -271,10 +336,10 @@ std::vector<Implicant> PrimeImplicants(const std::vector<bool>& column) {
     return primes;
 }
 
-std::vector<Implicant> MinimalCover(const std::vector<bool>& column, bool* exact) {
+std::vector<Implicant> MinimalCover(const std::vector<bool>& column, bool* exact, long budget) {
     const int n = ColumnVariables(column);
     bool proved = false;
-    std::vector<Implicant> products = n <= kExactCoverVariables ? ExactCover(column, n, proved) : GreedyCover(column, n);
+    std::vector<Implicant> products = n <= kExactCoverVariables ? ExactCover(column, n, budget, proved) : GreedyCover(column, n);
     if (exact != nullptr) *exact = proved;
     // Variable by variable from the first: plain, negated, absent.
     auto rank = [n](const Implicant& p, int variable) {

@@ -27,24 +27,25 @@ int ColumnVariables(const std::vector<bool>& column);
 // Every prime implicant of the column (n <= kExactCoverVariables), in no set order.
 std::vector<Implicant> PrimeImplicants(const std::vector<bool>& column);
 
-// The search steps an exact cover may take: enough for every column of up
-// to six variables and nearly all of seven and eight; dense columns of seven
-// or eight variables whose primes overlap in long cycles can need far more
-// (minutes), and then the shortest cover found within the budget is kept.
-inline constexpr long kCoverSearchBudget = 20000;
+// The search steps a shortest cover may take by default. Every column of up
+// to seven variables needs far fewer; dense columns of eight, whose primes
+// overlap in long cycles, can need a few hundred thousand (seconds).
+inline constexpr long kCoverSearchBudget = 1000000;
 
 // The products of a minimal disjunctive form: the ones of the column and no
 // other row. Up to kExactCoverVariables variables: prime implicants, then a
 // branch-and-bound search over them (essential primes first, dominated
 // primes dropped, the row with the fewest choices branched on, bounded by
-// rows that share no prime); `exact` tells whether the search finished
-// within kCoverSearchBudget, so that the cover is a shortest one. With more
+// rows that share no prime and by a Lagrangian relaxation). `exact` tells
+// whether the search finished within `budget` steps, so that the cover is a
+// shortest one; otherwise it is the shortest found by then. With more
 // variables it is a good cover, not always a shortest one (`exact` false):
 // every one-row is grown greedily into a prime and redundant primes are
 // dropped. An empty result is the constant 0; one empty product, the
 // constant 1. The products are sorted: by the first variable, plain before
 // negated before absent, then by the next.
-std::vector<Implicant> MinimalCover(const std::vector<bool>& column, bool* exact = nullptr);
+std::vector<Implicant> MinimalCover(const std::vector<bool>& column, bool* exact = nullptr,
+                                    long budget = kCoverSearchBudget);
 
 // The number of literals of a product.
 int LiteralCount(const Implicant& product);

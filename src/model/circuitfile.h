@@ -1,4 +1,5 @@
-// The .vfl circuit file: a comment header and one text line per used node.
+// The .vfl circuit file: a comment header, a comment line per named element
+// and one text line per used node (docs/circuit-file-format.md).
 #pragma once
 
 #include <cstdint>

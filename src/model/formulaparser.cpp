@@ -47,12 +47,11 @@ public:
         Lex();
         if (failed_) return result_;
         if (lexemes_.front().token == Token::End) return Fail(1, "формула пуста.");
-        const int root = Equivalence();
+        Equivalence();  // the formula's node is the last one added
         if (failed_) return result_;
         const Lexeme& rest = Peek();
         if (rest.token == Token::Close) return Fail(rest.position, "лишняя закрывающая скобка.");
         if (rest.token != Token::End) return Fail(rest.position, "ожидается знак операции, а стоит " + Quoted(rest.text) + ".");
-        (void)root;
         result_.expression = std::move(expression_);
         return result_;
     }

@@ -46,7 +46,7 @@ RenameResult RenameElement(NameTable& names, const CellGrid& cells, NodePos node
     }
     if (!IsValidName(text)) return RenameResult::Invalid;
     for (const auto& [other, name] : names)
-        if (name == text && !(other == node) && IsNameableCode(cells.at(other.x, other.y)))
+        if (name == text && !(other == node) && InField(other.x, other.y) && IsNameableCode(cells.at(other.x, other.y)))
             return RenameResult::Taken;
     names[node] = std::string(text);
     return RenameResult::Renamed;

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -118,17 +119,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(line.column >= 0 && line.column < vorn::kFieldSize);
         Check(vorn::IsStorableCode(line.code));
     }
+    // The whole input as a name line.
+    if (const std::optional<vorn::NameLine> name = vorn::ParseNameLine(bytes)) {
+        Check(vorn::InField(name->node.x, name->node.y));
+        Check(vorn::IsValidName(name->text));
+    }
 
     // The whole input as a circuit file. Grids are large; keep them off the stack.
     static auto grid = std::make_unique<vorn::NodeGrid>();
     static auto expected = std::make_unique<vorn::NodeGrid>();
     static auto reread = std::make_unique<vorn::NodeGrid>();
+    static vorn::NameTable names, rereadNames;
     // Leftovers from the previous input must not survive into this one.
     grid->at(7, 9) = vorn::Inverter;
     grid->at(256, 256) = vorn::Inverter;
 
     WriteInput(data, size);
-    const vorn::ReadVerdict verdict = vorn::ReadCircuit(scratch->input, *grid);
+    const vorn::ReadVerdict verdict = vorn::ReadCircuit(scratch->input, *grid, names);
     const bool valid = verdict == vorn::ReadVerdict::Valid;
     CheckGridShape(*grid, valid);
 
@@ -137,8 +144,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!valid) return 0;
     Check(*grid == *expected);
 
-    vorn::WriteCircuit(scratch->saved, *grid);
-    Check(vorn::ReadCircuit(scratch->saved, *reread) == vorn::ReadVerdict::Valid);
+    // Names never change the grid, and what was read is written and read again.
+    vorn::WriteCircuit(scratch->saved, *grid, names);
+    Check(vorn::ReadCircuit(scratch->saved, *reread, rereadNames) == vorn::ReadVerdict::Valid);
     Check(*reread == *grid);
+    Check(rereadNames == names);
     return 0;
 }

@@ -6,10 +6,14 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "circuitfile.h"
+#include "elementnames.h"
+#include "normalforms.h"
 #include "propagation.h"
 #include "tableprogress.h"
 #include "truthtable.h"
@@ -18,29 +22,70 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorn-cli eval FILE          signals of every lamp with the stored switch positions\n"
-    "       vorn-cli table FILE [--csv] truth table: every combination of the sources\n";
+    "       vorn-cli table FILE [--csv] truth table: every combination of the sources\n"
+    "       vorn-cli formula FILE [--dnf|--cnf]\n"
+    "                                   a formula per lamp: minimal, or the perfect normal form\n";
 
 struct Circuit {
     std::unique_ptr<vorn::CellGrid> cells = std::make_unique<vorn::CellGrid>();
     std::unique_ptr<vorn::SignalGrid> signals = std::make_unique<vorn::SignalGrid>();
     vorn::WorkQueue queue;
+    vorn::NameTable names;
 };
+
+enum class Form { Minimal, Dnf, Cnf };
+
+struct Options {
+    std::string command, file;
+    bool csv = false;
+    Form form = Form::Minimal;
+};
+
+// The name each column of the table is shown under: sources, then lamps.
+std::vector<std::string> ColumnNames(const vorn::TruthTable& table, const vorn::ShownNames& shown) {
+    auto nameOf = [](const std::vector<vorn::ShownName>& named, const vorn::NodePos& p) {
+        for (const vorn::ShownName& s : named)
+            if (s.node == p) return s.name;
+        return std::string("?");
+    };
+    std::vector<std::string> header;
+    for (const vorn::NodePos& p : table.sources) header.push_back(nameOf(shown.sources, p));
+    for (const vorn::NodePos& p : table.lamps) header.push_back(nameOf(shown.lamps, p));
+    return header;
+}
+
+// "NAME = FORMULA" for every lamp, a lamp without signal counting as 0.
+std::string FormatFormulas(const vorn::TruthTable& table, const std::vector<std::string>& header, Form form) {
+    const std::size_t n = table.sources.size();
+    const std::vector<std::string> sourceNames(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(n));
+    std::string text;
+    for (std::size_t lamp = 0; lamp < table.lamps.size(); ++lamp) {
+        std::vector<bool> column;
+        for (const auto& row : table.rows) column.push_back(row[n + lamp] == "1");
+        const std::string formula = form == Form::Dnf   ? vorn::PerfectDnf(column, sourceNames)
+                                    : form == Form::Cnf ? vorn::PerfectCnf(column, sourceNames)
+                                                        : vorn::MinimalDnf(column, sourceNames);
+        text += header[n + lamp] + " = " + formula + "\n";
+    }
+    return text;
+}
 
 int Fail(const std::string& message) {
     std::cerr << "vorn-cli: " << message << "\n";
     return 1;
 }
 
-int Run(const std::string& command, const std::string& file, bool csv) {
+int Run(const Options& options) {
     Circuit circuit;
+    const std::string& file = options.file;
     try {
-        if (vorn::ReadCircuit(file, *circuit.cells) != vorn::ReadVerdict::Valid)
+        if (vorn::ReadCircuit(file, *circuit.cells, circuit.names) != vorn::ReadVerdict::Valid)
             return Fail(file + ": not a valid circuit file");
     } catch (const vorn::CircuitFileError& error) {
         return Fail(error.what());
     }
 
-    if (command == "eval") {
+    if (options.command == "eval") {
         vorn::EvaluateCircuit(*circuit.cells, *circuit.signals, circuit.queue);
         std::cout << vorn::FormatLampSignals(*circuit.cells, *circuit.signals);
         return 0;
@@ -52,11 +97,31 @@ int Run(const std::string& command, const std::string& file, bool csv) {
             table = vorn::BuildTruthTable(*circuit.cells, *circuit.signals, circuit.queue, std::ref(progress));
         }
         if (table.lamps.empty()) std::cerr << "vorn-cli: " << file << " has no lamps\n";
-        std::cout << (csv ? vorn::FormatCsv(table) : vorn::FormatTable(table));
+        const std::vector<std::string> header =
+            ColumnNames(table, vorn::NameElements(circuit.names, *circuit.cells));
+        if (options.command == "formula") std::cout << FormatFormulas(table, header, options.form);
+        else std::cout << (options.csv ? vorn::FormatCsv(table, header) : vorn::FormatTable(table, header));
     } catch (const std::length_error& error) {
         return Fail(file + ": " + error.what());
     }
     return 0;
+}
+
+// The options, or nothing when the arguments do not fit a command.
+std::optional<Options> ParseArguments(int argc, char** argv) {
+    if (argc < 3 || argc > 4) return std::nullopt;
+    Options options{argv[1], argv[2]};
+    const std::string extra = argc == 4 ? argv[3] : "";
+    if (options.command == "eval") return argc == 3 ? std::optional(options) : std::nullopt;
+    if (options.command == "table") {
+        options.csv = extra == "--csv";
+        return argc == 3 || options.csv ? std::optional(options) : std::nullopt;
+    }
+    if (options.command != "formula") return std::nullopt;
+    if (extra == "--dnf") options.form = Form::Dnf;
+    else if (extra == "--cnf") options.form = Form::Cnf;
+    else if (argc == 4) return std::nullopt;
+    return options;
 }
 
 }  // namespace
@@ -67,11 +132,10 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    const bool csv = argc == 4 && std::strcmp(argv[3], "--csv") == 0;
-    const bool valid = (command == "eval" && argc == 3) || (command == "table" && (argc == 3 || csv));
-    if (!valid) {
+    const std::optional<Options> options = ParseArguments(argc, argv);
+    if (!options) {
         std::cerr << kUsage;
         return 2;
     }
-    return Run(command, argv[2], csv);
+    return Run(*options);
 }

@@ -6,6 +6,7 @@
 #include "propagation.h"
 #include "signals.h"
 #include "tablerows.h"
+#include "utf8text.h"
 
 namespace vorn {
 
@@ -19,19 +20,11 @@ std::vector<NodePos> FindCodes(const CellGrid& cells, bool (*wanted)(std::int32_
     return found;
 }
 
-std::string Label(char kind, const NodePos& p) {
-    return std::string(1, kind) + "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
-}
-
-std::vector<std::string> Header(const TruthTable& table) {
-    std::vector<std::string> header;
-    for (const NodePos& p : table.sources) header.push_back(Label('S', p));
-    for (const NodePos& p : table.lamps) header.push_back(Label('L', p));
-    return header;
-}
+// Width in characters, so that Cyrillic names line up.
+std::size_t Width(const std::string& text) { return Utf8Length(text).value_or(text.size()); }
 
 std::string Pad(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    return Width(text) >= width ? text : std::string(width - Width(text), ' ') + text;
 }
 
 }  // namespace
@@ -71,10 +64,9 @@ TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& q
     return table;
 }
 
-std::string FormatTable(const TruthTable& table) {
-    const std::vector<std::string> header = Header(table);
+std::string FormatTable(const TruthTable& table, const std::vector<std::string>& header) {
     std::vector<std::size_t> widths;
-    for (const std::string& h : header) widths.push_back(h.size());
+    for (const std::string& h : header) widths.push_back(Width(h));
 
     auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
@@ -89,13 +81,20 @@ std::string FormatTable(const TruthTable& table) {
     return text;
 }
 
-std::string FormatCsv(const TruthTable& table) {
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return quoted + "\"";
+}
+
+std::string FormatCsv(const TruthTable& table, const std::vector<std::string>& header) {
     auto line = [](const std::vector<std::string>& cells) {
         std::string text;
-        for (std::size_t i = 0; i < cells.size(); ++i) text += (i > 0 ? "," : "") + cells[i];
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i > 0 ? "," : "") + CsvField(cells[i]);
         return text + "\n";
     };
-    std::string text = line(Header(table));
+    std::string text = line(header);
     for (const auto& row : table.rows) text += line(row);
     return text;
 }

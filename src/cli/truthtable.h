@@ -38,9 +38,14 @@ TruthTable BuildTruthTable(CellGrid& cells, SignalGrid& signalGrid, WorkQueue& q
                            const RowProgress& progress = {});
 
 // The table with aligned columns and a bar between inputs and outputs, or
-// as comma-separated values.
-std::string FormatTable(const TruthTable& table);
-std::string FormatCsv(const TruthTable& table);
+// as comma-separated values (quoted as RFC 4180 asks, lines ended by LF).
+// `header` names the columns: the sources, then the lamps.
+std::string FormatTable(const TruthTable& table, const std::vector<std::string>& header);
+std::string FormatCsv(const TruthTable& table, const std::vector<std::string>& header);
+
+// One CSV field: quoted when it holds a comma, a quote or a line break, with
+// its quotes doubled.
+std::string CsvField(const std::string& text);
 
 // Lamps and their signals after one evaluation with the stored positions.
 std::string FormatLampSignals(const CellGrid& cells, const SignalGrid& signalGrid);

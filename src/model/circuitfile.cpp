@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <set>
 #include <string>
 
 namespace vorn {
@@ -16,6 +17,25 @@ namespace {
 constexpr std::string_view kHeader2 = "; Author: the Vorn developers";
 constexpr std::string_view kHeader3 = ";";
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNamePrefix = "; name ";
+// A name line is at most "; name 255 255 " and 12 characters of 4 bytes;
+// longer comments are not kept while reading.
+constexpr std::size_t kMaxNameLineBytes = 64;
+
+// An unsigned decimal number below kFieldSize at the start of text, followed
+// by one blank; the text after the blank is left in `text`.
+std::optional<int> TakeCoordinate(std::string_view& text) {
+    std::size_t digits = 0;
+    int value = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+        value = value * 10 + (text[digits] - '0');
+        if (value >= kFieldSize) return std::nullopt;
+        ++digits;
+    }
+    if (digits == 0 || digits >= text.size() || text[digits] != ' ') return std::nullopt;
+    text.remove_prefix(digits + 1);
+    return value;
+}
 
 // Parses a data line one character at a time, so that a reader never has to
 // hold a whole line: a line of megabytes costs no memory.
@@ -73,12 +93,18 @@ struct FileDescriptor {
     }
 };
 
-std::string FormatCircuit(const CellGrid& cells) {
+std::string FormatCircuit(const CellGrid& cells, const NameTable& names) {
     std::string text;
     text.reserve(4096);
     text.append("; Vorn file created by ").append(ProgramTitle).append(kLineEnd);
     text.append(kHeader2).append(kLineEnd);
     text.append(kHeader3).append(kLineEnd);
+    for (const auto& [node, name] : names) {  // the table keeps data-line order
+        if (!InField(node.x, node.y) || !IsNameableCode(cells.at(node.x, node.y)) || !IsValidName(name)) continue;
+        text.append(kNamePrefix).append(std::to_string(node.x));
+        text.append(" ").append(std::to_string(node.y));
+        text.append(" ").append(name).append(kLineEnd);
+    }
     for (int x = 0; x <= kFieldSize; ++x) {
         for (int y = 0; y <= kFieldSize; ++y) {
             const std::int32_t code = cells.at(x, y);
@@ -124,6 +150,14 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+// Of the names read, keeps those on a source or lamp, each text once: the
+// element first in data-line order keeps a name two lines gave.
+void KeepNamesOfElements(NameTable& names, const CellGrid& cells) {
+    DropNamesWithoutElement(names, cells);
+    std::set<std::string, std::less<>> seen;
+    std::erase_if(names, [&](const auto& entry) { return !seen.insert(entry.second).second; });
+}
+
 }  // namespace
 
 bool IsStorableCode(std::int64_t code) {
@@ -142,8 +176,19 @@ CellLine ParseCellLine(std::string_view text) {
     return parser.Finish();
 }
 
-void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) {
-    const std::string text = FormatCircuit(cells);
+std::optional<NameLine> ParseNameLine(std::string_view line) {
+    if (!line.starts_with(kNamePrefix)) return std::nullopt;
+    line.remove_prefix(kNamePrefix.size());
+    const std::optional<int> column = TakeCoordinate(line);
+    const std::optional<int> row = column ? TakeCoordinate(line) : std::nullopt;
+    if (!row || !IsValidName(line)) return std::nullopt;
+    return NameLine{{*column, *row}, std::string(line)};
+}
+
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) { WriteCircuit(path, cells, {}); }
+
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names) {
+    const std::string text = FormatCircuit(cells, names);
     const std::filesystem::path target = SaveTarget(path);
 
     struct stat existing {};
@@ -173,7 +218,13 @@ void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) {
 }
 
 ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
+    NameTable ignored;
+    return ReadCircuit(path, scratch, ignored);
+}
+
+ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names) {
     for (auto& column : scratch.columns) column.fill(0);
+    names.clear();
 
     FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
     if (file.fd < 0) Fail(errno, "Cannot open", path);
@@ -182,10 +233,16 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
     LinePart part = LinePart::First;
     bool hasText = false;
     CellLineParser parser;
+    std::string comment;  // the start of the current comment line, for name lines
+    comment.reserve(kMaxNameLineBytes + 1);
 
     // Ends the current line; false once a data line was invalid.
     auto endLine = [&]() {
         const bool isData = part == LinePart::Data && hasText;
+        if (part == LinePart::Comment && comment.size() <= kMaxNameLineBytes) {
+            if (std::optional<NameLine> line = ParseNameLine(comment)) names[line->node] = std::move(line->text);
+        }
+        comment.clear();
         part = LinePart::First;
         hasText = false;
         if (!isData) return true;
@@ -207,15 +264,20 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
         for (ssize_t i = 0; i < got; ++i) {
             const char ch = buffer[static_cast<std::size_t>(i)];
             if (ch == '\n' || ch == '\r') {
-                if (!endLine()) return ReadVerdict::Invalid;
+                if (!endLine()) {
+                    names.clear();
+                    return ReadVerdict::Invalid;
+                }
                 continue;
             }
             switch (part) {
                 case LinePart::First:
                     // The first character is dropped unseen; the writer puts a blank there.
                     part = ch == ';' ? LinePart::Comment : LinePart::Data;
+                    if (part == LinePart::Comment) comment.push_back(ch);
                     break;
                 case LinePart::Comment:
+                    if (comment.size() <= kMaxNameLineBytes) comment.push_back(ch);
                     break;
                 case LinePart::Data:
                     hasText = true;
@@ -224,7 +286,11 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
             }
         }
     }
-    if (!endLine()) return ReadVerdict::Invalid;
+    if (!endLine()) {
+        names.clear();
+        return ReadVerdict::Invalid;
+    }
+    KeepNamesOfElements(names, scratch);
     return ReadVerdict::Valid;
 }
 

@@ -1,12 +1,16 @@
-// The .vfl circuit file: a comment header and one text line per used node.
+// The .vfl circuit file: a comment header, a comment line per named element
+// and one text line per used node (docs/circuit-file-format.md).
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
 #include "cellgrid.h"
+#include "elementnames.h"
 
 namespace vorn {
 
@@ -39,16 +43,35 @@ bool IsStorableCode(std::int64_t code);
 // decimal numbers separated by blanks; whatever follows the third is ignored.
 CellLine ParseCellLine(std::string_view text);
 
-// Writes the header and a line for every node 0..256 x 0..256 whose code is
-// not 0, column by column. The file is first written beside the target under
+// The comment line that names an element: exactly "; name COLUMN ROW TEXT"
+// (decimal column and row of the element's node, TEXT a valid name in UTF-8).
+struct NameLine {
+    NodePos node;
+    std::string text;
+};
+
+// Reads a whole line (from its ';', without the line end) as a name line;
+// nothing when it is any other comment or breaks the form.
+std::optional<NameLine> ParseNameLine(std::string_view line);
+
+// Writes the header, a name line for every named source or lamp (in the
+// order of the data lines), and a line for every node 0..256 x 0..256 whose
+// code is not 0, column by column. The file is first written beside the target under
 // a temporary name and only then renamed over it, so a failed write leaves an
 // existing file as it was. Throws CircuitFileError.
-void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells);
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names);
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells);  // without names
 
 // Reads a file into scratch, which is cleared first. Comment lines (first
 // character ';') are skipped anywhere; lines may end in CR LF, LF or CR;
 // reading stops at the first invalid data line. Throws CircuitFileError when
 // the file cannot be opened or read.
 ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch);
+
+// The same, and the names of the file's name lines into `names` (cleared
+// first). A name line for a node without a source or lamp is ignored, and so
+// is one whose name an element earlier in data-line order already carries;
+// of two lines for one node the later wins.
+ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names);
 
 }  // namespace vorn

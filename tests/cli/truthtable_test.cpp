@@ -32,13 +32,14 @@ TEST_F(TruthTableTest, CountsUpWithTheFirstSourceInSeedingOrderMostSignificant) 
     EXPECT_EQ(*signals, SignalGrid{});
 }
 
-TEST_F(TruthTableTest, FormatsAlignedAndAsCsv) {
+TEST_F(TruthTableTest, FormatsAlignedByCharactersAndAsQuotedCsv) {
     TruthTable table;
     table.sources = {{2, 3}};
     table.lamps = {{14, 10}};
     table.rows = {{"0", "1"}, {"1", "-"}};
-    EXPECT_EQ(FormatTable(table), "S(2,3)  |  L(14,10)\n     0  |         1\n     1  |         -\n");
-    EXPECT_EQ(FormatCsv(table), "S(2,3),L(14,10)\n0,1\n1,-\n");
+    EXPECT_EQ(FormatTable(table, {"Вход", "F1"}), "Вход  |  F1\n   0  |   1\n   1  |   -\n");
+    EXPECT_EQ(FormatCsv(table, {"S(2,3)", "L\"x\""}), "\"S(2,3)\",\"L\"\"x\"\"\"\n0,1\n1,-\n");
+    EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
 }
 
 TEST_F(TruthTableTest, RefusesMoreSourcesThanTheLimit) {

@@ -13,9 +13,18 @@ check() {  # name expected actual
     fi
 }
 
-# Carry is the lamp at (14,10), sum the one at (19,5).
-check "half adder table" "$(printf '%s\n' 'S(2,3),S(2,9),L(14,10),L(19,5)' 0,0,0,0 0,1,0,1 1,0,0,1 1,1,1,0)" \
+# Carry is the lamp at (14,10), sum the one at (19,5); neither carries a name.
+check "half adder table" "$(printf '%s\n' 'A,B,F1,F2' 0,0,0,0 0,1,0,1 1,0,0,1 1,1,1,0)" \
       "$("$cli" table "$examples/half-adder.vfl" --csv)"
+check "half adder formulas" "$(printf '%s\n' 'F1 = A*B' 'F2 = A*(не B)+(не A)*B')" \
+      "$("$cli" formula "$examples/half-adder.vfl")"
+check "half adder perfect conjunctive form" "$(printf '%s\n' 'F1 = (A+B)*(A+(не B))*((не A)+B)' 'F2 = (A+B)*((не A)+(не B))')" \
+      "$("$cli" formula "$examples/half-adder.vfl" --cnf)"
+
+# Names from the file head the columns and the formulas.
+{ head -n 3 "$examples/half-adder.vfl"; printf '; name 2 3 Икс\r\n; name 19 5 Сумма\r\n'; tail -n +4 "$examples/half-adder.vfl"; } >"$scratch/named.vfl"
+check "named table" "$(printf '%s\n' 'Икс  B  |  F1  Сумма' '  0  0  |   0      0')" "$("$cli" table "$scratch/named.vfl" | head -n 2)"
+check "named formulas" "$(printf '%s\n' 'F1 = Икс*B' 'Сумма = (не Икс)*B+Икс*(не B)')" "$("$cli" formula "$scratch/named.vfl" --dnf)"
 check "half adder with stored switches" "$(printf '%s\n' 'column  row  signal' '    14   10       0' '    19    5       1')" \
       "$("$cli" eval "$examples/half-adder.vfl")"
 
@@ -33,7 +42,10 @@ for x in $(seq 0 2 34); do printf ' 0 %d 6\r\n' "$x"; done >"$scratch/many.vfl"
 check "too many sources status" 1 "$status"
 grep -q "18 sources" "$scratch/err" || { echo "FAIL too many sources message: $(cat "$scratch/err")"; failures=$((failures + 1)); }
 
-"$cli" table >/dev/null 2>&1; status=$?
-check "usage status" 2 "$status"
+for args in "table" "formula $examples/half-adder.vfl --csv" "eval $examples/half-adder.vfl --csv"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>&1; status=$?
+    check "usage status of: $args" 2 "$status"
+done
 
 exit $((failures > 0))

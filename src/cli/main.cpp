@@ -1,4 +1,6 @@
 // vorn-cli: reads a circuit file and runs it without any window.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -27,6 +29,15 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+// Writes the result; a full disk, a size limit or a closed pipe is an error,
+// not a silent success.
+int Print(const std::string& text) {
+    std::cout << text << std::flush;
+    if (std::cout) return 0;
+    const int error = errno;
+    return Fail(std::string("cannot write the output: ") + std::strerror(error));
+}
+
 int Run(const std::string& command, const std::string& file, bool csv) {
     Circuit circuit;
     try {
@@ -38,22 +49,22 @@ int Run(const std::string& command, const std::string& file, bool csv) {
 
     if (command == "eval") {
         vorn::EvaluateCircuit(*circuit.cells, *circuit.signals, circuit.queue);
-        std::cout << vorn::FormatLampSignals(*circuit.cells, *circuit.signals);
-        return 0;
+        return Print(vorn::FormatLampSignals(*circuit.cells, *circuit.signals));
     }
     try {
         const vorn::TruthTable table = vorn::BuildTruthTable(*circuit.cells, *circuit.signals, circuit.queue);
         if (table.lamps.empty()) std::cerr << "vorn-cli: " << file << " has no lamps\n";
-        std::cout << (csv ? vorn::FormatCsv(table) : vorn::FormatTable(table));
+        return Print(csv ? vorn::FormatCsv(table) : vorn::FormatTable(table));
     } catch (const std::length_error& error) {
         return Fail(file + ": " + error.what());
     }
-    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Beyond a file-size limit the output fails with EFBIG and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;

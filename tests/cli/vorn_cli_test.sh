@@ -33,6 +33,24 @@ for x in $(seq 0 2 34); do printf ' 0 %d 6\r\n' "$x"; done >"$scratch/many.vfl"
 check "too many sources status" 1 "$status"
 grep -q "18 sources" "$scratch/err" || { echo "FAIL too many sources message: $(cat "$scratch/err")"; failures=$((failures + 1)); }
 
+# An endless first line gets its verdict at once.
+timeout 20 "$cli" eval /dev/zero >/dev/null 2>&1; status=$?
+check "endless input status" 1 "$status"
+
+# Output that cannot be written: a full disk, and a file-size limit, which
+# must not end the program by its signal.
+for target in full limited; do
+    if [ $target = full ]; then
+        "$cli" eval "$examples/half-adder.vfl" >/dev/full 2>"$scratch/err"; status=$?
+    else
+        # The message goes through a pipe, which the limit does not cover.
+        message=$( (ulimit -f 0; "$cli" eval "$examples/half-adder.vfl" >"$scratch/out") 2>&1); status=$?
+        printf '%s\n' "$message" >"$scratch/err"
+    fi
+    check "unwritable output ($target) status" 1 "$status"
+    grep -q "cannot write the output" "$scratch/err" || { echo "FAIL $target output message: $(cat "$scratch/err")"; failures=$((failures + 1)); }
+done
+
 "$cli" table >/dev/null 2>&1; status=$?
 check "usage status" 2 "$status"
 

@@ -95,5 +95,67 @@ TEST(CircuitFileSaving, ReplacingKeepsPermissionsAndLinks) {
     EXPECT_EQ(EntriesIn(folder.path()), 2u);
 }
 
+// Decided on the mode, so that root, whom the system lets write anything,
+// is refused too.
+TEST(CircuitFileSaving, AWriteProtectedFileIsRefusedAndKept) {
+    for (unsigned mode : {0444u, 0400u, 0555u, 0u}) EXPECT_TRUE(IsWriteProtectedMode(mode)) << mode;
+    for (unsigned mode : {0644u, 0200u, 0464u, 0446u}) EXPECT_FALSE(IsWriteProtectedMode(mode)) << mode;
+    TempFolder folder;
+    const auto handedOut = folder / "task.vfl";
+    WriteBytes(handedOut, "; the teacher's circuit\r\n");
+    ASSERT_EQ(chmod(handedOut.c_str(), 0444), 0);
+    auto cells = std::make_unique<CellGrid>();
+    EXPECT_THROW(WriteCircuit(handedOut, *cells), ReadOnlyFileError);
+    EXPECT_EQ(ReadBytes(handedOut), "; the teacher's circuit\r\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1u);
+}
+
+// Leftovers of a killed save go at the next save beside them; the files of
+// running processes, this one included, and other names stay.
+TEST(CircuitFileSaving, StaleTemporaryFilesAreRemoved) {
+    TempFolder folder;
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string dead = ".vorn-save-" + std::to_string(gone) + "-3.tmp";
+    const std::string kept[] = {".vorn-save-" + std::to_string(getpid()) + "-9.tmp", ".vorn-save-1-0.tmp",
+                                ".vorn-save-x-1.tmp", ".vorn-save-" + std::to_string(gone) + "-.tmp", "other.tmp"};
+    for (const std::string& name : kept) WriteBytes(folder / name, "x");
+    WriteBytes(folder / dead, "x");
+    auto cells = std::make_unique<CellGrid>();
+    WriteCircuit(folder / "c.vfl", *cells);
+    EXPECT_FALSE(std::filesystem::exists(folder / dead));
+    for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_EQ(RemoveStaleSaveFiles(folder / "c.vfl"), 0);
+}
+
+TEST(CircuitFileSaving, HardLinksSeeTheNewCircuit) {
+    TempFolder folder;
+    WriteBytes(folder / "a.vfl", "old");
+    std::filesystem::create_hard_link(folder / "a.vfl", folder / "b.vfl");
+    auto cells = std::make_unique<CellGrid>();
+    cells->at(4, 4) = Lamp;
+    WriteCircuit(folder / "a.vfl", *cells);
+    auto scratch = std::make_unique<NodeGrid>();
+    ASSERT_EQ(ReadCircuit(folder / "b.vfl", *scratch), ReadVerdict::Valid);
+    EXPECT_EQ(*scratch, *cells);
+    EXPECT_EQ(std::filesystem::hard_link_count(folder / "a.vfl"), 2u);
+    EXPECT_EQ(EntriesIn(folder.path()), 2u);
+}
+
+TEST(CircuitFileSaving, AReplacedFileKeepsItsOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    TempFolder folder;
+    const auto file = folder / "pupil.vfl";
+    WriteBytes(file, "old");
+    ASSERT_EQ(chown(file.c_str(), 4321, 4322), 0);
+    WriteCircuit(file, *std::make_unique<CellGrid>());
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
+}
+
 }  // namespace
 }  // namespace vorn::test

@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "cellgrid.h"
 #include "history.h"
@@ -11,17 +12,19 @@ namespace vorn {
 namespace {
 
 // The history as the editor should see it, kept naively: two lists of whole
-// grids, newest first, each losing its oldest beyond five. A new edit leaves
-// the redo list alone.
+// grids, newest first, each losing its oldest beyond the depth. A new edit
+// leaves the redo list alone.
 struct ModelHistory {
     std::deque<CellGrid> undo, redo;
+    std::size_t depth = UndoHistory::kDepth;
     int undoDrops = 0, redoDrops = 0;  // oldest states dropped from a full stack
 
+    void Trim(std::deque<CellGrid>& stack) {
+        for (; stack.size() > depth; stack.pop_back()) ++(&stack == &undo ? undoDrops : redoDrops);
+    }
     void Push(std::deque<CellGrid>& stack, const CellGrid& grid) {
         stack.push_front(grid);
-        if (stack.size() <= UndoHistory::kDepth) return;
-        stack.pop_back();
-        ++(&stack == &undo ? undoDrops : redoDrops);
+        Trim(stack);
     }
     bool Move(std::deque<CellGrid>& from, std::deque<CellGrid>& to, CellGrid& grid) {
         if (from.empty()) return false;
@@ -32,38 +35,81 @@ struct ModelHistory {
     }
 };
 
-// Random runs of edits, undos, redos and clears, each checked against the
-// model: both stacks fill, overflow and empty many times over.
+// Random runs of edits, undos, redos, clears and changes of depth, each
+// checked against the model: both stacks fill, overflow and empty many times
+// over. An edit changes a few random nodes, a stretch of a column, or the
+// whole field, so the stored differences are of every shape.
 TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
-    UndoHistory history;
-    ModelHistory model;
-    auto grid = std::make_unique<CellGrid>();
-    auto expected = std::make_unique<CellGrid>();
-    std::mt19937 random(5);
-    for (int step = 1; step <= 1500; ++step) {
-        const unsigned roll = random() % 20;
-        if (roll < 8) {  // an edit hands over the grid as it was, then changes it
-            history.PushUndo(*grid);
-            model.Push(model.undo, *expected);
-            for (CellGrid* g : {grid.get(), expected.get()}) {
-                g->at(0, 0) = step;  // every state differs, in the first node and the last
-                g->at(255, 255) = -step;
+    const struct {
+        int depth;
+        int steps;
+        unsigned depthChanges;  // in 1000 steps
+        unsigned clearOdds;     // one clear in this many of its chances
+    } runs[] = {{UndoHistory::kDepth, 1500, 0, 1}, {UndoHistory::kMaxDepth, 5000, 0, 1000}, {40, 3000, 3, 10}};
+    for (const auto& run : runs) {
+        UndoHistory history(run.depth);
+        ModelHistory model;
+        model.depth = static_cast<std::size_t>(history.Depth());
+        auto grid = std::make_unique<CellGrid>();
+        auto expected = std::make_unique<CellGrid>();
+        std::mt19937 random(static_cast<unsigned>(run.depth));
+        for (int step = 1; step <= run.steps; ++step) {
+            const unsigned roll = random() % 20;
+            if (random() % 1000 < run.depthChanges) {
+                history.SetDepth(static_cast<int>(random() % 120));  // held to 5..100
+                model.depth = static_cast<std::size_t>(history.Depth());
+                model.Trim(model.undo);
+                model.Trim(model.redo);
+            } else if (roll < 8) {  // an edit hands over the grid as it was, then changes it
+                history.PushUndo(*grid);
+                model.Push(model.undo, *expected);
+                const unsigned shape = random() % 50;
+                const int nodes = shape == 0 ? kGridSide * kGridSide : shape < 5 ? 60 : 1 + static_cast<int>(random() % 4);
+                const unsigned first = random();
+                for (int k = 0; k < nodes; ++k) {
+                    const int entry = static_cast<int>((shape < 5 ? first + k : random()) % (kGridSide * kGridSide));
+                    const int x = entry / kGridSide + kGridLow, y = entry % kGridSide + kGridLow;
+                    grid->at(x, y) = expected->at(x, y) = static_cast<std::int32_t>(random() % 3 == 0 ? 0 : random());
+                }
+            } else if (roll < 14) {
+                ASSERT_EQ(history.Undo(*grid), model.Move(model.undo, model.redo, *expected)) << step;
+            } else if (roll < 19) {
+                ASSERT_EQ(history.Redo(*grid), model.Move(model.redo, model.undo, *expected)) << step;
+            } else if (random() % run.clearOdds == 0) {
+                history.ClearHistory();
+                model.undo.clear();
+                model.redo.clear();
             }
-        } else if (roll < 14) {
-            ASSERT_EQ(history.Undo(*grid), model.Move(model.undo, model.redo, *expected)) << step;
-        } else if (roll < 19) {
-            ASSERT_EQ(history.Redo(*grid), model.Move(model.redo, model.undo, *expected)) << step;
-        } else {
-            history.ClearHistory();
-            model.undo.clear();
-            model.redo.clear();
+            ASSERT_EQ(*grid, *expected) << run.depth << " step " << step;
+            ASSERT_EQ(history.UndoCount(), static_cast<int>(model.undo.size())) << step;
+            ASSERT_EQ(history.RedoCount(), static_cast<int>(model.redo.size())) << step;
         }
-        ASSERT_EQ(*grid, *expected) << step;
-        ASSERT_EQ(history.UndoCount(), static_cast<int>(model.undo.size())) << step;
-        ASSERT_EQ(history.RedoCount(), static_cast<int>(model.redo.size())) << step;
+        EXPECT_GT(model.undoDrops, 10) << run.depth;
+        EXPECT_GT(model.redoDrops, 0) << run.depth;
     }
-    EXPECT_GT(model.undoDrops, 10);
-    EXPECT_GT(model.redoDrops, 10);
+}
+
+// A hundred steps of edits undone to the start and redone to the end, each
+// grid checked on the way.
+TEST(UndoHistory, AHundredStepsComeBackExactly) {
+    UndoHistory history(UndoHistory::kMaxDepth);
+    std::vector<CellGrid> states(UndoHistory::kMaxDepth + 1);
+    std::mt19937 random(100);
+    for (int k = 1; k <= UndoHistory::kMaxDepth; ++k) {
+        history.PushUndo(states[k - 1]);
+        states[k] = states[k - 1];
+        for (int n = 0; n < 40; ++n) states[k].at(random() % kFieldSize, random() % kFieldSize) = random() % 54;
+    }
+    auto grid = std::make_unique<CellGrid>(states.back());
+    for (int k = UndoHistory::kMaxDepth - 1; k >= 0; --k) {
+        ASSERT_TRUE(history.Undo(*grid));
+        ASSERT_EQ(*grid, states[k]) << k;
+    }
+    EXPECT_FALSE(history.Undo(*grid));
+    for (int k = 1; k <= UndoHistory::kMaxDepth; ++k) {
+        ASSERT_TRUE(history.Redo(*grid));
+        ASSERT_EQ(*grid, states[k]) << k;
+    }
 }
 
 // The rule the model carries that is easy to get wrong, by hand: undo twice,

@@ -27,15 +27,11 @@ using Rows = std::vector<std::string>;
 // given relative to it.
 NodeRect Rect(int left, int top, int right, int bottom) { return {10 + left, 10 + top, 10 + right, 10 + bottom}; }
 
-// A block of the given codes, as they stand.
+// The block of the given rows; no row may lead a wire out east or south.
 CircuitBlock BlockFromRows(const Rows& rows) {
-    const auto grid = GridFromRows(rows, 0, 0);
     std::istringstream first(rows[0]);
     const int width = static_cast<int>(std::distance(std::istream_iterator<int>(first), {}));
-    CircuitBlock block(width, static_cast<int>(rows.size()));
-    for (int x = 0; x < block.width; ++x)
-        for (int y = 0; y < block.height; ++y) block.at(x, y) = grid->at(x, y);
-    return block;
+    return CopyBlock(*GridFromRows(rows, 0, 0), {0, 0, width - 1, static_cast<int>(rows.size()) - 1});
 }
 
 TEST(CircuitBlock, CopyAndCutTakeGatesWholeAndCutWiresAtTheEdge) {
@@ -74,7 +70,7 @@ TEST(CircuitBlock, PasteFitsOnlyOnEmptyNodesInTheFieldAndSettlesSolderPoints) {
         {"a copied junction loses its dot", {"0 0 0 0"}, {"1 51 1 0"}, {10, 10}, {"1 1 1 0"}},
         {"a wire under a wire's end gains one", {"0 2 0"}, {"1 1 0"}, {10, 11}, {"0 2 0", "1 51 0"}},
         {"empty block nodes may lie over the circuit", {"8 0"}, {"0 12"}, {10, 10}, {"8 12"}},
-        {"overlap", {"0 8"}, {"1 1"}, {10, 10}, {}},
+        {"overlap", {"0 8"}, {"8 8"}, {10, 10}, {}},
         {"beyond the field", {}, {"1 0"}, {255, 3}, {}},
         {"before the field", {}, {"8"}, {-1, 3}, {}},
     };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <deque>
 #include <memory>
 #include <random>
@@ -36,9 +37,11 @@ struct ModelHistory {
 
 // Random runs of edits, undos, redos, clears and changes of depth, each
 // checked against the model: both stacks fill, overflow and empty many times
-// over, a hundred deep too, and every grid comes back exactly. An edit changes a few random nodes, a stretch of a column, or the
-// whole field, so the stored differences are of every shape.
+// over, a hundred deep too, and every grid comes back exactly. An edit
+// changes a few random nodes, a stretch of a column, or the whole field, to
+// codes or to any values, so the stored differences are of every shape.
 TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
+    const std::int32_t kOddValues[] = {127, 128, -128, -129, 255, INT32_MIN, INT32_MAX};
     const struct {
         int depth;
         int steps;
@@ -68,7 +71,7 @@ TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
                 for (int k = 0; k < nodes; ++k) {
                     const int entry = static_cast<int>((shape < 5 ? first + k : random()) % (kGridSide * kGridSide));
                     const int x = entry / kGridSide + kGridLow, y = entry % kGridSide + kGridLow;
-                    grid->at(x, y) = expected->at(x, y) = static_cast<std::int32_t>(random() % 3 == 0 ? 0 : random());
+                    grid->at(x, y) = expected->at(x, y) = random() % 4 ? static_cast<std::int32_t>(random() % 54) : kOddValues[random() % 7];
                 }
             } else if (roll < 14) {
                 ASSERT_EQ(history.Undo(*grid), model.Move(model.undo, model.redo, *expected)) << step;

@@ -30,8 +30,12 @@ constexpr int kBridgedGap = 2;
 
 // The entries of `older` that differ from `newer`; exact, whatever changed.
 Delta Difference(const CellGrid& newer, const CellGrid& older) {
-    std::vector<std::uint32_t> runs;
-    std::vector<std::int32_t> values;
+    // Gathered in buffers kept between calls, so that a large step does not
+    // map fresh pages for every push.
+    static thread_local std::vector<std::uint32_t> runs;
+    static thread_local std::vector<std::int32_t> values;
+    runs.clear();
+    values.clear();
     for (int c = 0; c < kGridSide; ++c) {
         const auto& now = newer.columns[static_cast<std::size_t>(c)];
         const auto& then = older.columns[static_cast<std::size_t>(c)];

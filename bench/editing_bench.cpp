@@ -1,7 +1,8 @@
 // What one editing gesture costs on a full 256 x 256 field: a drag step of
 // the wire tool, a press as the window handles it (the grid copied into the
 // gesture snapshot, then one edit and its solder points), erasing and
-// placing a gate, and the whole-grid copies of the undo history.
+// placing a gate, and the undo history five and a hundred steps deep,
+// with the memory its stored steps take.
 //
 // Every benchmark keeps its grid in a steady state, so each iteration does
 // the same kind of work: edits alternate with their reverse, a drag over
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "bench_circuits.h"
 #include "editing.h"
@@ -203,19 +205,35 @@ void GateEraseAndPlace(benchmark::State& state, NodePos anchor) {
     if (failed > 0) state.SkipWithError("the gate was not erased or placed");
 }
 
-std::unique_ptr<UndoHistory> FullHistory(const CellGrid& grid) {
-    auto history = std::make_unique<UndoHistory>();
-    for (int k = 0; k < UndoHistory::kDepth; ++k) history->PushUndo(grid);
+// A history filled to `depth` by as many different gestures on the grid,
+// each erasing the next element of the field, so that every stored step
+// holds the few nodes a gesture changes.
+std::unique_ptr<UndoHistory> FullHistory(CellGrid& grid, int depth) {
+    auto history = std::make_unique<UndoHistory>(depth);
+    NodePos from{0, 0};
+    for (int k = 0; k < depth; ++k) {
+        history->PushUndo(grid);
+        if (const auto node = FindNode(grid, from, IsElementCode)) {
+            EraseAtNode(grid, node->x, node->y, EraseMode::Press);
+            RefreshSolderPoints(grid, node->x, node->y);
+            from = *node;
+        }
+    }
     return history;
+}
+
+void CountStoredBytes(benchmark::State& state, const UndoHistory& history) {
+    state.counters["stored_bytes"] = static_cast<double>(history.StoredBytes());
 }
 
 // The record of a change once the undo stack is full, so the oldest state
 // drops out every time.
-void PushUndoFull(benchmark::State& state) {
+void PushUndoFull(benchmark::State& state, int depth) {
     const auto grid = std::make_unique<CellGrid>(Crowded());
-    const auto history = FullHistory(*grid);
+    const auto history = FullHistory(*grid, depth);
+    CountStoredBytes(state, *history);
     for (auto _ : state) history->PushUndo(*grid);
-    if (history->UndoCount() != UndoHistory::kDepth) state.SkipWithError("the undo stack is not full");
+    if (history->UndoCount() != depth) state.SkipWithError("the undo stack is not full");
 }
 
 enum class Timed { UndoAndRedo, UndoOnly, RedoOnly };
@@ -225,10 +243,10 @@ enum class Timed { UndoAndRedo, UndoOnly, RedoOnly };
 // read from the steady clock around it: pausing the benchmark timer instead
 // costs a system call whose cache disturbance shows up in the next copies.
 // The CPU column covers the whole iteration.
-void UndoRedo(benchmark::State& state, Timed timed) {
+void UndoRedo(benchmark::State& state, Timed timed, int depth) {
     using Clock = std::chrono::steady_clock;
     const auto grid = std::make_unique<CellGrid>(Crowded());
-    const auto history = FullHistory(*grid);
+    const auto history = FullHistory(*grid, depth);
     std::int64_t failed = 0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
@@ -241,8 +259,35 @@ void UndoRedo(benchmark::State& state, Timed timed) {
                                                                  : end - start;
         state.SetIterationTime(std::chrono::duration<double>(spent).count());
     }
-    if (failed > 0 || history->UndoCount() != UndoHistory::kDepth || history->RedoCount() != 0)
+    if (failed > 0 || history->UndoCount() != depth || history->RedoCount() != 0)
         state.SkipWithError("the history left its steady state");
+    CountStoredBytes(state, *history);
+}
+
+// All the way back through a full deep history and forward again, with the
+// memory the hundred steps take. `wholeField` makes every step replace the
+// whole field (the crowded one and the blank one in turn), the most a step
+// can store.
+void DeepHistoryRoundTrip(benchmark::State& state, bool wholeField) {
+    const int depth = UndoHistory::kMaxDepth;
+    auto grid = std::make_unique<CellGrid>(Crowded());
+    std::unique_ptr<UndoHistory> history;
+    if (wholeField) {
+        history = std::make_unique<UndoHistory>(depth);
+        for (int k = 0; k < depth; ++k) {
+            history->PushUndo(*grid);
+            *grid = k % 2 ? Crowded() : Blank();
+        }
+    } else {
+        history = FullHistory(*grid, depth);
+    }
+    CountStoredBytes(state, *history);
+    std::int64_t failed = 0;
+    for (auto _ : state) {
+        for (int k = 0; k < depth; ++k) failed += !history->Undo(*grid);
+        for (int k = 0; k < depth; ++k) failed += !history->Redo(*grid);
+    }
+    if (failed > 0 || history->UndoCount() != depth) state.SkipWithError("the history left its steady state");
 }
 
 }  // namespace
@@ -274,11 +319,17 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("press/lamp_erase_place", PressLamp, *lamp)->Unit(us);
     benchmark::RegisterBenchmark("press/source_toggle", PressSource, *source)->Unit(us);
     benchmark::RegisterBenchmark("gate/erase_place", GateEraseAndPlace, *gate)->Unit(ns);
-    benchmark::RegisterBenchmark("history/push_undo_full", PushUndoFull)->Unit(us);
-    benchmark::RegisterBenchmark("history/undo_then_redo", UndoRedo, Timed::UndoAndRedo)->UseManualTime()->Unit(us);
-    benchmark::RegisterBenchmark("history/undo", UndoRedo, Timed::UndoOnly)->UseManualTime()->Unit(us);
-    benchmark::RegisterBenchmark("history/redo", UndoRedo, Timed::RedoOnly)->UseManualTime()->Unit(us);
-
+    for (const int depth : {UndoHistory::kDepth, UndoHistory::kMaxDepth}) {
+        const std::string suffix = "/depth" + std::to_string(depth);
+        benchmark::RegisterBenchmark(("history/push_undo_full" + suffix).c_str(), PushUndoFull, depth)->Unit(us);
+        benchmark::RegisterBenchmark(("history/undo_then_redo" + suffix).c_str(), UndoRedo, Timed::UndoAndRedo, depth)
+            ->UseManualTime()
+            ->Unit(us);
+        benchmark::RegisterBenchmark(("history/undo" + suffix).c_str(), UndoRedo, Timed::UndoOnly, depth)->UseManualTime()->Unit(us);
+        benchmark::RegisterBenchmark(("history/redo" + suffix).c_str(), UndoRedo, Timed::RedoOnly, depth)->UseManualTime()->Unit(us);
+    }
+    benchmark::RegisterBenchmark("history/100_steps_there_and_back/gestures", DeepHistoryRoundTrip, false)->Unit(us);
+    benchmark::RegisterBenchmark("history/100_steps_there_and_back/whole_field", DeepHistoryRoundTrip, true)->Unit(us);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

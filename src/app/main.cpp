@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <csignal>
+
 #include "aboutform.h"
 #include "logoform.h"
 #include "mainform.h"
@@ -12,6 +14,9 @@
 #include "windowlinks.h"
 
 int main(int argc, char** argv) {
+    // Beyond a file-size limit a write fails with EFBIG, which the program
+    // reports, instead of ending the program with nothing saved.
+    std::signal(SIGXFSZ, SIG_IGN);
     vorn::VornApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Vorn"));
 

@@ -1,6 +1,8 @@
 // vorn-cli: reads a circuit file and runs it without any window.
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -75,6 +77,15 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+// Writes the result; a full disk, a size limit or a closed pipe is an error,
+// not a silent success.
+int Print(const std::string& text) {
+    std::cout << text << std::flush;
+    if (std::cout) return 0;
+    const int error = errno;
+    return Fail(std::string("cannot write the output: ") + std::strerror(error));
+}
+
 int Run(const Options& options) {
     Circuit circuit;
     const std::string& file = options.file;
@@ -87,8 +98,7 @@ int Run(const Options& options) {
 
     if (options.command == "eval") {
         vorn::EvaluateCircuit(*circuit.cells, *circuit.signals, circuit.queue);
-        std::cout << vorn::FormatLampSignals(*circuit.cells, *circuit.signals);
-        return 0;
+        return Print(vorn::FormatLampSignals(*circuit.cells, *circuit.signals));
     }
     try {
         vorn::TruthTable table;
@@ -99,12 +109,11 @@ int Run(const Options& options) {
         if (table.lamps.empty()) std::cerr << "vorn-cli: " << file << " has no lamps\n";
         const std::vector<std::string> header =
             ColumnNames(table, vorn::NameElements(circuit.names, *circuit.cells));
-        if (options.command == "formula") std::cout << FormatFormulas(table, header, options.form);
-        else std::cout << (options.csv ? vorn::FormatCsv(table, header) : vorn::FormatTable(table, header));
+        if (options.command == "formula") return Print(FormatFormulas(table, header, options.form));
+        return Print(options.csv ? vorn::FormatCsv(table, header) : vorn::FormatTable(table, header));
     } catch (const std::length_error& error) {
         return Fail(file + ": " + error.what());
     }
-    return 0;
 }
 
 // The options, or nothing when the arguments do not fit a command.
@@ -127,6 +136,8 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Beyond a file-size limit the output fails with EFBIG and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;

@@ -56,6 +56,8 @@ public:
         if (value_ > INT32_MAX) failed_ = true;  // too large for the grid's integers
     }
 
+    bool Failed() const { return failed_; }
+
     CellLine Finish() {
         Feed(' ');  // the last number always ends with a blank
         CellLine line;
@@ -125,16 +127,41 @@ std::filesystem::path SaveTarget(const std::filesystem::path& path) {
     return ec ? path : resolved;
 }
 
-// Creates a new file beside the target under a name nobody else uses.
+constexpr std::string_view kTempPrefix = ".vorn-save-";
+constexpr std::string_view kTempSuffix = ".tmp";
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : ".";
+}
+
+// Creates a new file beside the target under a name nobody else uses:
+// .vorn-save-<pid>-<n>.tmp, the process id telling later whether the file
+// is still being written.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder / (".vorn-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+        tempPath = FolderOf(target) / (std::string(kTempPrefix) + std::to_string(::getpid()) + "-" +
+                                       std::to_string(counter++) + std::string(kTempSuffix));
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The process id in a temporary file's name, or 0 for any other name.
+long SavingProcess(std::string_view name) {
+    if (!name.starts_with(kTempPrefix) || !name.ends_with(kTempSuffix)) return 0;
+    name.remove_prefix(kTempPrefix.size());
+    name.remove_suffix(kTempSuffix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == name.size() || dash > 9) return 0;
+    long pid = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (i == dash) continue;
+        if (name[i] < '0' || name[i] > '9') return 0;
+        if (i < dash) pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
 }
 
 // Returns 0 once every byte is written, else the error number.
@@ -156,6 +183,25 @@ void KeepNamesOfElements(NameTable& names, const CellGrid& cells) {
     DropNamesWithoutElement(names, cells);
     std::set<std::string, std::less<>> seen;
     std::erase_if(names, [&](const auto& entry) { return !seen.insert(entry.second).second; });
+}
+
+// Gives the temporary file the owner, group and permissions of the file it
+// replaces. Only root may give a file away; anyone may keep a group they
+// belong to. Returns 0 or the error number of the permissions.
+int TakeOverAttributes(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    // After the owner: a change of owner clears the set-id bits.
+    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Rewrites a file in place; 0 or the error number.
+int RewriteInPlace(const std::filesystem::path& target, std::string_view text) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int error = WriteAll(fd, text);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
 }
 
 }  // namespace
@@ -185,6 +231,22 @@ std::optional<NameLine> ParseNameLine(std::string_view line) {
     return NameLine{{*column, *row}, std::string(line)};
 }
 
+bool IsWriteProtectedMode(unsigned mode) { return (mode & 0222) == 0; }
+
+int RemoveStaleSaveFiles(const std::filesystem::path& document) {
+    std::error_code ec;
+    // Without the process table nothing can be told stale.
+    if (!std::filesystem::exists("/proc/self", ec)) return 0;
+    int removed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(FolderOf(document), ec)) {
+        const long pid = SavingProcess(entry.path().filename().native());
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (std::filesystem::exists("/proc/" + std::to_string(pid), ec) || ec) continue;
+        if (entry.is_regular_file(ec) && std::filesystem::remove(entry.path(), ec)) ++removed;
+    }
+    return removed;
+}
+
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) { WriteCircuit(path, cells, {}); }
 
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names) {
@@ -194,26 +256,33 @@ void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, cons
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode)) Fail(EISDIR, "Cannot write", path);
+    // Refused as an editor refuses it: the rename would replace the file
+    // even where the file itself may not be written.
+    if (replacing && (IsWriteProtectedMode(existing.st_mode) || (::access(target.c_str(), W_OK) != 0 && errno == EACCES)))
+        throw ReadOnlyFileError("Write-protected " + path.string());
+    RemoveStaleSaveFiles(target);
 
     std::filesystem::path tempPath;
     const int fd = CreateTemporaryBeside(target, tempPath);
     if (fd < 0) Fail(errno, "Cannot create a file beside", path);
 
-    // A replaced file keeps its permissions, so a shared file stays shared.
-    int error = 0;
-    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+    int error = replacing ? TakeOverAttributes(fd, existing) : 0;
     if (error == 0) error = WriteAll(fd, text);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
+    // Hard links share the file itself: it is written in place once the
+    // complete copy is on disk. Should that fail, the copy replaces the file,
+    // which then holds the whole new circuit without its links.
+    const bool inPlace = error == 0 && replacing && existing.st_nlink > 1 && RewriteInPlace(target, text) == 0;
+    if (inPlace) ::unlink(tempPath.c_str());
+    else if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(tempPath.c_str());
         Fail(error, "Cannot write", path);
     }
 
     // Make the rename itself durable; the data is already safe either way.
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    FileDescriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    FileDescriptor dir{::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (dir.fd >= 0) ::fsync(dir.fd);
 }
 
@@ -253,6 +322,13 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
         return true;
     };
 
+    // A refused file hands on no names either.
+    auto refuse = [&]() {
+        names.clear();
+        return ReadVerdict::Invalid;
+    };
+
+    std::size_t lineLength = 0;
     std::array<char, 65536> buffer;
     for (;;) {
         const ssize_t got = ::read(file.fd, buffer.data(), buffer.size());
@@ -264,12 +340,13 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
         for (ssize_t i = 0; i < got; ++i) {
             const char ch = buffer[static_cast<std::size_t>(i)];
             if (ch == '\n' || ch == '\r') {
-                if (!endLine()) {
-                    names.clear();
-                    return ReadVerdict::Invalid;
-                }
+                if (!endLine()) return refuse();
+                lineLength = 0;
                 continue;
             }
+            // No line end is waited for once the line is known to be bad, so
+            // an endless stream (a device, a pipe) gets its verdict at once.
+            if (++lineLength > kMaxLineLength) return refuse();
             switch (part) {
                 case LinePart::First:
                     // The first character is dropped unseen; the writer puts a blank there.
@@ -282,14 +359,12 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
                 case LinePart::Data:
                     hasText = true;
                     parser.Feed(ch);
+                    if (parser.Failed()) return refuse();
                     break;
             }
         }
     }
-    if (!endLine()) {
-        names.clear();
-        return ReadVerdict::Invalid;
-    }
+    if (!endLine()) return refuse();
     KeepNamesOfElements(names, scratch);
     return ReadVerdict::Valid;
 }

@@ -2,6 +2,8 @@
 // and one text line per used node (docs/circuit-file-format.md).
 #pragma once
 
+#include <cstddef>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -24,6 +26,29 @@ public:
     CircuitFileError(int errorNumber, const std::string& what)
         : std::system_error(errorNumber, std::generic_category(), what) {}
 };
+
+// The longest line the reader takes, line end not counted; a longer line
+// makes the file invalid, whatever it holds.
+inline constexpr std::size_t kMaxLineLength = 4096;
+
+// A save refused because the file it would replace is write-protected: the
+// file stays as it is, and the circuit is to be saved under another name.
+// code() is EACCES.
+class ReadOnlyFileError : public CircuitFileError {
+public:
+    explicit ReadOnlyFileError(const std::string& what) : CircuitFileError(EACCES, what) {}
+};
+
+// Whether a file's permission bits forbid writing it to everyone: no write
+// bit is set. Such a file is not replaced, even by a user whom the system
+// would let write it.
+bool IsWriteProtectedMode(unsigned mode);
+
+// Removes the temporary files that a save of this program left beside
+// `document` when it was killed: hidden files named after the saving
+// process, whose process no longer runs. Returns how many were removed;
+// never throws.
+int RemoveStaleSaveFiles(const std::filesystem::path& document);
 
 // Whether a file holds a circuit the program can take.
 enum class ReadVerdict { Valid, Invalid };
@@ -58,13 +83,19 @@ std::optional<NameLine> ParseNameLine(std::string_view line);
 // order of the data lines), and a line for every node 0..256 x 0..256 whose
 // code is not 0, column by column. The file is first written beside the target under
 // a temporary name and only then renamed over it, so a failed write leaves an
-// existing file as it was. Throws CircuitFileError.
+// existing file as it was. A replaced file keeps its permissions and, where
+// the system allows it, its owner and group; a file with several hard links
+// is rewritten in place once the temporary copy is complete, so every link
+// shows the new circuit. Stale temporary files beside the target are removed
+// first. Throws ReadOnlyFileError for a write-protected file, else
+// CircuitFileError.
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names);
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells);  // without names
 
 // Reads a file into scratch, which is cleared first. Comment lines (first
 // character ';') are skipped anywhere; lines may end in CR LF, LF or CR;
-// reading stops at the first invalid data line. Throws CircuitFileError when
+// reading stops at the first invalid data line, and within a data line at
+// the first character that makes it invalid. Throws CircuitFileError when
 // the file cannot be opened or read.
 ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch);
 

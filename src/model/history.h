@@ -1,33 +1,43 @@
-// The undo and redo history: the last few states of the circuit, kept as
-// whole copies of the grid.
+// The undo and redo history: the last states of the circuit, from five (the
+// default) up to a hundred steps deep.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <memory>
 
 #include "cellgrid.h"
 
 namespace vorn {
 
-// Two stacks of whole-grid copies, slot 1 the newest. A change hands over
-// the grid as it was before the change; Undo and Redo copy a stored grid
-// back. All storage is taken once, when the history is made: a push or an
-// undo only copies grids between slots that already exist.
+// Two stacks of grid states, the newest first. A change hands over the grid
+// as it was before the change; Undo and Redo put a stored grid back.
+//
+// Each stack keeps its newest state as a whole grid and every older one as
+// the nodes in which it differs from its newer neighbour, so a deep history
+// of small edits costs little more than two grids.
 //
 // A new edit does not empty the redo stack: Redo after an edit brings back
 // the state the last Undo replaced, and the edited grid goes onto the undo
 // stack like any grid that Redo replaces.
 class UndoHistory {
 public:
-    static constexpr int kDepth = 5;
+    static constexpr int kDepth = 5;  // the default depth
+    static constexpr int kMaxDepth = 100;
 
-    UndoHistory();
+    explicit UndoHistory(int depth = kDepth);
+    ~UndoHistory();
     UndoHistory(const UndoHistory&) = delete;
     UndoHistory& operator=(const UndoHistory&) = delete;
 
-    // Slots in use on each stack, 0..kDepth, counted from slot 1.
-    int UndoCount() const { return undoCount_; }
-    int RedoCount() const { return redoCount_; }
+    // The most states each stack keeps.
+    int Depth() const { return depth_; }
+    // Sets the depth, held to kDepth..kMaxDepth; a stack holding more
+    // states than the new depth loses its oldest ones.
+    void SetDepth(int depth);
+
+    // States stored on each stack, 0..Depth().
+    int UndoCount() const;
+    int RedoCount() const;
 
     // Records a copy of `grid` as the newest undo state; on a full stack the
     // oldest state is dropped.
@@ -45,21 +55,15 @@ public:
     // Empties both stacks.
     void ClearHistory();
 
+    // The memory the stored states take, in bytes.
+    std::size_t StoredBytes() const;
+
 private:
-    using Stack = std::array<CellGrid, kDepth>;
+    class Stack;
 
-    struct Storage {
-        Stack undo;
-        Stack redo;
-        CellGrid scratch;  // the incoming grid, copied before the stack shifts
-    };
-
-    void Push(Stack& stack, int& count, const CellGrid& grid);
-    static void Pop(Stack& stack, int& count, CellGrid& grid);
-
-    std::unique_ptr<Storage> slots_;
-    int undoCount_ = 0;
-    int redoCount_ = 0;
+    std::unique_ptr<Stack> undo_;
+    std::unique_ptr<Stack> redo_;
+    int depth_;
 };
 
 }  // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "circuitfile.h"
+
 namespace vorn {
 
 std::optional<std::string_view> SaveFailureReason(int errorNumber) {
@@ -21,9 +23,17 @@ std::optional<std::string_view> SaveFailureReason(int errorNumber) {
         return "Под этим именем уже есть папка.";
     case ENAMETOOLONG:
         return "Имя файла слишком длинное.";
+    case EFBIG:
+        return "Файл получился бы больше, чем разрешено.";
     default:
         return std::nullopt;
     }
+}
+
+std::optional<std::string_view> SaveFailureReason(const CircuitFileError& failure) {
+    if (dynamic_cast<const ReadOnlyFileError*>(&failure))
+        return "Файл защищён от записи; сохраните схему под другим именем командой «Сохранить как».";
+    return SaveFailureReason(failure.code().value());
 }
 
 }  // namespace vorn

@@ -184,7 +184,7 @@ bool Tmain::WriteDocument(const QString& name) {
     } catch (const CircuitFileError& failure) {
         // A folder that is missing, read-only or full is the user's to mend,
         // not a fault worth a report.
-        if (const auto reason = SaveFailureReason(failure.code().value())) {
+        if (const auto reason = SaveFailureReason(failure)) {
             Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(), SaveFailedText(name, *reason),
                                        QMessageBox::Ok, QMessageBox::Ok);
             return false;

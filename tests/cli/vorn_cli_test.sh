@@ -48,4 +48,18 @@ for args in "table" "formula $examples/half-adder.vfl --csv" "eval $examples/hal
     check "usage status of: $args" 2 "$status"
 done
 
+# An endless first line gets its verdict at once.
+timeout 20 "$cli" eval /dev/zero >/dev/null 2>&1; status=$?
+check "endless input status" 1 "$status"
+
+# Output that cannot be written: a full disk, and a file-size limit, which
+# must not end the program by its signal (the message goes through a pipe,
+# which the limit does not cover).
+for limit in unlimited 0; do
+    target=/dev/full; [ $limit = 0 ] && target=$scratch/out
+    message=$( (ulimit -f $limit; "$cli" eval "$examples/half-adder.vfl" >"$target") 2>&1); status=$?
+    check "unwritable output ($target) status" 1 "$status"
+    case $message in *"cannot write the output"*) ;; *) check "unwritable output ($target) message" "" "$message" ;; esac
+done
+
 exit $((failures > 0))

@@ -123,13 +123,22 @@ TEST_F(ReadCircuitText, GarbageGetsAVerdictNotACrash) {
     EXPECT_EQ(Read(";" + binary.substr(0, 10) + "\n" + binary), ReadVerdict::Invalid);
 }
 
-TEST_F(ReadCircuitText, AMegabyteLineIsReadWithoutHoldingIt) {
-    // Blanks may stand between the numbers in any number.
-    EXPECT_EQ(Read(" 3" + std::string(3'000'000, ' ') + "2 6\n"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(2, 3), SourceOff);
-    EXPECT_EQ(Read(" 3 2 6 " + std::string(3'000'000, 'z') + "\n 4 4 4\n"), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(4, 4), Crossing);
-    EXPECT_EQ(Read(" " + std::string(3'000'000, '0') + "3 2 6\n"), ReadVerdict::Valid);
+// Lines are bounded: blanks, zeros and a tail are taken up to the limit, and
+// a longer line of any kind (a comment too) makes the file invalid.
+TEST_F(ReadCircuitText, LinesAreTakenUpToTheLengthLimit) {
+    const std::size_t room = kMaxLineLength - 7;  // the longest line takes " 3 2 6 " and this
+    const struct {
+        std::string text;
+        ReadVerdict verdict;
+    } cases[] = {
+        {" 3" + std::string(room, ' ') + "2 6\n", ReadVerdict::Valid},
+        {" " + std::string(room, '0') + "3 2 6\n", ReadVerdict::Valid},
+        {" 3 2 6 " + std::string(room, 'z') + "\n", ReadVerdict::Valid},
+        {" 3" + std::string(room + 3, ' ') + "2 6\n", ReadVerdict::Invalid},
+        {" 3 2 6 " + std::string(3'000'000, 'z') + "\n", ReadVerdict::Invalid},
+        {";" + std::string(kMaxLineLength, 'c') + "\n 3 2 6\n", ReadVerdict::Invalid},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Read(c.text), c.verdict) << c.text.size();
 }
 
 TEST(CircuitRoundTrip, RandomGridsReadBackNodeForNode) {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "circuitfile.h"
 #include "temp_folder.h"
@@ -75,24 +76,69 @@ TEST(CircuitFileErrors, AFailedWriteLeavesTheOldFileIntactAndNoLeftovers) {
     EXPECT_EQ(EntriesIn(folder.path()), 1u);
 }
 
-TEST(CircuitFileSaving, ReplacingKeepsPermissionsAndLinks) {
+// Symbolic links stay links; a file with hard links is written in place, so
+// every link shows the new circuit; permissions, and as root the owner, stay.
+TEST(CircuitFileSaving, ReplacingKeepsPermissionsOwnerAndLinks) {
     TempFolder folder;
     const auto real = folder / "real.vfl";
     WriteBytes(real, "old");
-    ASSERT_EQ(chmod(real.c_str(), 0644), 0);
+    ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || chown(real.c_str(), 4321, 4322) == 0);
     std::filesystem::create_symlink(real, folder / "link.vfl");
+    std::filesystem::create_hard_link(real, folder / "hard.vfl");
     auto cells = std::make_unique<CellGrid>();
     cells->at(4, 4) = Lamp;
     WriteCircuit(folder / "link.vfl", *cells);
+    auto scratch = std::make_unique<NodeGrid>();
+    ASSERT_EQ(ReadCircuit(folder / "hard.vfl", *scratch), ReadVerdict::Valid);
+    EXPECT_EQ(*scratch, *cells);
+    EXPECT_EQ(std::filesystem::hard_link_count(real), 2u);
 
+    // Once the file has one link left, it is replaced by a new one.
+    std::filesystem::remove(folder / "hard.vfl");
+    WriteCircuit(folder / "link.vfl", *cells);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.vfl"));
     struct stat info {};
     ASSERT_EQ(stat(real.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
-    auto scratch = std::make_unique<NodeGrid>();
-    ASSERT_EQ(ReadCircuit(real, *scratch), ReadVerdict::Valid);
-    EXPECT_EQ(scratch->at(4, 4), Lamp);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_TRUE(!root || std::pair(info.st_uid, info.st_gid) == std::pair(4321u, 4322u)) << info.st_uid;
     EXPECT_EQ(EntriesIn(folder.path()), 2u);
+}
+
+// Decided on the mode, so that root, whom the system lets write anything,
+// is refused too.
+TEST(CircuitFileSaving, AWriteProtectedFileIsRefusedAndKept) {
+    for (unsigned mode : {0444u, 0400u, 0555u, 0u}) EXPECT_TRUE(IsWriteProtectedMode(mode)) << mode;
+    for (unsigned mode : {0644u, 0200u, 0464u, 0446u}) EXPECT_FALSE(IsWriteProtectedMode(mode)) << mode;
+    TempFolder folder;
+    const auto handedOut = folder / "task.vfl";
+    WriteBytes(handedOut, "; the teacher's circuit\r\n");
+    ASSERT_EQ(chmod(handedOut.c_str(), 0444), 0);
+    auto cells = std::make_unique<CellGrid>();
+    EXPECT_THROW(WriteCircuit(handedOut, *cells), ReadOnlyFileError);
+    EXPECT_EQ(ReadBytes(handedOut), "; the teacher's circuit\r\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1u);
+}
+
+// Leftovers of a killed save go at the next save beside them; the files of
+// running processes, this one included, and other names stay.
+TEST(CircuitFileSaving, StaleTemporaryFilesAreRemoved) {
+    TempFolder folder;
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string dead = ".vorn-save-" + std::to_string(gone) + "-3.tmp";
+    const std::string kept[] = {".vorn-save-" + std::to_string(getpid()) + "-9.tmp", ".vorn-save-1-0.tmp",
+                                ".vorn-save-" + std::to_string(gone) + "-.tmp"};
+    for (const std::string& name : kept) WriteBytes(folder / name, "x");
+    WriteBytes(folder / dead, "x");
+    auto cells = std::make_unique<CellGrid>();
+    WriteCircuit(folder / "c.vfl", *cells);
+    EXPECT_FALSE(std::filesystem::exists(folder / dead));
+    for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_EQ(RemoveStaleSaveFiles(folder / "c.vfl"), 0);
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ void CircuitDocument::ClearSignals() {
 
 void CircuitDocument::Reset() {
     ClearCellGrid(*cells_);
+    names_.clear();
     ResetSignals(*signals_, *queue_);
     SetFileName(QString());
     SetState(DocumentState::New);
@@ -97,9 +98,13 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
     // The file is read beside the circuit on screen, which stays as it is
     // when the file turns out to be no circuit.
     auto scratch = std::make_unique<NodeGrid>();
-    const ReadVerdict verdict = ReadCircuit(FilePath(fileName), *scratch);
+    NameTable names;
+    const ReadVerdict verdict = ReadCircuit(FilePath(fileName), *scratch, names);
     if (verdict == ReadVerdict::Valid) {
         *cells_ = *scratch;
+        names_ = std::move(names);
+        // What a killed save of this program left beside the file goes.
+        RemoveStaleSaveFiles(FilePath(fileName));
         SetFileName(fileName);
         SetState(DocumentState::Opened);
         ClearHistory();
@@ -109,13 +114,18 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
 }
 
 void CircuitDocument::Save(const QString& fileName) {
-    WriteCircuit(FilePath(fileName), *cells_);
+    // A name whose element was erased or moved is not written; it stays here,
+    // so an undone erase still finds its name.
+    NameTable written = names_;
+    DropNamesWithoutElement(written, *cells_);
+    WriteCircuit(FilePath(fileName), *cells_, written);
     SetFileName(fileName);
     SetState(DocumentState::Saved);
 }
 
 void CircuitDocument::Close() {
     ClearCellGrid(*cells_);
+    names_.clear();
     SetState(DocumentState::Closed);
     ClearHistory();
     emit gridChanged();

@@ -11,6 +11,7 @@
 
 #include "cellgrid.h"
 #include "circuitfile.h"
+#include "elementnames.h"
 
 namespace vorn {
 
@@ -47,6 +48,9 @@ public:
     bool IsOpen() const { return state_ != DocumentState::Closed; }
     // The document's file; empty for a new circuit.
     QString FileName() const { return fileName_; }
+    // The names the file gave sources and lamps; written back with the
+    // circuit for the nodes that still hold a source or lamp.
+    const NameTable& Names() const { return names_; }
     int UndoCount() const;
     int RedoCount() const;
 
@@ -91,6 +95,7 @@ private:
     std::unique_ptr<UndoHistory> history_;
     DocumentState state_ = DocumentState::New;
     QString fileName_;
+    NameTable names_;
 };
 
 }  // namespace vorn

@@ -75,6 +75,32 @@ private slots:
                  history);
         QVERIFY(!grids.isEmpty());
     }
+
+    // A file's names go out with the circuit again, but only for nodes that
+    // still hold a source or lamp; an undone erase brings its name back.
+    void namesGoBackIntoTheFileWithTheirElements() {
+        const QString handedOut = dir_.filePath("named.vfl"), saved = dir_.filePath("saved.vfl");
+        QFile file(handedOut);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("; Vorn v1.1\r\n;\r\n;\r\n; name 2 3 \xd0\x92\xd1\x85\xd0\xbe\xd0\xb4\r\n; name 9 9 X\r\n 3 2 6\r\n");
+        file.close();
+        CircuitDocument d;
+        QCOMPARE(d.Load(handedOut), ReadVerdict::Valid);
+        const auto savedText = [&] {
+            d.Save(saved);
+            QFile back(saved);
+            return back.open(QIODevice::ReadOnly) ? QString::fromUtf8(back.readAll()) : QString();
+        };
+        QVERIFY(savedText().contains(QStringLiteral("; name 2 3 Вход\r\n")));
+        const auto before = std::make_unique<CellGrid>(d.Cells());
+        d.Cells().at(2, 3) = Empty;
+        d.CommitGesture(*before);
+        QVERIFY(!savedText().contains(QStringLiteral("; name")));
+        d.Undo();
+        QVERIFY(savedText().contains(QStringLiteral("; name 2 3 Вход\r\n")));
+        d.Reset();
+        QVERIFY(d.Names().empty());
+    }
 };
 
 QTEST_MAIN(CircuitDocumentTest)

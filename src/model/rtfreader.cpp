@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 
+#include "utf8text.h"
+
 namespace vorn {
 
 namespace {
@@ -641,21 +643,7 @@ char32_t Cp1251ToUnicode(unsigned char byte) {
 
 void AppendUtf8(std::string& out, char32_t c) {
     if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    out += EncodeUtf8(c);
 }
 
 std::string RtfParagraph::Text() const {

@@ -105,6 +105,8 @@ void Tmain::CreateMenus() {
     Edit1 = NewMenu(bar, "&Правка");
     Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));
     Rendo1 = AddItem(Edit1, "&Повторить", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Ctrl+Y as well, the redo key of many editors; the menu shows the first.
+    Rendo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     Edit1->addSeparator();
     Refresh1 = AddItem(Edit1, "Обновить", QKeySequence(Qt::Key_F5));
     Undo1->setEnabled(false);

@@ -330,6 +330,10 @@ void MainformEditingTest::undoAndRedoMarkTheDocumentChanged() {
     Key(*w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Code(*w, 1, 1), WireE);
     QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
+    // Ctrl+Y redoes as well.
+    Key(*w, Qt::Key_Z, Qt::ControlModifier);
+    Key(*w, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Code(*w, 1, 1), WireE);
     // With nothing to redo the command changes nothing.
     MarkSaved(*w);
     w->Rendo1Click();

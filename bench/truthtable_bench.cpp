@@ -16,6 +16,7 @@
 #include <tuple>
 #include <vector>
 
+#include "bench_circuits.h"
 #include "gatenetwork.h"
 #include "propagation.h"
 #include "tablerows.h"
@@ -42,12 +43,7 @@ std::unique_ptr<CellGrid> GateBandCircuit(int perBand, int bands) {
         const bool last = band == bands - 1;
         for (int k = 0; k < perBand; ++k) {
             const int y = 4 * k + 2;
-            c.at(x, y - 1) = GateInput;
-            c.at(x, y) = (k + band) % 2 ? DisjunctorAnchor : ConjunctorAnchor;
-            c.at(x, y + 1) = GateInput;
-            c.at(x + 1, y - 1) = GateCorner;
-            c.at(x + 1, y) = GateOutput;
-            c.at(x + 1, y + 1) = GateCorner;
+            PlaceGate(c, x, y, (k + band) % 2 == 0);
             c.at(x + 2, y) = WireE;
             if (last) {
                 c.at(x + 3, y) = Lamp;

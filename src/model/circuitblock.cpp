@@ -14,26 +14,6 @@ namespace {
 constexpr std::string_view kSizePrefix = "; Vorn block ";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A wire code without its segment to the east, or to the south. A crossing
-// keeps its other line as a joined wire, whose dot the solder rules settle.
-std::int32_t WithoutEast(std::int32_t c) {
-    switch (c) {
-        case WireE: case JunctionE: return Empty;
-        case WireES: return WireS;
-        case JunctionES: case Crossing: return JunctionS;
-        default: return c;
-    }
-}
-
-std::int32_t WithoutSouth(std::int32_t c) {
-    switch (c) {
-        case WireS: case JunctionS: return Empty;
-        case WireES: return WireE;
-        case JunctionES: case Crossing: return JunctionE;
-        default: return c;
-    }
-}
-
 NodeRect InField(NodeRect rect) {
     rect.left = std::max(rect.left, 0);
     rect.top = std::max(rect.top, 0);
@@ -94,8 +74,8 @@ CircuitBlock CopyBlock(const CellGrid& grid, NodeRect rect) {
         for (int y = rect.top; y <= rect.bottom; ++y) {
             if (!Taken(grid, rect, x, y)) continue;
             std::int32_t code = grid.at(x, y);
-            if (x == rect.right) code = WithoutEast(code);
-            if (y == rect.bottom) code = WithoutSouth(code);
+            if (x == rect.right) code = WithoutEastSegment(code);
+            if (y == rect.bottom) code = WithoutSouthSegment(code);
             block.at(x - rect.left, y - rect.top) = code;
         }
     }
@@ -118,9 +98,9 @@ CircuitBlock CutBlock(CellGrid& grid, NodeRect rect) {
         for (int y = rect.top; y <= rect.bottom; ++y)
             if (wasTaken(x, y)) grid.at(x, y) = Empty;
     for (int y = rect.top; y <= rect.bottom; ++y)
-        if (rect.left > 0 && wasTaken(rect.left, y)) grid.at(rect.left - 1, y) = WithoutEast(grid.at(rect.left - 1, y));
+        if (rect.left > 0 && wasTaken(rect.left, y)) grid.at(rect.left - 1, y) = WithoutEastSegment(grid.at(rect.left - 1, y));
     for (int x = rect.left; x <= rect.right; ++x)
-        if (rect.top > 0 && wasTaken(x, rect.top)) grid.at(x, rect.top - 1) = WithoutSouth(grid.at(x, rect.top - 1));
+        if (rect.top > 0 && wasTaken(x, rect.top)) grid.at(x, rect.top - 1) = WithoutSouthSegment(grid.at(x, rect.top - 1));
     RefreshAround(grid, rect);
     return block;
 }

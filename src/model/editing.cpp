@@ -145,6 +145,24 @@ bool ToggleCrossing(CellGrid& grid, int x, int y) {
     return Write(grid, x, y, next);
 }
 
+std::int32_t WithoutEastSegment(std::int32_t c) {
+    switch (c) {
+        case WireE: case JunctionE: return Empty;
+        case WireES: return WireS;
+        case JunctionES: case Crossing: return JunctionS;
+        default: return c;
+    }
+}
+
+std::int32_t WithoutSouthSegment(std::int32_t c) {
+    switch (c) {
+        case WireS: case JunctionS: return Empty;
+        case WireES: return WireE;
+        case JunctionES: case Crossing: return JunctionE;
+        default: return c;
+    }
+}
+
 bool EraseAtNode(CellGrid& grid, int x, int y, EraseMode mode) {
     if (!InField(x, y)) return false;
     const std::int32_t c = grid.at(x, y);
@@ -153,20 +171,10 @@ bool EraseAtNode(CellGrid& grid, int x, int y, EraseMode mode) {
         bool changed = Write(grid, x, y, Empty);
         // Cut the segments that reach this node from the north and the west.
         if (InField(x, y - 1)) {
-            const std::int32_t n = grid.at(x, y - 1);
-            std::int32_t cut = n;
-            if (n == WireS || n == JunctionS) cut = Empty;
-            else if (n == WireES) cut = WireE;
-            else if (n == JunctionES || n == Crossing) cut = JunctionE;
-            changed |= Write(grid, x, y - 1, cut);
+            changed |= Write(grid, x, y - 1, WithoutSouthSegment(grid.at(x, y - 1)));
         }
         if (InField(x - 1, y)) {
-            const std::int32_t w = grid.at(x - 1, y);
-            std::int32_t cut = w;
-            if (w == WireE || w == JunctionE) cut = Empty;
-            else if (w == WireES) cut = WireS;
-            else if (w == JunctionES || w == Crossing) cut = JunctionS;
-            changed |= Write(grid, x - 1, y, cut);
+            changed |= Write(grid, x - 1, y, WithoutEastSegment(grid.at(x - 1, y)));
         }
         return changed;
     }

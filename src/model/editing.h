@@ -48,6 +48,12 @@ bool RefreshSolderPoints(CellGrid& grid, int x, int y);
 // beside another crossing. Returns whether the node changed.
 bool ToggleCrossing(CellGrid& grid, int x, int y);
 
+// A wire code without its segment to the east, or to the south; other codes
+// as they are. A crossing keeps its other line as a joined wire, whose dot
+// the solder rules settle.
+std::int32_t WithoutEastSegment(std::int32_t code);
+std::int32_t WithoutSouthSegment(std::int32_t code);
+
 // Which codes besides wires, sources, lamps and inverters the eraser removes:
 // a press also clears code 9 (readable from files), a drag does not.
 enum class EraseMode { Press, Drag };

@@ -570,45 +570,10 @@ private:
     bool colorSet_ = false;
 };
 
-bool ValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length;
-        char32_t value;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            value = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            value = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            value = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (text.size() - i < static_cast<std::size_t>(length)) return false;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) return false;
-            value = value << 6 | (next & 0x3F);
-        }
-        if ((length == 3 && value < 0x800) || (length == 4 && (value < 0x10000 || value > 0x10FFFF)) ||
-            (value >= 0xD800 && value <= 0xDFFF))
-            return false;
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
-}
-
 RtfDocument PlainText(std::string_view bytes) {
     RtfDocument doc;
     doc.isRtf = false;
-    const bool utf8 = ValidUtf8(bytes);
+    const bool utf8 = DecodeUtf8(bytes).has_value();
     std::string line;
     const auto endLine = [&] {
         RtfParagraph paragraph;

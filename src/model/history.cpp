@@ -76,23 +76,27 @@ void Apply(const Delta& delta, CellGrid& grid) {
 
 }  // namespace
 
-// The newest state whole, each older one as its difference from the next
-// newer. The whole grid is allocated at the first push and kept.
+// The newest grid whole, each older one as its difference from the next
+// newer; the names of every state whole (they are a few dozen bytes). The
+// whole grid is allocated at the first push and kept.
 class UndoHistory::Stack {
 public:
     int Count() const { return hasNewest_ ? 1 + static_cast<int>(older_.size()) : 0; }
 
-    void Push(const CellGrid& grid, int depth) {
+    void Push(const CellGrid& grid, const NameTable& names, int depth) {
         if (!newest_) newest_ = std::make_unique<CellGrid>();
         if (hasNewest_) older_.push_front(Difference(grid, *newest_));
         *newest_ = grid;
         hasNewest_ = true;
+        names_.push_front(names);
         Trim(depth);
     }
 
-    // Takes the newest state out into `grid`; the stack must not be empty.
-    void Pop(CellGrid& grid) {
+    // Takes the newest state out; the stack must not be empty.
+    void Pop(CellGrid& grid, NameTable& names) {
         grid = *newest_;
+        names = std::move(names_.front());
+        names_.pop_front();
         if (older_.empty()) {
             hasNewest_ = false;
             return;
@@ -103,18 +107,24 @@ public:
 
     // Drops the oldest states beyond `depth` (which is at least 1).
     void Trim(int depth) {
-        while (Count() > depth) older_.pop_back();
+        while (Count() > depth) {
+            older_.pop_back();
+            names_.pop_back();
+        }
     }
 
     void Clear() {
         older_.clear();
         older_.shrink_to_fit();
+        names_.clear();
         hasNewest_ = false;
     }
 
     std::size_t Bytes() const {
         std::size_t bytes = newest_ ? sizeof(CellGrid) : 0;
         for (const Delta& delta : older_) bytes += delta.Bytes();
+        for (const NameTable& table : names_)
+            for (const auto& entry : table) bytes += sizeof(entry) + entry.second.capacity();
         return bytes;
     }
 
@@ -122,6 +132,7 @@ private:
     std::unique_ptr<CellGrid> newest_;
     bool hasNewest_ = false;
     std::deque<Delta> older_;
+    std::deque<NameTable> names_;  // one per state, the newest first
 };
 
 UndoHistory::UndoHistory(int depth)
@@ -140,20 +151,30 @@ void UndoHistory::SetDepth(int depth) {
 int UndoHistory::UndoCount() const { return undo_->Count(); }
 int UndoHistory::RedoCount() const { return redo_->Count(); }
 
-void UndoHistory::PushUndo(const CellGrid& grid) { undo_->Push(grid, depth_); }
+void UndoHistory::PushUndo(const CellGrid& grid, const NameTable& names) { undo_->Push(grid, names, depth_); }
 
-bool UndoHistory::Undo(CellGrid& grid) {
+bool UndoHistory::Undo(CellGrid& grid, NameTable& names) {
     if (undo_->Count() == 0) return false;
-    redo_->Push(grid, depth_);
-    undo_->Pop(grid);
+    redo_->Push(grid, names, depth_);
+    undo_->Pop(grid, names);
     return true;
 }
 
-bool UndoHistory::Redo(CellGrid& grid) {
+bool UndoHistory::Redo(CellGrid& grid, NameTable& names) {
     if (redo_->Count() == 0) return false;
-    undo_->Push(grid, depth_);
-    redo_->Pop(grid);
+    undo_->Push(grid, names, depth_);
+    redo_->Pop(grid, names);
     return true;
+}
+
+bool UndoHistory::Undo(CellGrid& grid) {
+    NameTable none;
+    return Undo(grid, none);
+}
+
+bool UndoHistory::Redo(CellGrid& grid) {
+    NameTable none;
+    return Redo(grid, none);
 }
 
 void UndoHistory::ClearHistory() {

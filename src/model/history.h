@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "cellgrid.h"
+#include "elementnames.h"
 
 namespace vorn {
 
-// Two stacks of grid states, the newest first. A change hands over the grid
-// as it was before the change; Undo and Redo put a stored grid back.
+// Two stacks of circuit states (the grid and the names of its sources and
+// lamps), the newest first. A change hands over the state as it was before
+// the change; Undo and Redo put a stored state back.
 //
 // Each stack keeps its newest state as a whole grid and every older one as
 // the nodes in which it differs from its newer neighbour, so a deep history
@@ -39,17 +41,19 @@ public:
     int UndoCount() const;
     int RedoCount() const;
 
-    // Records a copy of `grid` as the newest undo state; on a full stack the
-    // oldest state is dropped.
-    void PushUndo(const CellGrid& grid);
+    // Records a copy of `grid` and `names` as the newest undo state; on a
+    // full stack the oldest state is dropped.
+    void PushUndo(const CellGrid& grid, const NameTable& names = {});
 
-    // If an undo state is stored: records `grid` as the newest redo state,
-    // replaces `grid` by the newest undo state and drops that state from the
-    // undo stack. Returns whether `grid` was replaced.
-    bool Undo(CellGrid& grid);
+    // If an undo state is stored: records `grid` and `names` as the newest
+    // redo state, replaces them by the newest undo state and drops that state
+    // from the undo stack. Returns whether they were replaced.
+    bool Undo(CellGrid& grid, NameTable& names);
+    bool Undo(CellGrid& grid);  // for circuits without names
 
-    // The mirror of Undo: `grid` goes onto the undo stack and is replaced by
-    // the newest redo state. Returns whether `grid` was replaced.
+    // The mirror of Undo: the state goes onto the undo stack and is replaced
+    // by the newest redo state. Returns whether it was replaced.
+    bool Redo(CellGrid& grid, NameTable& names);
     bool Redo(CellGrid& grid);
 
     // Empties both stacks.

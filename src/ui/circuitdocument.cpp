@@ -49,15 +49,25 @@ CircuitDocument::~CircuitDocument() = default;
 int CircuitDocument::UndoCount() const { return history_->UndoCount(); }
 int CircuitDocument::RedoCount() const { return history_->RedoCount(); }
 
-void CircuitDocument::CommitGesture(const CellGrid& before) {
-    history_->PushUndo(before);
+void CircuitDocument::CommitGesture(const CellGrid& before) { CommitGesture(before, names_); }
+
+void CircuitDocument::CommitGesture(const CellGrid& before, const NameTable& namesBefore) {
+    history_->PushUndo(before, namesBefore);
+    DropNamesWithoutElement(names_, *cells_);
     SetState(DocumentState::Modified);
     AnnounceHistory();
     emit gridChanged();
 }
 
+RenameResult CircuitDocument::Rename(NodePos node, std::string_view text) {
+    NameTable before = names_;
+    const RenameResult result = RenameElement(names_, *cells_, node, text);
+    if (names_ != before) CommitGesture(*cells_, before);
+    return result;
+}
+
 bool CircuitDocument::Undo() {
-    const bool stepped = history_->Undo(*cells_);
+    const bool stepped = history_->Undo(*cells_, names_);
     // The grid on screen is no longer the saved one: closing must ask.
     if (stepped) SetState(DocumentState::Modified);
     AnnounceHistory();
@@ -66,7 +76,7 @@ bool CircuitDocument::Undo() {
 }
 
 bool CircuitDocument::Redo() {
-    const bool stepped = history_->Redo(*cells_);
+    const bool stepped = history_->Redo(*cells_, names_);
     if (stepped) SetState(DocumentState::Modified);
     AnnounceHistory();
     emit gridChanged();
@@ -114,11 +124,7 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
 }
 
 void CircuitDocument::Save(const QString& fileName) {
-    // A name whose element was erased or moved is not written; it stays here,
-    // so an undone erase still finds its name.
-    NameTable written = names_;
-    DropNamesWithoutElement(written, *cells_);
-    WriteCircuit(FilePath(fileName), *cells_, written);
+    WriteCircuit(FilePath(fileName), *cells_, names_);
     SetFileName(fileName);
     SetState(DocumentState::Saved);
 }

@@ -48,15 +48,24 @@ public:
     bool IsOpen() const { return state_ != DocumentState::Closed; }
     // The document's file; empty for a new circuit.
     QString FileName() const { return fileName_; }
-    // The names the file gave sources and lamps; written back with the
-    // circuit for the nodes that still hold a source or lamp.
+    // The names of sources and lamps, from the file and the learner; each
+    // stands on a node that holds a source or lamp.
     const NameTable& Names() const { return names_; }
+    // For a gesture that moves elements: edit in place (MoveName), then
+    // CommitGesture(before, namesBefore).
+    NameTable& EditNames() { return names_; }
     int UndoCount() const;
     int RedoCount() const;
 
     // A gesture or command changed Cells(); before is the grid as it was.
-    // One undo step, and the document counts as modified.
+    // One undo step, and the document counts as modified. The names of
+    // erased elements go (an undo brings them back).
     void CommitGesture(const CellGrid& before);
+    // The same for a gesture that changed the names as well.
+    void CommitGesture(const CellGrid& before, const NameTable& namesBefore);
+    // Names the source or lamp at `node` (an empty text takes its name away);
+    // one undo step when the names changed.
+    RenameResult Rename(NodePos node, std::string_view text);
     // Steps back or forward through the history; false when there was no step.
     bool Undo();
     bool Redo();

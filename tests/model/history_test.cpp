@@ -4,6 +4,7 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "cellgrid.h"
 #include "history.h"
@@ -11,25 +12,30 @@
 namespace vorn {
 namespace {
 
+struct State {
+    CellGrid grid;
+    NameTable names;
+};
+
 // The history as the editor should see it, kept naively: two lists of whole
-// grids, newest first, each losing its oldest beyond the depth. A new edit
+// states, newest first, each losing its oldest beyond the depth. A new edit
 // leaves the redo list alone.
 struct ModelHistory {
-    std::deque<CellGrid> undo, redo;
+    std::deque<State> undo, redo;
     std::size_t depth = UndoHistory::kDepth;
     int undoDrops = 0, redoDrops = 0;  // oldest states dropped from a full stack
 
-    void Trim(std::deque<CellGrid>& stack) {
+    void Trim(std::deque<State>& stack) {
         for (; stack.size() > depth; stack.pop_back()) ++(&stack == &undo ? undoDrops : redoDrops);
     }
-    void Push(std::deque<CellGrid>& stack, const CellGrid& grid) {
-        stack.push_front(grid);
+    void Push(std::deque<State>& stack, const State& state) {
+        stack.push_front(state);
         Trim(stack);
     }
-    bool Move(std::deque<CellGrid>& from, std::deque<CellGrid>& to, CellGrid& grid) {
+    bool Move(std::deque<State>& from, std::deque<State>& to, State& state) {
         if (from.empty()) return false;
-        Push(to, grid);
-        grid = from.front();
+        Push(to, state);
+        state = from.front();
         from.pop_front();
         return true;
     }
@@ -39,7 +45,8 @@ struct ModelHistory {
 // checked against the model: both stacks fill, overflow and empty many times
 // over, a hundred deep too, and every grid comes back exactly. An edit
 // changes a few random nodes, a stretch of a column, or the whole field, to
-// codes or to any values, so the stored differences are of every shape.
+// codes or to any values, so the stored differences are of every shape; some
+// edits rename a node too, and the names come back with their grids.
 TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
     const std::int32_t kOddValues[] = {127, 128, -128, -129, 255, INT32_MIN, INT32_MAX};
     const struct {
@@ -53,7 +60,8 @@ TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
         ModelHistory model;
         model.depth = static_cast<std::size_t>(history.Depth());
         auto grid = std::make_unique<CellGrid>();
-        auto expected = std::make_unique<CellGrid>();
+        NameTable names;
+        auto expected = std::make_unique<State>();
         std::mt19937 random(static_cast<unsigned>(run.depth));
         for (int step = 1; step <= run.steps; ++step) {
             const unsigned roll = random() % 20;
@@ -63,26 +71,31 @@ TEST(UndoHistory, FollowsTheModelThroughRandomEditing) {
                 model.Trim(model.undo);
                 model.Trim(model.redo);
             } else if (roll < 8) {  // an edit hands over the grid as it was, then changes it
-                history.PushUndo(*grid);
+                history.PushUndo(*grid, names);
                 model.Push(model.undo, *expected);
+                if (random() % 3 == 0) {
+                    const NodePos node{static_cast<int>(random() % 4), 0};
+                    names[node] = expected->names[node] = std::to_string(step);
+                }
                 const unsigned shape = random() % 50;
                 const int nodes = shape == 0 ? kGridSide * kGridSide : shape < 5 ? 60 : 1 + static_cast<int>(random() % 4);
                 const unsigned first = random();
                 for (int k = 0; k < nodes; ++k) {
                     const int entry = static_cast<int>((shape < 5 ? first + k : random()) % (kGridSide * kGridSide));
                     const int x = entry / kGridSide + kGridLow, y = entry % kGridSide + kGridLow;
-                    grid->at(x, y) = expected->at(x, y) = random() % 4 ? static_cast<std::int32_t>(random() % 54) : kOddValues[random() % 7];
+                    grid->at(x, y) = expected->grid.at(x, y) = random() % 4 ? static_cast<std::int32_t>(random() % 54) : kOddValues[random() % 7];
                 }
             } else if (roll < 14) {
-                ASSERT_EQ(history.Undo(*grid), model.Move(model.undo, model.redo, *expected)) << step;
+                ASSERT_EQ(history.Undo(*grid, names), model.Move(model.undo, model.redo, *expected)) << step;
             } else if (roll < 19) {
-                ASSERT_EQ(history.Redo(*grid), model.Move(model.redo, model.undo, *expected)) << step;
+                ASSERT_EQ(history.Redo(*grid, names), model.Move(model.redo, model.undo, *expected)) << step;
             } else if (random() % run.clearOdds == 0) {
                 history.ClearHistory();
                 model.undo.clear();
                 model.redo.clear();
             }
-            ASSERT_EQ(*grid, *expected) << run.depth << " step " << step;
+            ASSERT_EQ(*grid, expected->grid) << run.depth << " step " << step;
+            ASSERT_EQ(names, expected->names) << run.depth << " step " << step;
             ASSERT_EQ(history.UndoCount(), static_cast<int>(model.undo.size())) << step;
             ASSERT_EQ(history.RedoCount(), static_cast<int>(model.redo.size())) << step;
         }

@@ -77,7 +77,9 @@ private slots:
     }
 
     // A file's names go out with the circuit again, but only for nodes that
-    // still hold a source or lamp; an undone erase brings its name back.
+    // still hold a source or lamp; an undone erase brings its name back, a
+    // source drawn anew where one was erased has none, and renaming is one
+    // undo step.
     void namesGoBackIntoTheFileWithTheirElements() {
         const QString handedOut = dir_.filePath("named.vfl"), saved = dir_.filePath("saved.vfl");
         QFile file(handedOut);
@@ -96,8 +98,21 @@ private slots:
         d.Cells().at(2, 3) = Empty;
         d.CommitGesture(*before);
         QVERIFY(!savedText().contains(QStringLiteral("; name")));
+        const auto erased = std::make_unique<CellGrid>(d.Cells());
+        d.Cells().at(2, 3) = SourceOff;
+        d.CommitGesture(*erased);
+        QVERIFY(!savedText().contains(QStringLiteral("; name")));
+        d.Undo();
         d.Undo();
         QVERIFY(savedText().contains(QStringLiteral("; name 2 3 Вход\r\n")));
+        QCOMPARE(d.Rename({2, 3}, "B_2"), RenameResult::Renamed);
+        QCOMPARE(d.Rename({2, 3}, "B_2"), RenameResult::Renamed);  // no change, no step
+        QCOMPARE(d.UndoCount(), 1);
+        QVERIFY(savedText().contains(QStringLiteral("; name 2 3 B_2\r\n")));
+        d.Undo();
+        QVERIFY(savedText().contains(QStringLiteral("; name 2 3 Вход\r\n")));
+        d.Redo();
+        QVERIFY(savedText().contains(QStringLiteral("; name 2 3 B_2\r\n")));
         d.Reset();
         QVERIFY(d.Names().empty());
     }

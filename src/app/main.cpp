@@ -40,12 +40,13 @@ int main(int argc, char** argv) {
     // The splash: made now, so its half-second timer runs from the start;
     // shown on the main window's first start-up tick. Its hand-over opens
     // the wizard or gives the main window the focus, then opens the file.
-    vorn::TLogo logoForm(mainWindow, masterForm, [&settingsDialog] { return settingsDialog.ShowMasterAtStart(); });
+    vorn::TLogo logoForm(mainWindow, mainWindow.State().DataFolder,
+                         [&settingsDialog] { return settingsDialog.ShowMasterAtStart(); });
     logoForm.CommandLineFile = mainWindow.State().CommandLineFile;
-    QObject::connect(&mainWindow, &vorn::Tmain::splashRequested, &logoForm, &vorn::TLogo::ShowSplash);
+    vorn::LinkSplash(mainWindow, masterForm, logoForm);
     // The about box, made once and hidden until the About command.
-    vorn::TAbout aboutForm(mainWindow);
-    QObject::connect(&mainWindow, &vorn::Tmain::aboutRequested, &aboutForm, &vorn::TAbout::ShowAbout);
+    vorn::TAbout aboutForm(mainWindow, mainWindow.State().DataFolder);
+    vorn::LinkAbout(mainWindow, aboutForm);
 
     // Where no window manager maximises the window, it still starts as
     // large as the screen allows.

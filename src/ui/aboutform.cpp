@@ -52,15 +52,15 @@ QString AboutDescriptionText() {
 
 QUrl AboutMailLink() { return SupportMailLink(QStringLiteral("Vorn"), QStringLiteral("\r")); }
 
-TAbout::TAbout(Tmain& mainWindow)
+TAbout::TAbout(QWidget& owner, const QString& dataFolder)
     // No parent: the main window is disabled while the box is up, and a
     // child window would be disabled with it.
     : QDialog(nullptr),
       MemorySource(&ReadMemoryStatus),
       LinkOpener([](const QUrl& link) { return QDesktopServices::openUrl(link); }),
-      main_(mainWindow),
-      picture_(PictureOrBlank(AboutPictureFile(mainWindow.State().DataFolder))),
-      alternativePicture_(PictureOrBlank(AboutAlternativePictureFile(mainWindow.State().DataFolder))) {
+      owner_(owner),
+      picture_(PictureOrBlank(AboutPictureFile(dataFolder))),
+      alternativePicture_(PictureOrBlank(AboutAlternativePictureFile(dataFolder))) {
     setWindowTitle(QStringLiteral("О программе..."));
     setFixedSize(kAboutClientWidth, kAboutClientHeight);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -158,7 +158,7 @@ void TAbout::PictureClick(Qt::MouseButton button, Qt::KeyboardModifiers modifier
 
 void TAbout::reject() {
     QDialog::reject();
-    ReturnControl(main_);
+    ReturnControl(owner_);
 }
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event) {
@@ -190,7 +190,7 @@ void TAbout::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         // Centred on the main window; the frame is known once the box is shown.
         QRect frame = frameGeometry();
-        frame.moveCenter(main_.frameGeometry().center());
+        frame.moveCenter(owner_.frameGeometry().center());
         move(frame.topLeft());
     }
     UpdateMemoryLine();

@@ -21,7 +21,6 @@ class QTimer;
 
 namespace vorn {
 
-class Tmain;
 
 inline constexpr int kAboutClientWidth = 496;
 inline constexpr int kAboutClientHeight = 361;
@@ -43,12 +42,13 @@ class TAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // Reads both pictures from the main window's data folder and fills the
-    // memory line once.
-    explicit TAbout(Tmain& mainWindow);
+    // Reads both pictures from the data folder and fills the memory line
+    // once. The box stands over `owner` (the main window) and gives control
+    // back to it.
+    TAbout(QWidget& owner, const QString& dataFolder);
 
-    // The About command: shows the box centred on the main window (which
-    // the command has disabled) and gives it the focus.
+    // The About command: shows the box centred on its owner (which the
+    // command has disabled) and gives it the focus.
     void ShowAbout();
 
     // Reads the memory figures and shows them; the line stays as it was
@@ -90,7 +90,7 @@ private:
     QLabel* MakeLinkField(const QString& text, int left, int top, int width);
     void ShowPicture();
 
-    Tmain& main_;
+    QWidget& owner_;
     QImage picture_;
     QImage alternativePicture_;
     bool alternative_ = false;

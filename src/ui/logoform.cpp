@@ -8,22 +8,19 @@
 #include <QTimer>
 
 #include "jpegimage.h"
-#include "mainform.h"
 #include "windowcontrol.h"
-#include "masterform.h"
 
 namespace vorn {
 
 QString LogoPictureFile(const QString& dataFolder) { return dataFolder + QStringLiteral("/pictures/logo.jpg"); }
 
-TLogo::TLogo(Tmain& mainWindow, Tmaster& wizard, std::function<bool()> showMasterAtStart)
+TLogo::TLogo(QWidget& owner, const QString& dataFolder, std::function<bool()> showMasterAtStart)
     // No parent: the main window is disabled while the splash is up, and a
     // child window would be disabled with it.
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      main_(mainWindow),
-      wizard_(wizard),
+      owner_(owner),
       showMasterAtStart_(std::move(showMasterAtStart)),
-      picture_(LoadJpegImage(LogoPictureFile(mainWindow.State().DataFolder))) {
+      picture_(LoadJpegImage(LogoPictureFile(dataFolder))) {
     setAttribute(Qt::WA_QuitOnClose, false);
     // Never shown on the borderless window, but named for window lists and
     // screen readers.
@@ -80,7 +77,7 @@ void TLogo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (handedOver_ || event->spontaneous()) return;
     QRect frame = frameGeometry();
-    frame.moveCenter(main_.frameGeometry().center());
+    frame.moveCenter(owner_.frameGeometry().center());
     move(frame.topLeft());
     // Started here as well as on activation: where the desktop keeps new
     // windows from taking the focus, the splash may never become active.
@@ -107,11 +104,11 @@ void TLogo::HandOver() {
     const bool showMaster = showMasterAtStart_ && showMasterAtStart_();
     if (showMaster && CommandLineFile.isEmpty()) {
         // The wizard holds the main window while it shows.
-        wizard_.ShowWizard();
+        emit wizardWanted();
     } else {
-        ReturnControl(main_);
+        ReturnControl(owner_);
     }
-    main_.OpenCommandLineFile();
+    emit handedOver();
 }
 
 void TLogo::paintEvent(QPaintEvent*) {

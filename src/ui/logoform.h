@@ -15,9 +15,6 @@ class QTimer;
 
 namespace vorn {
 
-class Tmain;
-class Tmaster;
-
 inline constexpr int kLogoWidth = 500;
 inline constexpr int kLogoHeight = 350;
 inline constexpr int kLogoEarlyInterval = 512;   // ms from creation
@@ -30,10 +27,11 @@ class TLogo : public QWidget {
     Q_OBJECT
 
 public:
-    // Reads the picture from the main window's data folder and starts the
-    // early timer; the window stays hidden until ShowSplash. showMasterAtStart
+    // Reads the picture from the data folder and starts the early timer; the
+    // window stays hidden until ShowSplash. The splash stands over `owner`
+    // (the main window) and gives control back to it. showMasterAtStart
     // tells whether the wizard is to open at start-up.
-    TLogo(Tmain& mainWindow, Tmaster& wizard, std::function<bool()> showMasterAtStart);
+    TLogo(QWidget& owner, const QString& dataFolder, std::function<bool()> showMasterAtStart);
 
     // The program's copy of the command-line file, set before the splash
     // is shown: empty, or the first argument.
@@ -57,6 +55,13 @@ public:
     QTimer* EarlyTimer = nullptr;
     QTimer* CloseTimer = nullptr;
 
+signals:
+    // At the hand-over, when the wizard is to show instead of the owner
+    // getting the control back.
+    void wizardWanted();
+    // The hand-over is done: the command-line file may be opened now.
+    void handedOver();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -68,8 +73,7 @@ protected:
 private:
     void HandOver();
 
-    Tmain& main_;
-    Tmaster& wizard_;
+    QWidget& owner_;
     std::function<bool()> showMasterAtStart_;
     QImage picture_;
     bool handedOver_ = false;

@@ -1,5 +1,7 @@
 #include "windowlinks.h"
 
+#include "aboutform.h"
+#include "logoform.h"
 #include "mainform.h"
 #include "masterform.h"
 #include "optform.h"
@@ -24,6 +26,16 @@ void LinkSettings(Tmain& main, TOpt& settings) {
     QObject::connect(&settings, &TOpt::settingsChanged, &main, &Tmain::ApplySettings);
     QObject::connect(&main, &Tmain::settingsRequested, &settings, &TOpt::Open);
     QObject::connect(&main, &Tmain::closeRequested, &settings, &TOpt::SaveSettings);
+}
+
+void LinkSplash(Tmain& main, Tmaster& wizard, TLogo& splash) {
+    QObject::connect(&main, &Tmain::splashRequested, &splash, &TLogo::ShowSplash);
+    QObject::connect(&splash, &TLogo::wizardWanted, &wizard, &Tmaster::ShowWizard);
+    QObject::connect(&splash, &TLogo::handedOver, &main, &Tmain::OpenCommandLineFile);
+}
+
+void LinkAbout(Tmain& main, TAbout& about) {
+    QObject::connect(&main, &Tmain::aboutRequested, &about, &TAbout::ShowAbout);
 }
 
 }  // namespace vorn

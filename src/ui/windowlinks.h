@@ -5,6 +5,8 @@
 
 namespace vorn {
 
+class TAbout;
+class TLogo;
 class Tmain;
 class Tmaster;
 class TOpt;
@@ -16,5 +18,11 @@ void LinkWizard(Tmain& main, Tmaster& wizard);
 // shows, hands it the settings (at once, and whenever they change) and
 // writes the settings file whenever the main window is asked to close.
 void LinkSettings(Tmain& main, TOpt& settings);
+// The splash shows on the main window's first start-up tick; its hand-over
+// opens the wizard or gives the main window back, then opens the file named
+// on the command line.
+void LinkSplash(Tmain& main, Tmaster& wizard, TLogo& splash);
+// The about box shows on the main window's About command.
+void LinkAbout(Tmain& main, TAbout& about);
 
 }  // namespace vorn

@@ -13,6 +13,7 @@
 #include "contactinfo.h"
 #include "programtitle.h"
 #include "shown_window.h"
+#include "windowlinks.h"
 
 using namespace vorn;
 
@@ -27,12 +28,12 @@ class AboutFormTest : public QObject {
     QString RepositoryFolder() { return QFileInfo(QFINDTESTDATA("../../pictures/about.jpg")).dir().filePath(".."); }
     void Create(const QString& dataFolder) {
         window_->State().DataFolder = dataFolder;
-        about_ = std::make_unique<TAbout>(*window_);
+        about_ = std::make_unique<TAbout>(*window_, dataFolder);
         about_->LinkOpener = [this](const QUrl& link) {
             opened_.append(link);
             return true;
         };
-        QObject::connect(window_.get(), &Tmain::aboutRequested, about_.get(), &TAbout::ShowAbout);
+        LinkAbout(*window_, *about_);
     }
     QImage Shown() const { return about_->Picture->pixmap().toImage(); }
 

@@ -35,7 +35,11 @@ class LogoFormTest : public QObject {
         window_->State().DataFolder = dataFolder.isEmpty() ? folder_->path() : dataFolder;
         window_->State().CommandLineFile = file;
         window_->setEnabled(false);
-        logo_ = std::make_unique<TLogo>(*window_, *wizard_, [this] { return showMaster_; });
+        logo_ = std::make_unique<TLogo>(*window_, window_->State().DataFolder, [this] { return showMaster_; });
+        // Tied as the program ties them, but for the start-up tick: the test
+        // shows the splash itself.
+        connect(logo_.get(), &TLogo::wizardWanted, wizard_.get(), &Tmaster::ShowWizard);
+        connect(logo_.get(), &TLogo::handedOver, window_.get(), &Tmain::OpenCommandLineFile);
         sinceCreation_.start();
         logo_->CommandLineFile = file;
     }

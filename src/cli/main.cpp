@@ -17,6 +17,7 @@
 #include "elementnames.h"
 #include "normalforms.h"
 #include "propagation.h"
+#include "taskcommands.h"
 #include "tableprogress.h"
 #include "truthtable.h"
 
@@ -26,7 +27,10 @@ constexpr const char* kUsage =
     "usage: vorn-cli eval FILE          signals of every lamp with the stored switch positions\n"
     "       vorn-cli table FILE [--csv] truth table: every combination of the sources\n"
     "       vorn-cli formula FILE [--dnf|--cnf]\n"
-    "                                   a formula per lamp: minimal, or the perfect normal form\n";
+    "                                   a formula per lamp: minimal, or the perfect normal form\n"
+    "       vorn-cli check TASK FILE    the learner's circuit against the task, in Russian\n"
+    "       vorn-cli grade TASK FILE... | FOLDER [--csv | --json]\n"
+    "                                   a row per file: file, verdict, rows right, rows in all, detail\n";
 
 struct Circuit {
     std::unique_ptr<vorn::CellGrid> cells = std::make_unique<vorn::CellGrid>();
@@ -142,6 +146,13 @@ int main(int argc, char** argv) {
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
         return 0;
+    }
+    if (command == "check" || command == "grade") {
+        const std::vector<std::string> arguments(argv + 2, argv + argc);
+        const int status = command == "check" ? vorn::RunCheckCommand(arguments) : vorn::RunGradeCommand(arguments);
+        if (status != vorn::kWrongArguments) return status;
+        std::cerr << kUsage;
+        return 2;
     }
     const std::optional<Options> options = ParseArguments(argc, argv);
     if (!options) {

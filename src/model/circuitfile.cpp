@@ -95,12 +95,16 @@ struct FileDescriptor {
     }
 };
 
-std::string FormatCircuit(const CellGrid& cells, const NameTable& names) {
+std::string FormatCircuit(const CellGrid& cells, const NameTable& names, const TaskLines& task) {
     std::string text;
     text.reserve(4096);
     text.append("; Vorn file created by ").append(ProgramTitle).append(kLineEnd);
     text.append(kHeader2).append(kLineEnd);
     text.append(kHeader3).append(kLineEnd);
+    for (const TaskLine& line : task) {
+        if (!IsTaskLine(line.text) || line.text.find_first_of("\r\n") != std::string::npos) continue;
+        text.append(line.text).append(kLineEnd);
+    }
     for (const auto& [node, name] : names) {  // the table keeps data-line order
         if (!InField(node.x, node.y) || !IsNameableCode(cells.at(node.x, node.y)) || !IsValidName(name)) continue;
         text.append(kNamePrefix).append(std::to_string(node.x));
@@ -247,10 +251,15 @@ int RemoveStaleSaveFiles(const std::filesystem::path& document) {
     return removed;
 }
 
-void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) { WriteCircuit(path, cells, {}); }
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells) { WriteCircuit(path, cells, {}, {}); }
 
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names) {
-    const std::string text = FormatCircuit(cells, names);
+    WriteCircuit(path, cells, names, {});
+}
+
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names,
+                  const TaskLines& task) {
+    const std::string text = FormatCircuit(cells, names, task);
     const std::filesystem::path target = SaveTarget(path);
 
     struct stat existing {};
@@ -292,8 +301,14 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch) {
 }
 
 ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names) {
+    TaskLines ignored;
+    return ReadCircuit(path, scratch, names, ignored);
+}
+
+ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names, TaskLines& task) {
     for (auto& column : scratch.columns) column.fill(0);
     names.clear();
+    task.clear();
 
     FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
     if (file.fd < 0) Fail(errno, "Cannot open", path);
@@ -302,8 +317,10 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
     LinePart part = LinePart::First;
     bool hasText = false;
     CellLineParser parser;
-    std::string comment;  // the start of the current comment line, for name lines
+    std::string comment;  // the current comment line: a name line, or a task line of any length
     comment.reserve(kMaxNameLineBytes + 1);
+    int lineNumber = 1;
+    bool afterCarriageReturn = false;  // CR LF ends one line, not two
 
     // Ends the current line; false once a data line was invalid.
     auto endLine = [&]() {
@@ -311,6 +328,8 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
         if (part == LinePart::Comment && comment.size() <= kMaxNameLineBytes) {
             if (std::optional<NameLine> line = ParseNameLine(comment)) names[line->node] = std::move(line->text);
         }
+        if (part == LinePart::Comment && IsTaskLine(comment) && task.size() <= kMaxTaskLines)
+            task.push_back({lineNumber, comment});
         comment.clear();
         part = LinePart::First;
         hasText = false;
@@ -325,6 +344,7 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
     // A refused file hands on no names either.
     auto refuse = [&]() {
         names.clear();
+        task.clear();
         return ReadVerdict::Invalid;
     };
 
@@ -341,9 +361,12 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
             const char ch = buffer[static_cast<std::size_t>(i)];
             if (ch == '\n' || ch == '\r') {
                 if (!endLine()) return refuse();
+                if (ch == '\r' || !afterCarriageReturn) ++lineNumber;
+                afterCarriageReturn = ch == '\r';
                 lineLength = 0;
                 continue;
             }
+            afterCarriageReturn = false;
             // No line end is waited for once the line is known to be bad, so
             // an endless stream (a device, a pipe) gets its verdict at once.
             if (++lineLength > kMaxLineLength) return refuse();
@@ -354,7 +377,8 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, Na
                     if (part == LinePart::Comment) comment.push_back(ch);
                     break;
                 case LinePart::Comment:
-                    if (comment.size() <= kMaxNameLineBytes) comment.push_back(ch);
+                    // Past the length of a name line only a task line is kept.
+                    if (comment.size() <= kMaxNameLineBytes || IsTaskLine(comment)) comment.push_back(ch);
                     break;
                 case LinePart::Data:
                     hasText = true;

@@ -13,6 +13,7 @@
 
 #include "cellgrid.h"
 #include "elementnames.h"
+#include "tasklines.h"
 
 namespace vorn {
 
@@ -91,6 +92,10 @@ std::optional<NameLine> ParseNameLine(std::string_view line);
 // CircuitFileError.
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names);
 void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells);  // without names
+// The same with the task lines right after the header, each as it is; a
+// line that does not start with "; task " or holds a line break is left out.
+void WriteCircuit(const std::filesystem::path& path, const CellGrid& cells, const NameTable& names,
+                  const TaskLines& task);
 
 // Reads a file into scratch, which is cleared first. Comment lines (first
 // character ';') are skipped anywhere; lines may end in CR LF, LF or CR;
@@ -104,5 +109,10 @@ ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch);
 // is one whose name an element earlier in data-line order already carries;
 // of two lines for one node the later wins.
 ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names);
+
+// The same, and the file's task lines with their line numbers into `task`
+// (cleared first; up to kMaxTaskLines + 1 of them). A refused file hands on
+// no task lines either.
+ReadVerdict ReadCircuit(const std::filesystem::path& path, NodeGrid& scratch, NameTable& names, TaskLines& task);
 
 }  // namespace vorn

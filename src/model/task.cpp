@@ -1,0 +1,217 @@
+#include "task.h"
+
+#include <algorithm>
+#include <array>
+
+#include "formulaparser.h"
+#include "utf8text.h"
+
+namespace vorn {
+
+namespace {
+
+struct ElementWord {
+    std::string_view word;
+    unsigned element;
+};
+
+constexpr std::array<ElementWord, 5> kElementWords{{
+    {"source", kTaskSource},
+    {"lamp", kTaskLamp},
+    {"inverter", kTaskInverter},
+    {"conjunctor", kTaskConjunctor},
+    {"disjunctor", kTaskDisjunctor},
+}};
+
+// Quoted lines are cut here, so that a message stays one readable line.
+constexpr std::size_t kQuotedCharacters = 60;
+constexpr int kMaxGateLimit = 100000;
+
+std::string Quoted(std::string_view text) {
+    std::string readable;  // bytes that are not UTF-8 shown as "?"
+    if (!DecodeUtf8(text)) {
+        for (char c : text) readable += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+        text = readable;
+    }
+    const std::optional<std::u32string> points = DecodeUtf8(text);
+    std::string quoted = "«";
+    for (std::size_t i = 0; i < points->size() && i < kQuotedCharacters; ++i) quoted += EncodeUtf8((*points)[i]);
+    return quoted + (points->size() > kQuotedCharacters ? "…»" : "»");
+}
+
+// Splits "WORD REST" at its first blank; REST is empty when there is none.
+std::pair<std::string_view, std::string_view> FirstWord(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return {text, {}};
+    return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+bool NameIn(const std::vector<ShownName>& named, std::string_view name) {
+    return std::any_of(named.begin(), named.end(), [&](const ShownName& s) { return s.name == name; });
+}
+
+class TaskReader {
+public:
+    TaskReader(Task& task) : task_(task) {}
+
+    void Read(const TaskLine& line) {
+        line_ = &line;
+        const std::string_view body = std::string_view(line.text).substr(kTaskLinePrefix.size());
+        const auto [keyword, rest] = FirstWord(body);
+        if (!DecodeUtf8(line.text)) return Problem("строка не в кодировке UTF-8.");
+        if (keyword == "title") return Title(rest);
+        if (keyword == "text") return Text(rest);
+        if (keyword == "expect") return Expect(rest);
+        if (keyword == "table") return Table(rest);
+        if (keyword == "allow") return Allow(rest);
+        if (keyword == "limit") return Limit(rest);
+        if (keyword == "lock") return rest.empty() ? void(task_.locked = true) : Problem("после lock ничего не пишется.");
+        Problem("неизвестное слово " + Quoted(keyword) +
+                "; строка задания начинается с title, text, expect, table, allow, limit или lock.");
+    }
+
+private:
+    void Problem(const std::string& message) {
+        task_.problems.push_back(TaskLinePlace(*line_) + "(" + Quoted(line_->text) + "): " + message);
+    }
+
+    void Title(std::string_view rest) {
+        if (rest.empty()) return Problem("заголовок пуст.");
+        if (seenTitle_) return Problem("заголовок задан второй раз.");
+        seenTitle_ = true;
+        task_.title = rest;
+    }
+
+    void Text(std::string_view rest) {
+        if (seenText_) task_.text += '\n';
+        seenText_ = true;
+        task_.text += rest;
+    }
+
+    // The lamp of an expect or table line; false after a problem.
+    bool TakeLamp(std::string_view lamp) {
+        if (lamp.empty()) {
+            Problem("не названа лампочка.");
+            return false;
+        }
+        if (!NameIn(task_.lamps, lamp)) {
+            Problem("в схеме задания нет лампочки " + Quoted(lamp) + ".");
+            return false;
+        }
+        const bool twice = std::any_of(task_.expected.begin(), task_.expected.end(),
+                                       [&](const ExpectedLamp& e) { return e.lamp == lamp; });
+        if (twice) Problem("для лампочки " + Quoted(lamp) + " ответ уже задан.");
+        return !twice;
+    }
+
+    void Expect(std::string_view rest) {
+        const auto [lamp, formula] = FirstWord(rest);
+        if (!TakeLamp(lamp)) return;
+        const FormulaParse parse = ParseFormula(formula);
+        if (!parse.expression) return Problem("формула не читается. " + parse.error);
+        std::vector<std::string> names;
+        for (const ShownName& s : task_.sources) names.push_back(s.name);
+        for (const std::string& variable : parse.expression->variables)
+            if (!NameIn(task_.sources, variable))
+                return Problem("в схеме задания нет источника " + Quoted(variable) + ".");
+        if (names.size() > kMaxTaskSources) return;  // told once for the whole task
+        task_.expected.push_back({std::string(lamp), *TruthColumnOf(*parse.expression, names), line_->number});
+    }
+
+    void Table(std::string_view rest) {
+        const auto [lamp, bits] = FirstWord(rest);
+        if (!TakeLamp(lamp)) return;
+        if (task_.sources.size() > kMaxTaskSources) return;
+        if (bits.find_first_not_of("01") != std::string_view::npos || bits.empty())
+            return Problem("столбец таблицы пишется знаками 0 и 1 без пробелов.");
+        const std::size_t rows = std::size_t{1} << task_.sources.size();
+        if (bits.size() != rows)
+            return Problem("знаков в столбце: " + std::to_string(bits.size()) + ", а строк в таблице: " +
+                           std::to_string(rows) + ".");
+        std::vector<bool> column;
+        for (char bit : bits) column.push_back(bit == '1');
+        task_.expected.push_back({std::string(lamp), std::move(column), line_->number});
+    }
+
+    void Allow(std::string_view rest) {
+        if (seenAllow_) return Problem("список разрешённых элементов задан второй раз.");
+        seenAllow_ = true;
+        unsigned allowed = 0;
+        while (!rest.empty()) {
+            auto [word, tail] = FirstWord(rest);
+            rest = tail;
+            if (word.empty()) continue;
+            const unsigned element = TaskElementOfWord(word);
+            if (element == 0)
+                return Problem("неизвестный элемент " + Quoted(word) +
+                               "; можно назвать source, lamp, inverter, conjunctor, disjunctor.");
+            allowed |= element;
+        }
+        task_.allowed = allowed;
+    }
+
+    void Limit(std::string_view rest) {
+        const auto [what, number] = FirstWord(rest);
+        if (what != "gates") return Problem("ограничение пишется так: limit gates N.");
+        if (seenLimit_) return Problem("ограничение задано второй раз.");
+        seenLimit_ = true;
+        int value = 0;
+        const bool digits = !number.empty() && number.size() <= 6 &&
+                            number.find_first_not_of("0123456789") == std::string_view::npos;
+        if (digits) for (char d : number) value = value * 10 + (d - '0');
+        if (!digits || value > kMaxGateLimit) return Problem("после limit gates ожидается число вентилей.");
+        task_.gateLimit = value;
+    }
+
+    Task& task_;
+    const TaskLine* line_ = nullptr;
+    bool seenTitle_ = false, seenText_ = false, seenAllow_ = false, seenLimit_ = false;
+};
+
+}  // namespace
+
+unsigned TaskElementOfWord(std::string_view word) {
+    for (const ElementWord& e : kElementWords)
+        if (e.word == word) return e.element;
+    return 0;
+}
+
+unsigned TaskElementOfCode(std::int32_t code) {
+    switch (code) {
+        case SourceOff: case SourceOn: return kTaskSource;
+        case Lamp: return kTaskLamp;
+        case Inverter: return kTaskInverter;
+        case ConjunctorAnchor: return kTaskConjunctor;
+        case DisjunctorAnchor: return kTaskDisjunctor;
+        default: return 0;
+    }
+}
+
+std::string TaskLinePlace(const TaskLine& line) {
+    return line.number > 0 ? "Строка " + std::to_string(line.number) + " " : "Строка задания ";
+}
+
+Task ReadTask(const TaskLines& lines, const CellGrid& cells, const NameTable& names) {
+    Task task;
+    task.lines = lines;
+    if (lines.empty()) return task;
+    ShownNames shown = NameElements(names, cells);
+    task.sources = std::move(shown.sources);
+    task.lamps = std::move(shown.lamps);
+    for (int x = 0; x < kFieldSize; ++x)
+        for (int y = 0; y < kFieldSize; ++y)
+            if (TaskElementOfCode(cells.at(x, y)) != 0) task.given.push_back({{x, y}, cells.at(x, y)});
+
+    if (lines.size() > kMaxTaskLines)
+        task.problems.push_back("В задании больше " + std::to_string(kMaxTaskLines) + " строк.");
+    if (task.sources.size() > kMaxTaskSources)
+        task.problems.push_back("Источников в схеме задания: " + std::to_string(task.sources.size()) +
+                                ", а проверка берёт не больше " + std::to_string(kMaxTaskSources) + ".");
+    TaskReader reader(task);
+    for (const TaskLine& line : lines) reader.Read(line);
+    if (task.expected.empty() && task.problems.empty())
+        task.problems.push_back("В задании нет ни одной строки expect или table: проверять нечего.");
+    return task;
+}
+
+}  // namespace vorn

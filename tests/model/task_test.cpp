@@ -1,0 +1,205 @@
+// Task lines in circuit files, reading a task, and the verdicts of a check.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "circuitfile.h"
+#include "taskcheck.h"
+#include "taskexamples.h"
+#include "temp_folder.h"
+
+namespace vorn::test {
+namespace {
+
+using circuitgen::DrawTaskExample;
+using circuitgen::TaskExampleFiles;
+
+TaskExampleFiles Example(const std::string& file) {
+    for (const auto& example : circuitgen::TaskExamples())
+        if (example.file == file) return DrawTaskExample(example);
+    throw std::runtime_error("no example " + file);
+}
+
+// Lines numbered from 1, read against the exclusive-or task's circuit (A, B, F).
+Task XorTask(const std::vector<std::string>& texts) {
+    static const TaskExampleFiles files = Example("03-xor");
+    TaskLines lines;
+    for (const std::string& text : texts) lines.push_back({static_cast<int>(lines.size()) + 1, text});
+    return ReadTask(lines, *files.task, files.names);
+}
+
+struct BrokenCase {
+    std::vector<std::string> lines;
+    std::string problem;  // a part of the one message; it names the last line
+};
+
+TEST(TaskLines, EveryBrokenLineMakesTheTaskInvalidAndIsNamed) {
+    const std::string expect = "; task expect F A ^ B";
+    const BrokenCase cases[] = {
+        {{"; task expect F A +"}, "формула не читается. Позиция 4: формула не закончена"},
+        {{"; task expect F A*C"}, "нет источника «C»"},
+        {{"; task expect G A"}, "нет лампочки «G»"},
+        {{"; task expect F"}, "формула не читается"},
+        {{"; task expect"}, "не названа лампочка"},
+        {{"; task table F 011"}, "знаков в столбце: 3, а строк в таблице: 4"},
+        {{"; task table F 01x0"}, "знаками 0 и 1"},
+        {{expect, "; task table F 0110"}, "для лампочки «F» ответ уже задан"},
+        {{expect, "; task allow inverter gate"}, "неизвестный элемент «gate»"},
+        {{expect, "; task allow source", "; task allow lamp"}, "задан второй раз"},
+        {{expect, "; task colour red"}, "неизвестное слово «colour»"},
+        {{expect, "; task  title X"}, "неизвестное слово «»"},
+        {{expect, "; task limit gates x"}, "ожидается число"},
+        {{expect, "; task limit wires 3"}, "limit gates N"},
+        {{expect, "; task lock now"}, "после lock ничего"},
+        {{expect, "; task title A", "; task title B"}, "заголовок задан второй раз"},
+        {{expect, "; task title"}, "заголовок пуст"},
+        {{expect, "; task text \xC3"}, "не в кодировке UTF-8"},
+    };
+    for (const BrokenCase& c : cases) {
+        const Task task = XorTask(c.lines);
+        ASSERT_EQ(task.problems.size(), 1u) << c.lines.back();
+        EXPECT_FALSE(task.Valid());
+        EXPECT_TRUE(task.problems[0].starts_with("Строка " + std::to_string(c.lines.size()) + " («" +
+                                                 c.lines.back().substr(0, 12)))
+            << task.problems[0];
+        EXPECT_NE(task.problems[0].find(c.problem), std::string::npos) << task.problems[0];
+    }
+    EXPECT_NE(XorTask({"; task title X"}).problems.at(0).find("проверять нечего"), std::string::npos);
+    EXPECT_FALSE(XorTask({}).Present());
+}
+
+TEST(TaskLines, AWholeTaskIsRead) {
+    const Task task = XorTask({"; task title Исключающее ИЛИ", "; task text Первая.", "; task text", "; task text Третья.",
+                               "; task expect F (не A)B + A(не B)", "; task table F 0110", "; task allow inverter  conjunctor",
+                               "; task limit gates 5", "; task lock"});
+    ASSERT_EQ(task.problems.size(), 1u);  // the same lamp twice
+    const Task valid = XorTask({"; task title Исключающее ИЛИ", "; task text Первая.", "; task text", "; task text Третья.",
+                                "; task expect F (не A)B + A(не B)", "; task allow inverter  conjunctor",
+                                "; task limit gates 5", "; task lock"});
+    ASSERT_TRUE(valid.Valid()) << valid.problems.at(0);
+    EXPECT_EQ(valid.title, "Исключающее ИЛИ");
+    EXPECT_EQ(valid.text, "Первая.\n\nТретья.");
+    ASSERT_EQ(valid.expected.size(), 1u);
+    EXPECT_EQ(valid.expected[0].column, (std::vector<bool>{false, true, true, false}));
+    EXPECT_EQ(valid.expected[0].line, 5);
+    EXPECT_EQ(valid.allowed, kTaskInverter | kTaskConjunctor);
+    EXPECT_EQ(valid.gateLimit, 5);
+    EXPECT_TRUE(valid.locked);
+    EXPECT_EQ(valid.given.size(), 3u);  // two sources and a lamp
+}
+
+TEST(TaskLines, TheFileKeepsThemWithTheirLineNumbersWhateverTheLineEnds) {
+    TempFolder folder;
+    const TaskExampleFiles files = Example("03-xor");
+    const std::string longLine = "; task text " + std::string(300, 'x');
+    const TaskLines written{{0, "; task title Т"}, {0, longLine}, {0, "; not a task"}, {0, "; task text a\nb"}};
+    WriteCircuit(folder / "task.vfl", *files.task, files.names, written);
+    const std::string crlf = ReadBytes(folder / "task.vfl");
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        std::string bytes;
+        for (std::size_t i = 0; i < crlf.size(); ++i)
+            bytes += crlf.compare(i, 2, "\r\n") == 0 ? (++i, end) : std::string(1, crlf[i]);
+        WriteBytes(folder / "copy.vfl", bytes);
+        auto cells = std::make_unique<CellGrid>();
+        NameTable names;
+        TaskLines read;
+        ASSERT_EQ(ReadCircuit(folder / "copy.vfl", *cells, names, read), ReadVerdict::Valid);
+        EXPECT_EQ(read, (TaskLines{{4, "; task title Т"}, {5, longLine}})) << "line end " << end.size();
+        EXPECT_EQ(*cells, *files.task);
+        EXPECT_EQ(names, files.names);
+    }
+    WriteBytes(folder / "bad.vfl", crlf + " 3 2 5\r\n");
+    auto cells = std::make_unique<CellGrid>();
+    NameTable names;
+    TaskLines read{{1, "stale"}};
+    EXPECT_EQ(ReadCircuit(folder / "bad.vfl", *cells, names, read), ReadVerdict::Invalid);
+    EXPECT_TRUE(read.empty());
+}
+
+struct VerdictCase {
+    const char* what;
+    std::string solution;            // the example whose drawing is checked
+    std::vector<std::string> extra;  // task lines besides "expect F A ^ B"
+    std::string renamed;             // the name that source A gets, if any
+    VerdictKind kind;
+    std::size_t rowsRight;
+    std::vector<std::string> lines;  // the verdict's first lines
+};
+
+TEST(TaskCheck, VerdictsTellWhatIsWrongInWords) {
+    const VerdictCase cases[] = {
+        {"right", "03-xor", {}, "", VerdictKind::Ok, 4,
+         {"Всё верно: лампочки горят как надо во всех строках таблицы (4 из 4)."}},
+        {"only the given part", "03-xor-task", {}, "", VerdictKind::Wrong, 2,
+         {"Схема работает неверно: правильных строк таблицы 2 из 4.",
+          "При A = 0, B = 1 лампочка F должна гореть, а до неё не доходит сигнал."}},
+        {"another function", "10-de-morgan-or", {}, "", VerdictKind::Wrong, 1,
+         {"Схема работает неверно: правильных строк таблицы 1 из 4.",
+          "При A = 0, B = 0 лампочка F не должна гореть, а она горит.",
+          "При A = 0, B = 1 лампочка F должна гореть, а она не горит.",
+          "При A = 1, B = 0 лампочка F должна гореть, а она не горит."}},
+        {"renamed source", "03-xor", {}, "X", VerdictKind::Missing, 0, {"В схеме нет источника «A»."}},
+        {"lamp of another name", "06-half-adder", {}, "", VerdictKind::Missing, 0, {"В схеме нет лампочки «F»."}},
+        {"too many gates", "03-xor", {"; task limit gates 4"}, "", VerdictKind::Limits, 4,
+         {"Лампочки горят как надо во всех строках таблицы (4 из 4), но:",
+          "Вентилей (инверторов, конъюнкторов и дизъюнкторов) в схеме: 5, а задание разрешает не больше 4."}},
+        {"tool not allowed", "03-xor", {"; task allow conjunctor disjunctor"}, "", VerdictKind::Limits, 4,
+         {"Лампочки горят как надо во всех строках таблицы (4 из 4), но:",
+          "Задание не разрешает ставить инверторы, а в схеме их 2."}},
+        {"broken task", "03-xor", {"; task lock 1"}, "", VerdictKind::Invalid, 0,
+         {"Задание составлено с ошибками, проверить по нему нельзя.",
+          "Строка 2 («; task lock 1»): после lock ничего не пишется."}},
+    };
+    TaskChecker checker;
+    for (const VerdictCase& c : cases) {
+        std::vector<std::string> lines{"; task expect F A ^ B"};
+        lines.insert(lines.end(), c.extra.begin(), c.extra.end());
+        const Task task = XorTask(lines);
+        const bool givenPart = c.solution.ends_with("-task");
+        TaskExampleFiles files = Example(givenPart ? "03-xor" : c.solution);
+        CellGrid& cells = givenPart ? *files.task : *files.solution;
+        if (!c.renamed.empty()) {
+            const NodePos a = std::find_if(files.names.begin(), files.names.end(), [](const auto& e) { return e.second == "A"; })->first;
+            ASSERT_EQ(RenameElement(files.names, cells, a, c.renamed), RenameResult::Renamed);
+        }
+        const CellGrid before = cells;
+        const TaskVerdict verdict = checker.Check(task, cells, files.names);
+        EXPECT_EQ(verdict.kind, c.kind) << c.what;
+        EXPECT_EQ(verdict.rowsRight, c.rowsRight) << c.what;
+        EXPECT_EQ(verdict.rowsTotal, c.kind == VerdictKind::Invalid ? 0u : 4u) << c.what;
+        ASSERT_GE(verdict.lines.size(), c.lines.size()) << c.what << "\n" << verdict.Text();
+        EXPECT_EQ(std::vector<std::string>(verdict.lines.begin(), verdict.lines.begin() + c.lines.size()), c.lines) << c.what;
+        EXPECT_EQ(cells, before) << c.what;
+    }
+}
+
+TEST(TaskCheck, ASourceTheTaskDoesNotNameKeepsItsPosition) {
+    const Task task = XorTask({"; task expect F A"});
+    TaskExampleFiles files = Example("03-xor");
+    // An unconnected source of the learner's own is named in the verdict.
+    files.solution->at(0, 0) = SourceOn;
+    TaskChecker checker;
+    const TaskVerdict verdict = checker.Check(task, *files.solution, files.names);
+    EXPECT_EQ(verdict.kind, VerdictKind::Wrong);
+    EXPECT_EQ(verdict.lines.back(), "Источники, которых нет в задании (C), проверены в том положении, в каком стоят.");
+}
+
+TEST(TaskCheck, AFileThatCannotBeReadIsAnInvalidVerdictNotAnError) {
+    TempFolder folder;
+    WriteBytes(folder / "bad.vfl", " 3 2 5\r\n");
+    const Task task = XorTask({"; task expect F A ^ B"});
+    TaskChecker checker;
+    const std::pair<std::string, std::string> cases[] = {
+        {"bad.vfl", "Ошибка в файле: программа не может открыть файл."}, {"missing.vfl", "Файл не найден."}, {"", "Файл не читается."}};
+    for (const auto& [file, line] : cases) {
+        const TaskVerdict verdict = checker.CheckFile(task, folder / file);
+        EXPECT_EQ(verdict.kind, VerdictKind::Invalid);
+        EXPECT_EQ(verdict.rowsTotal, 4u);
+        EXPECT_EQ(verdict.lines, std::vector<std::string>{line}) << file;
+    }
+    EXPECT_EQ(ReadTaskFile(folder / "bad.vfl").problems,
+              std::vector<std::string>{"Ошибка в файле задания: программа не может открыть файл."});
+}
+
+}  // namespace
+}  // namespace vorn::test

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "circuitfile.h"
+#include "elementnamedialog.h"
 #include "helpviewer.h"
 #include "openchooser.h"
 #include "sendernamedialog.h"
@@ -69,6 +70,12 @@ public:
         return dialog.Ask();
     }
 
+    bool AskElementName(QWidget* parent, const QString& prompt, const QString& shown,
+                        const std::function<QString(const QString&)>& accept) override {
+        ElementNameDialog dialog(parent, prompt, shown, accept);
+        return dialog.Ask();
+    }
+
     std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override {
         // The custom colours start white each time.
         for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
@@ -105,6 +112,10 @@ bool Dialogs::PrinterSetup(QWidget*, QPrinter&) { return false; }
 
 std::optional<QString> Dialogs::AskSenderName(QWidget*, const QString&, const QImage&, const QString&) {
     return std::nullopt;
+}
+
+bool Dialogs::AskElementName(QWidget*, const QString&, const QString&, const std::function<QString(const QString&)>&) {
+    return false;
 }
 
 QMessageBox::StandardButton Dialogs::MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,

@@ -2,6 +2,7 @@
 // boxes and file choosers. Tests install their own answers.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QColor>
@@ -57,6 +58,15 @@ public:
     // the colour chosen, nullopt when it was cancelled. The default, for
     // test dialogs that do not override it, cancels.
     virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial);
+
+    // The naming dialog of a source or lamp (elementnamedialog.h): prompt,
+    // and a field that starts with `shown`. OK hands the text to accept,
+    // which returns an empty text when it took the name, else the reason it
+    // refused it; a refused name keeps the dialog open with that reason.
+    // True when a name was taken. The default, for test dialogs that do not
+    // override it, cancels.
+    virtual bool AskElementName(QWidget* parent, const QString& prompt, const QString& shown,
+                                const std::function<QString(const QString&)>& accept);
 
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();

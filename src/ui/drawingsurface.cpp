@@ -61,6 +61,10 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
 }
 
+void DrawingSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit mouseDoubleClicked(event->button(), event->modifiers(), event->position().toPoint());
+}
+
 HoverMarker::HoverMarker(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

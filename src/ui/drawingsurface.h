@@ -29,6 +29,8 @@ signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    // The second press of a double-click, in place of its mousePressed.
+    void mouseDoubleClicked(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void pictureResized();
 
 protected:
@@ -37,6 +39,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;

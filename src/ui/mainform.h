@@ -95,6 +95,10 @@ public:
     void Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The second press of a double-click (mainform_names.cpp): on a source
+    // or lamp in edit mode its release opens the naming dialog; anywhere
+    // else it is an ordinary press.
+    void Image3DblClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
     // ---- undo, redo and the object pop-up (mainform_objects.cpp) --------
     void Undo1Click();
@@ -208,6 +212,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* objmove = nullptr;
     QAction* objdel = nullptr;
+    QAction* objname = nullptr;  // "Назвать…": names the source or lamp under the pointer
     QAction* Objhelp = nullptr;
     QAction* Zoom11 = nullptr;
     QAction* Zoom12 = nullptr;
@@ -241,6 +246,11 @@ private:
     void objdelClick();
     void objmoveClick();
     void ObjhelpClick();
+    // mainform_names.cpp: the naming dialog for the source or lamp at a node,
+    // and the name a moved element takes to its new place.
+    void objnameClick();
+    void NameElementAt(NodePos node);
+    void PutMovedName();
     // Re-evaluates and repaints the circuit while it runs; nothing otherwise.
     void EvaluateIfRunning();
     void New1Click();
@@ -363,6 +373,8 @@ private:
     QRect geometryBeforeClip_;
     bool maximisedBeforeClip_ = false;
     bool clipSizeSet_ = false;
+    NodePos pressNode_{0, 0};   // where the current gesture's button went down
+    bool nameOnRelease_ = false;  // a double-click on a source or lamp: name it once released
     bool anchorSet_ = false;  // the current wire gesture started at a node a wire may start from
     bool eraserMarkerShown_ = false;  // the eraser's marker stands over the surface
     bool menuZoomChecked_ = false;  // no zoom item of the menu bar is checked before the first zoom

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 #include "circuitrenderer.h"
 #include "editing.h"
 #include "mainform.h"
@@ -37,6 +39,7 @@ void Tmain::Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     s.GestureChanged = false;
     *s.GestureSnapshot = document_->Cells();
     const NodePos node = View().NodeAt(QPoint(x, y));
+    pressNode_ = node;
     s.GestureActive = true;
     anchorSet_ = false;
 
@@ -227,17 +230,20 @@ void Tmain::Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, 
         Image2->SetPicture(MarkerPicture::AnchorDot);
         reloadcanvas();
     }
+    const NameTable namesBefore = document_->Names();
     if (s.GestureChanged && s.MovePending) {
         SelectTool(s.ToolBeforeMove);
         s.MovePending = false;
+        PutMovedName();  // the same undo step as the placing
     }
     if (s.GestureChanged) {
         s.GestureChanged = false;
-        document_->CommitGesture(*s.GestureSnapshot);
+        document_->CommitGesture(*s.GestureSnapshot, namesBefore);
     }
     if (button == Qt::MiddleButton) StopFastScroll();
     Pointer::Release();
     anchorSet_ = false;
+    if (button == Qt::LeftButton && std::exchange(nameOnRelease_, false)) NameElementAt(pressNode_);
 }
 
 }  // namespace vorn

@@ -176,6 +176,7 @@ void Tmain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
     objmove = AddItem(PopupMenu1, "Переместить объект");
     objdel = AddItem(PopupMenu1, "Удалить объект");
+    objname = AddItem(PopupMenu1, "Назвать…");
     Objhelp = AddItem(PopupMenu1, "Вывести справку по объекту");
     PopupSeparator1 = PopupMenu1->addSeparator();
     zoomPopupGroup_ = new QActionGroup(this);
@@ -196,6 +197,7 @@ void Tmain::CreatePopupMenu() {
     connect(objdel, &QAction::triggered, this, &Tmain::objdelClick);
     connect(objmove, &QAction::triggered, this, &Tmain::objmoveClick);
     connect(Objhelp, &QAction::triggered, this, &Tmain::ObjhelpClick);
+    connect(objname, &QAction::triggered, this, &Tmain::objnameClick);
     connect(Zoom11, &QAction::triggered, this, &Tmain::Zoom1Click);
     connect(Zoom12, &QAction::triggered, this, &Tmain::Zoom2Click);
     connect(Zoom13, &QAction::triggered, this, &Tmain::Zoom3Click);

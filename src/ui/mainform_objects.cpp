@@ -55,6 +55,7 @@ void Tmain::PrepareObjectMenu(NodePos node) {
     const bool element = IsElementCode(code);
     objmove->setVisible(element && !s.RunMode);
     objdel->setVisible(!empty && !s.RunMode);
+    objname->setVisible(IsNameableCode(code) && !s.RunMode);
     Objhelp->setVisible(!empty);
     // Without object commands the menu starts with the zoom items.
     PopupSeparator1->setVisible(!empty);
@@ -79,7 +80,11 @@ void Tmain::objmoveClick() {
     if (!IsElementCode(StoredCode(document_->Cells(), p.x, p.y))) return;
     s.MovePending = true;
     s.ToolBeforeMove = s.CurrentTool;
+    // A source or lamp takes its name along; the pick-up itself drops it.
+    const auto named = document_->Names().find(p);
+    s.MovedName = named != document_->Names().end() ? named->second : std::string();
     const std::int32_t picked = PickUpElement(document_->Cells(), p.x, p.y);
+    s.MovedCode = picked;
     if (const int tool = ToolPlacing(picked)) SelectTool(tool);
     RecordObjectEdit();
 }

@@ -27,7 +27,7 @@ void PrintWithDialogs(Tmain& window) {
     if (s.WriteUserName) {
         QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
         preview.fill(Qt::white);
-        PrintCircuit(preview, window.Document().Cells(), s.ZoomFactor);
+        PrintCircuit(preview, window.Document().Cells(), s.ZoomFactor, window.Document().Names());
         const std::optional<QString> answer =
             Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
         if (answer) window.SenderName = *answer;
@@ -44,7 +44,8 @@ void PrintWithDialogs(Tmain& window) {
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    PrintPage(painter, window.Document().Cells(), s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText());
+    PrintPage(painter, window.Document().Cells(), s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText(),
+              window.Document().Names());
     painter.end();
 }
 

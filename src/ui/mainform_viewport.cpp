@@ -15,6 +15,7 @@
 #include "circuitrenderer.h"
 #include "drawingsurface.h"
 #include "mainform.h"
+#include "namelabels.h"
 
 namespace vorn {
 
@@ -65,6 +66,10 @@ void Tmain::CreateWorkArea() {
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {
                 Image3MouseDown(button, modifiers, position.x(), position.y());
             });
+    connect(Image3, &DrawingSurface::mouseDoubleClicked, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {
+                Image3DblClick(button, modifiers, position.x(), position.y());
+            });
     connect(Image3, &DrawingSurface::mouseMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint position) {
                 Image3MouseMove(modifiers, position.x(), position.y());
@@ -114,8 +119,9 @@ void Tmain::reloadcanvas() {
     if (picture.isNull()) return;
     const ProgramState& s = *state_;
     const ViewGeometry view = View();
-    RenderCircuit(picture, document_->Cells(), document_->Signals(),
-                  CircuitView{view.zoom, view.originX, view.originY, s.RunMode}, s.Colors);
+    const CircuitView circuitView{view.zoom, view.originX, view.originY, s.RunMode};
+    RenderCircuit(picture, document_->Cells(), document_->Signals(), circuitView, s.Colors);
+    DrawElementNames(picture, document_->Cells(), document_->Names(), circuitView, s.Colors.wire);
     Image3->update();
 }
 
@@ -259,13 +265,13 @@ void Tmain::HandleWheel(QWheelEvent* event) {
 // ---- zoom pop-up on the status bar ----------------------------------------
 
 void Tmain::ShowZoomPopup(const QPoint& globalPosition) {
-    for (QAction* item : {objmove, objdel, Objhelp, PopupSeparator1, PopupSeparator2, run3})
+    for (QAction* item : {objmove, objdel, objname, Objhelp, PopupSeparator1, PopupSeparator2, run3})
         item->setVisible(false);
     PopupMenu1->popup(globalPosition);
 }
 
 void Tmain::RestorePopupItems() {
-    for (QAction* item : {objmove, objdel, Objhelp, PopupSeparator1, PopupSeparator2, run3})
+    for (QAction* item : {objmove, objdel, objname, Objhelp, PopupSeparator1, PopupSeparator2, run3})
         item->setVisible(true);
 }
 

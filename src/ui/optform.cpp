@@ -25,6 +25,7 @@
 #include "circuitfile.h"
 #include "colortext.h"
 #include "dialogs.h"
+#include "namelabels.h"
 #include "settingsstore.h"
 
 namespace vorn {
@@ -108,6 +109,16 @@ constexpr int kPreviewSide = 135;
 const CircuitColors kDefaultColours{};  // black, light blue, red
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The examples show how names look: each source and lamp carries the name
+// it would be called by (A, B, ..., F1, ...).
+NameTable ExampleNames(const CellGrid& cells) {
+    NameTable names;
+    const ShownNames shown = NameElements(NameTable{}, cells);
+    for (const auto* group : {&shown.sources, &shown.lamps})
+        for (const ShownName& element : *group) names[element.node] = element.name;
+    return names;
+}
 
 QColor ColourOf(std::uint32_t value) { return QColor(RedOf(value), GreenOf(value), BlueOf(value)); }
 std::uint32_t ValueOf(const QColor& colour) {
@@ -359,6 +370,7 @@ void TOpt::RedrawPreview() {
     const CircuitView view{2, 0, 0, true};
     const CircuitColors colours{swatchColours_[0], swatchColours_[1], swatchColours_[2]};
     RenderCircuit(preview_, *exampleCells_, *exampleSignals_, view, colours);
+    DrawElementNames(preview_, *exampleCells_, ExampleNames(*exampleCells_), view, colours.wire);
     PreviewLabel->setPixmap(QPixmap::fromImage(preview_));
 }
 

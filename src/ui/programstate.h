@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QPoint>
@@ -53,6 +54,9 @@ struct ProgramState {
     NodePos PopupNode{0, 0};
     bool MovePending = false;
     int ToolBeforeMove = ToolWire;
+    // The name a picked-up source or lamp takes to its new place, and its code.
+    std::string MovedName;
+    std::int32_t MovedCode = 0;
 
     CircuitColors Colors;  // wire, "0" and "1"; the background is always white
 

@@ -68,6 +68,27 @@ public:
         return senderNames.isEmpty() ? std::nullopt : senderNames.takeFirst();
     }
 
+    // The naming dialog: what it showed each time with the refusals it got,
+    // and the texts typed into it, tried one by one until one is taken;
+    // cancelled when none are left.
+    struct ElementNameRequest {
+        QString prompt, shown;
+        QStringList refusals;
+    };
+    QList<ElementNameRequest> elementNameRequests;
+    QStringList elementNames;
+
+    bool AskElementName(QWidget*, const QString& prompt, const QString& shown,
+                        const std::function<QString(const QString&)>& accept) override {
+        elementNameRequests.append({prompt, shown, {}});
+        while (!elementNames.isEmpty()) {
+            const QString refusal = accept(elementNames.takeFirst());
+            if (refusal.isEmpty()) return true;
+            elementNameRequests.last().refusals << refusal;
+        }
+        return false;
+    }
+
 private:
     QString Next(const QString& folder) {
         chooserFolders << folder;

@@ -31,6 +31,10 @@ void Popup(Tmain& w, int x, int y, QAction* Tmain::*command) {
     (w.*command)->trigger();
 }
 void Tool(Tmain& w, int tool) { QTest::keyClick(&w, Qt::Key(Qt::Key_0 + tool)); }
+void Place(Tmain& w, int tool, std::initializer_list<QPoint> nodes) {
+    Tool(w, tool);
+    for (const QPoint& node : nodes) Click(w, node.x(), node.y());
+}
 std::int32_t Code(const Tmain& w, int x, int y) { return w.Document().Cells().at(x, y); }
 QString NameAt(const Tmain& w, int x, int y) {
     const auto found = w.Document().Names().find({x, y});
@@ -92,21 +96,16 @@ private slots:
             << 2 << true << QPoint(5, 6) << QStringList{"Вход_1"} << "B" << "Вход_1" << 0 << 6;
     }
     void namingAsksWithTheShownNameAndRefusesBrokenNames() {
-        QFETCH(int, tool);
         QFETCH(QPoint, node);
-        QFETCH(QString, named);
         QFETCH(int, code);
         auto w = vorn::test::ShownWindow();
-        Tool(*w, 2);
-        Click(*w, 3, 3);
-        Tool(*w, 3);
-        Click(*w, 8, 3);
-        Click(*w, 8, 8);
+        Place(*w, 2, {{3, 3}});
+        Place(*w, 3, {{8, 3}, {8, 8}});
         w->Document().Rename({3, 3}, "S");
         w->Document().Rename({8, 8}, "Taken");
+        QFETCH(int, tool);
         Tool(*w, tool);
         const auto before = std::make_unique<CellGrid>(w->Document().Cells());
-
         QFETCH(QStringList, typed);
         dialogs_.elementNames = typed;
         QFETCH(bool, doubleClick);
@@ -118,9 +117,8 @@ private slots:
         QCOMPARE(request.prompt, code == Lamp ? "Введите имя лампочки" : "Введите имя источника");
         QTEST(int(request.refusals.size()), "refusals");
         for (const QString& refusal : request.refusals)
-            QVERIFY2(refusal.contains("от 1 до 12 букв, цифр или знаков «_»") || refusal.contains("уже носит"),
-                     qPrintable(refusal));
-        QCOMPARE(NameAt(*w, node.x(), node.y()), named);
+            QVERIFY(refusal.contains("от 1 до 12 букв, цифр или знаков «_»") || refusal.contains("уже носит"));
+        QTEST(NameAt(*w, node.x(), node.y()), "named");
         QCOMPARE(Code(*w, node.x(), node.y()), code);
         // No wire and no second element: at most the one node a first click placed on.
         int changed = 0;
@@ -136,10 +134,8 @@ private slots:
     void namesAreDrawnBesideTheirElementsAtEveryZoom() {
         QFETCH(int, zoom);
         auto w = vorn::test::ShownWindow();
-        Tool(*w, 2);
-        Click(*w, 6, 4);
-        Tool(*w, 3);
-        Click(*w, 12, 4);
+        Place(*w, 2, {{6, 4}});
+        Place(*w, 3, {{12, 4}});
         QTest::keyClick(w.get(), Qt::Key(Qt::Key_0 + zoom), Qt::AltModifier);
         const QImage plain = w->Image3->Picture().copy();
         w->Document().Rename({6, 4}, "Вход");
@@ -161,8 +157,7 @@ private slots:
 
     void printShowsTheWholeName() {
         auto w = vorn::test::ShownWindow();
-        Tool(*w, 2);
-        Click(*w, 0, 5);  // the printed area starts two columns left of it
+        Place(*w, 2, {{0, 5}});  // the printed area starts two columns left of it
         const QString name = QStringLiteral("Длинное_имя");
         w->Document().Rename({0, 5}, name.toStdString());
         dialogs_.printerSetup = [](QPrinter&) { return true; };
@@ -175,10 +170,11 @@ private slots:
         // the few grid dots it may cover), the area grown to fit it.
         QImage pages[2], alone(200, 40, QImage::Format_RGB32);
         alone.fill(Qt::white);
-        QPainter text(&alone);
-        text.setFont(NameFont(1));
-        text.drawText(10, 30, name);
-        text.end();
+        {
+            QPainter text(&alone);
+            text.setFont(NameFont(1));
+            text.drawText(10, 30, name);
+        }
         for (int named = 0; named < 2; ++named) {
             pages[named] = QImage(600, 300, QImage::Format_RGB32);
             pages[named].fill(Qt::white);
@@ -190,9 +186,7 @@ private slots:
 
     void namesFollowMovesDeletesUndoAndRedo() {
         auto w = vorn::test::ShownWindow();
-        Tool(*w, 3);
-        Click(*w, 4, 4);
-        Click(*w, 9, 9);
+        Place(*w, 3, {{4, 4}, {9, 9}});
         w->Document().Rename({4, 4}, "Лампа");
         Tool(*w, 1);
         Popup(*w, 4, 4, &Tmain::objmove);
@@ -213,8 +207,7 @@ private slots:
         QCOMPARE(NameAt(*w, 6, 2), "Лампа");
 
         // Running, a double-click switches a source twice and names nothing.
-        Tool(*w, 2);
-        Click(*w, 2, 2);
+        Place(*w, 2, {{2, 2}});
         QTest::keyClick(w.get(), Qt::Key_F9);
         DoubleClick(*w, 2, 2);
         QCOMPARE(Code(*w, 2, 2), int{SourceOff});

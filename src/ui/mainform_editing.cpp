@@ -40,6 +40,7 @@ void Tmain::Image3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
     *s.GestureSnapshot = document_->Cells();
     const NodePos node = View().NodeAt(QPoint(x, y));
     pressNode_ = node;
+    nameOnRelease_ = false;
     s.GestureActive = true;
     anchorSet_ = false;
 

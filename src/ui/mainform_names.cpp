@@ -1,7 +1,5 @@
 // Names of sources and lamps in the main window: the naming dialog from the
 // pop-up and from a double-click, and the name a moved element keeps.
-#include <QAction>
-
 #include <string>
 #include <utility>
 

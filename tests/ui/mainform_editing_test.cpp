@@ -252,7 +252,8 @@ void MainformEditingTest::popupOffersWhatTheNodeAllows() {
     QCOMPARE(PopupAt(*w, 10, 5), tail);
     QCOMPARE(PopupAt(*w, 2, 1), QStringList({"Удалить провод", "Вывести справку по объекту", "-"}) + tail);
     QCOMPARE(PopupAt(*w, 4, 1),
-             QStringList({"Переместить лампочку", "Удалить лампочку", "Вывести справку по объекту", "-"}) + tail);
+             QStringList({"Переместить лампочку", "Удалить лампочку", "Назвать…", "Вывести справку по объекту", "-"}) +
+                 tail);
 
     // Delete in the middle of the wire leaves a gap of two segments.
     Press(*w, 2, 1, Qt::RightButton);

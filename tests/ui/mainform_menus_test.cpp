@@ -83,7 +83,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
         {w->Help1,
          {"Помощь\tF1", "Запустить мастера обучения работе с программой\tCtrl+M", "&О программе ...\tAlt+F1", "-"}},
         {w->PopupMenu1,
-         {"Переместить объект\t", "Удалить объект\t", "Вывести справку по объекту\t", "-",
+         {"Переместить объект\t", "Удалить объект\t", "Назвать…\t", "Вывести справку по объекту\t", "-",
           "Увеличение 1 (50%)\tAlt+1", "Увеличение 2 (100%)\tAlt+2", "Увеличение 3 (150%)\tAlt+3", "-",
           "&Проверить\tCtrl+F9", "&Запустить/остановить\tF9"}},
         {w->SystemMenu->Menu(),
@@ -283,7 +283,7 @@ void MainformMenusTest::rightPressOnZoomPanelOpensOnlyTheZoomItems() {
     w->Zoom13->trigger();
     w->PopupMenu1->hide();
     QCOMPARE(w->State().ZoomFactor, 3);
-    QCOMPARE(Listing(w->PopupMenu1, true).size(), 9);  // whole again, the run item too
+    QCOMPARE(Listing(w->PopupMenu1, true).size(), 10);  // whole again, the run item too
 }
 
 void MainformMenusTest::historyCommandsCaptionAndSizeLimits() {

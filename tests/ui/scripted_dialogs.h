@@ -69,8 +69,7 @@ public:
     }
 
     // The naming dialog: what it showed each time with the refusals it got,
-    // and the texts typed into it, tried one by one until one is taken;
-    // cancelled when none are left.
+    // and the texts typed, tried in turn until one is taken; then cancelled.
     struct ElementNameRequest {
         QString prompt, shown;
         QStringList refusals;

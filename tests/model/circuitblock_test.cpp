@@ -156,8 +156,7 @@ TEST(CircuitBlock, NameLinesInTheText) {
         NameTable names;
     } reads[] = {
         {"; name 0 0 A\n; name 0 0 B\n 0 0 6\n", {{{0, 0}, "B"}}},             // the later line wins
-        {"; name 0 0 A\n; name 1 0 A\n 0 0 6\n 0 1 8\n", {{{0, 0}, "A"}}},  // first in data order keeps it
-        {"; name 1 0 A\n; name 0 0 A\n 0 0 6\n 0 1 8\n", {{{0, 0}, "A"}}},
+        {"; name 1 0 A\n; name 0 0 A\n 0 0 6\n 0 1 8\n", {{{0, 0}, "A"}}},  // first in data order keeps it
         {"; Vorn block 1 1\n; name 3 0 A\n 0 0 6\n", {}},                        // outside the block
         {"; name 0 0 не\n; name 0 1 A\n 0 0 6\n 1 0 12\n", {}},               // no name, no element
     };

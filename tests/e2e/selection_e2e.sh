@@ -13,37 +13,32 @@ keep=${2:-}
 . "$(dirname "$0")/e2e_common.sh"
 
 file="$work/block.vfl"
-printf '%s\r\n' "; Vorn file created by Vorn v1.1" "; Author: the Vorn developers" ";" \
-    "; name 2 2 In" "; name 4 2 Out" " 2 2 6" " 2 3 1" " 2 4 8" >"$file"
+circuit=("; Vorn file created by Vorn v1.1" "; Author: the Vorn developers" ";" "; name 2 2 In" "; name 4 2 Out"
+    " 2 2 6" " 2 3 1" " 2 4 8")
+printf '%s\r\n' "${circuit[@]}" >"$file"
 program_args=("$file")
 e2e_start
 
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-sleep 0.5
 shot start
 find_surface start
 
 send_key 8
-xdotool mousemove "$(px 1)" "$(py 1)"; sleep 0.2
-xdotool mousedown 1; sleep 0.2
-for column in 2 3 4 5; do xdotool mousemove "$(px $column)" "$(py 3)"; sleep 0.1; done
-xdotool mouseup 1; sleep 0.3
+xdotool mousemove "$(px 1)" "$(py 1)" sleep 0.2 mousedown 1 sleep 0.2
+for column in 2 3 4 5; do xdotool mousemove "$(px $column)" "$(py 3)" sleep 0.1; done
+xdotool mouseup 1 sleep 0.3
 send_key ctrl+c; sleep 0.3
-xdotool mousemove "$(px 11)" "$(py 11)"; sleep 0.3
+xdotool mousemove "$(px 11)" "$(py 11)" sleep 0.3
 send_key ctrl+v; sleep 0.3
-xdotool mousemove "$(px 12)" "$(py 11)"; sleep 0.2
-xdotool mousemove "$(px 11)" "$(py 11)"; sleep 0.3
+xdotool mousemove "$(px 12)" "$(py 11)" sleep 0.2 mousemove "$(px 11)" "$(py 11)"
 shot floating
-xdotool click 1; sleep 0.3
-shot pasted
+xdotool click 1 sleep 0.3
 send_key ctrl+s; sleep 1
 
 # The block's top-left node (1, 1) went to (11, 11): the copy lies ten
 # nodes right of and below the original.
-printf '%s\r\n' "; Vorn file created by Vorn v1.1" "; Author: the Vorn developers" ";" \
-    "; name 2 2 In" "; name 4 2 Out" " 2 2 6" " 2 3 1" " 2 4 8" " 12 12 6" " 12 13 1" " 12 14 8" \
-    >"$work/expected.vfl"
+printf '%s\r\n' "${circuit[@]}" " 12 12 6" " 12 13 1" " 12 14 8" >"$work/expected.vfl"
 cmp -s "$work/expected.vfl" "$file" ||
     fail "the saved file differs from the expected bytes: $(diff <(tr -d '\r' <"$work/expected.vfl") <(tr -d '\r' <"$file"))"
 

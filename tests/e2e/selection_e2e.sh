@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The selection tool in the real program, with real pointer and key events:
-# a named source, a wire and a named lamp are opened from a file, chosen
-# with key 8 and a drag, copied with Ctrl+C, pasted with Ctrl+V and put down
-# with a click further down; Ctrl+S writes the file, which must then hold
-# the old circuit and its copy, the copy unnamed since both names are taken.
-#
+# The selection tool with real pointer and key events: a named source, wire
+# and lamp, opened from a file, are chosen with key 8 and a drag, copied,
+# pasted and put down with a click; the saved file must hold the circuit and
+# its copy, unnamed since both names are taken.
 # Usage: selection_e2e.sh PROGRAM [SCREENSHOT_FOLDER]
 set -u
 
@@ -32,12 +30,10 @@ send_key ctrl+c; sleep 0.3
 xdotool mousemove "$(px 11)" "$(py 11)" sleep 0.3
 send_key ctrl+v; sleep 0.3
 xdotool mousemove "$(px 12)" "$(py 11)" sleep 0.2 mousemove "$(px 11)" "$(py 11)"
-shot floating
 xdotool click 1 sleep 0.3
 send_key ctrl+s; sleep 1
 
-# The block's top-left node (1, 1) went to (11, 11): the copy lies ten
-# nodes right of and below the original.
+# The block's top-left node (1, 1) went to (11, 11).
 printf '%s\r\n' "${circuit[@]}" " 12 12 6" " 12 13 1" " 12 14 8" >"$work/expected.vfl"
 cmp -s "$work/expected.vfl" "$file" ||
     fail "the saved file differs from the expected bytes: $(diff <(tr -d '\r' <"$work/expected.vfl") <(tr -d '\r' <"$file"))"

@@ -1,5 +1,6 @@
-// The selection tool driven by mouse and keys: the window must hand the
-// model (tested there) the right rectangle, place and names, as one undo step.
+// The selection tool and the Delete key driven by mouse and keys: the window
+// must hand the model (tested there) the right rectangle, place and names,
+// as one undo step.
 #include <functional>
 
 #include <QAction>
@@ -70,7 +71,6 @@ class MainformSelectionTest : public QObject {
 private slots:
     void copyThenPasteFloatsUntilItFits();
     void cutDeleteAndMovesAreOneUndoStepEach();
-    void deleteKeyErasesTheObjectUnderThePointer();
 };
 
 void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
@@ -113,6 +113,14 @@ void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
     Key(*w, Qt::Key_V, Qt::ControlModifier);
     DragNodes(*w, {40, 40}, {40, 40});
     QVERIFY(w->Document().Cells().at(40, 41) == SourceOff && w->Document().Names().at({40, 41}) == "Q");
+
+    // A running circuit is not edited: the selection goes and Delete does nothing.
+    const Snapshot before(*w);
+    Key(*w, Qt::Key_F9);
+    QVERIFY(!w->Selection().HasSelection() && !w->Copy1->isEnabled());
+    PointAt(*w, {8, 3});
+    Key(*w, Qt::Key_Delete);
+    QVERIFY(before.Shown(*w));
 }
 
 void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
@@ -121,7 +129,9 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         return [=](CellGrid& c, NameTable& n) { return MoveBlock(c, n, rect, to); };
     };
     const ModelEdit erase = [](CellGrid& c, NameTable& n) { return !CutBlock(c, n, kScene).IsBlank(); };
-    const NodeRect source{2, 2, 2, 2}, corner{0, 0, 3, 3};
+    const ModelEdit nothing = [](CellGrid&, NameTable&) { return false; };
+    const auto deleteAt = [](NodePos node) { return [=](Tmain& w) { PointAt(w, node), Key(w, Qt::Key_Delete); }; };
+    const NodeRect source{2, 2, 2, 2}, corner{0, 0, 3, 3}, none{};
     const struct {
         NodeRect selected;
         std::function<void(Tmain&)> action;
@@ -133,6 +143,11 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         {kScene, [](Tmain& w) { DragNodes(w, {5, 3}, {15, 9}); }, moveTo(kScene, {12, 8})},
         {source, [](Tmain& w) { DragNodes(w, {2, 2}, {8, 3}); }, moveTo(source, {8, 3})},  // onto the lamp
         {corner, [](Tmain& w) { Key(w, Qt::Key_Left); }, moveTo(corner, {-1, 0})},         // out of the field
+        // Nothing selected: Delete takes the object under the pointer, the whole gate from its corner.
+        {none, deleteAt({6, 4}),
+         [](CellGrid& c, NameTable&) { return EraseAtNode(c, 5, 3, EraseMode::Press) && (RefreshSolderPoints(c, 6, 4), true); }},
+        {none, deleteAt({20, 20}), nothing},
+        {none, deleteAt({-3, 2}), nothing},  // beside the surface
     };
     for (const auto& c : cases) {
         auto w = vorn::test::ShownWindow();
@@ -140,7 +155,7 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         const Snapshot scene(*w);
         const int undos = w->Document().UndoCount();
         w->ToolButtons[7]->trigger();
-        DragNodes(*w, {c.selected.left, c.selected.top}, {c.selected.right, c.selected.bottom});
+        if (!c.selected.IsEmpty()) DragNodes(*w, {c.selected.left, c.selected.top}, {c.selected.right, c.selected.bottom});
         c.action(*w);
         const auto [expected, changes] = scene.After(c.model);
         const QByteArray row = "row " + QByteArray::number(&c - cases);
@@ -148,35 +163,6 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         w->Undo1->trigger();
         QVERIFY2(changes == scene.Shown(*w), row);
     }
-}
-
-void MainformSelectionTest::deleteKeyErasesTheObjectUnderThePointer() {
-    auto w = vorn::test::ShownWindow();
-    DrawScene(*w);
-    const Snapshot scene(*w);
-    const int undos = w->Document().UndoCount();
-    for (NodePos empty : {NodePos{20, 20}, NodePos{-3, 2}}) {  // an empty node, a place beside the surface
-        PointAt(*w, empty);
-        Key(*w, Qt::Key_Delete);
-    }
-    QVERIFY(scene.Shown(*w) && w->Document().UndoCount() == undos);
-    PointAt(*w, {6, 4});  // a corner of the gate: the whole gate goes, its wires stay
-    Key(*w, Qt::Key_Delete);
-    const auto [gone, changed] = scene.After([](CellGrid& c, NameTable&) {
-        return EraseAtNode(c, 5, 3, EraseMode::Press) && (RefreshSolderPoints(c, 6, 4), true);
-    });
-    QVERIFY(changed && gone.Shown(*w) && w->Document().UndoCount() == undos + 1);
-    w->Undo1->trigger();
-    QVERIFY(scene.Shown(*w));
-
-    // A running circuit is not edited: the selection goes and Delete does nothing.
-    Key(*w, Qt::Key_8);
-    DragNodes(*w, {1, 1}, {9, 9});
-    Key(*w, Qt::Key_F9);
-    QVERIFY(!w->Selection().HasSelection() && !w->Copy1->isEnabled());
-    PointAt(*w, {8, 3});
-    Key(*w, Qt::Key_Delete);
-    QVERIFY(scene.Shown(*w));
 }
 
 QTEST_MAIN(MainformSelectionTest)

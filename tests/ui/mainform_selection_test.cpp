@@ -140,6 +140,7 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         {kScene, [](Tmain& w) { Key(w, Qt::Key_X, Qt::ControlModifier); }, erase},
         {kScene, [](Tmain& w) { Key(w, Qt::Key_Delete); }, erase},
         {kScene, [](Tmain& w) { Key(w, Qt::Key_Down); }, moveTo(kScene, {2, 3})},
+        {kScene, [](Tmain& w) { Key(w, Qt::Key_Right); }, moveTo(kScene, {3, 2})},
         {kScene, [](Tmain& w) { DragNodes(w, {5, 3}, {15, 9}); }, moveTo(kScene, {12, 8})},
         {source, [](Tmain& w) { DragNodes(w, {2, 2}, {8, 3}); }, moveTo(source, {8, 3})},  // onto the lamp
         {corner, [](Tmain& w) { Key(w, Qt::Key_Left); }, moveTo(corner, {-1, 0})},         // out of the field

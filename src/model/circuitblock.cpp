@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <memory>
+#include <set>
 
 #include "circuitfile.h"
 #include "editing.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr std::string_view kSizePrefix = "; Vorn block ";
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNamePrefix = "; name ";
 
 NodeRect InField(NodeRect rect) {
     rect.left = std::max(rect.left, 0);
@@ -105,6 +107,25 @@ CircuitBlock CutBlock(CellGrid& grid, NodeRect rect) {
     return block;
 }
 
+CircuitBlock CopyBlock(const CellGrid& grid, const NameTable& names, NodeRect rect) {
+    CircuitBlock block = CopyBlock(grid, rect);
+    rect = InField(rect);
+    for (const auto& [node, name] : names) {
+        if (!rect.Contains(node.x, node.y)) continue;
+        const NodePos inBlock{node.x - rect.left, node.y - rect.top};
+        if (IsNameableCode(block.at(inBlock.x, inBlock.y))) block.names[inBlock] = name;
+    }
+    return block;
+}
+
+CircuitBlock CutBlock(CellGrid& grid, NameTable& names, NodeRect rect) {
+    CircuitBlock block = CopyBlock(grid, names, rect);
+    CutBlock(grid, rect);
+    rect = InField(rect);
+    for (const auto& entry : block.names) names.erase({entry.first.x + rect.left, entry.first.y + rect.top});
+    return block;
+}
+
 bool BlockFits(const CellGrid& grid, const CircuitBlock& block, NodePos at) {
     if (block.width < 1 || block.height < 1) return false;
     if (!vorn::InField(at.x, at.y) || !vorn::InField(at.x + block.width - 1, at.y + block.height - 1)) return false;
@@ -128,6 +149,29 @@ bool PasteBlock(CellGrid& grid, const CircuitBlock& block, NodePos at) {
     return true;
 }
 
+bool PasteBlock(CellGrid& grid, NameTable& names, const CircuitBlock& block, NodePos at) {
+    if (!PasteBlock(grid, block, at)) return false;
+    // A name left on a written node by an element gone earlier must not
+    // pass to the element pasted there.
+    for (int dx = 0; dx < block.width; ++dx)
+        for (int dy = 0; dy < block.height; ++dy)
+            if (block.at(dx, dy) != Empty) names.erase({at.x + dx, at.y + dy});
+    // RenameElement refuses a name another element carries; that element
+    // keeps it and the pasted one stays unnamed.
+    for (const auto& [node, name] : block.names) RenameElement(names, grid, {at.x + node.x, at.y + node.y}, name);
+    return true;
+}
+
+bool MoveBlock(CellGrid& grid, NameTable& names, NodeRect rect, NodePos to) {
+    const auto before = std::make_unique<CellGrid>(grid);
+    NameTable namesBefore = names;
+    const CircuitBlock block = CutBlock(grid, names, rect);
+    if (PasteBlock(grid, names, block, to)) return true;
+    grid = *before;
+    names = std::move(namesBefore);
+    return false;
+}
+
 bool MoveBlock(CellGrid& grid, NodeRect rect, NodePos to) {
     const auto before = std::make_unique<CellGrid>(grid);
     const CircuitBlock block = CutBlock(grid, rect);
@@ -139,6 +183,13 @@ bool MoveBlock(CellGrid& grid, NodeRect rect, NodePos to) {
 std::string BlockText(const CircuitBlock& block) {
     std::string text(kSizePrefix);
     text.append(std::to_string(block.width)).append(" ").append(std::to_string(block.height)).append(kLineEnd);
+    for (const auto& [node, name] : block.names) {  // the table keeps data-line order
+        if (node.x >= block.width || node.y >= block.height || !IsNameableCode(block.at(node.x, node.y)) ||
+            !IsValidName(name))
+            continue;
+        text.append(kNamePrefix).append(std::to_string(node.x)).append(" ").append(std::to_string(node.y));
+        text.append(" ").append(name).append(kLineEnd);
+    }
     for (int dx = 0; dx < block.width; ++dx) {
         for (int dy = 0; dy < block.height; ++dy) {
             if (block.at(dx, dy) == Empty) continue;
@@ -154,6 +205,7 @@ std::optional<CircuitBlock> ParseBlockText(std::string_view text) {
     int width = 0, height = 0;
     bool sized = false;
     std::vector<CellLine> nodes;
+    NameTable names;
     bool firstLine = true;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
@@ -163,6 +215,7 @@ std::optional<CircuitBlock> ParseBlockText(std::string_view text) {
         if (line.size() > kMaxLineLength) return std::nullopt;
         if (line.front() == ';') {
             if (firstLine) sized = ParseSize(line, width, height);
+            if (std::optional<NameLine> name = ParseNameLine(line)) names[name->node] = std::move(name->text);
         } else if (line.size() > 1) {
             // As in a circuit file, the first character is dropped unseen.
             const CellLine node = ParseCellLine(line.substr(1));
@@ -183,6 +236,12 @@ std::optional<CircuitBlock> ParseBlockText(std::string_view text) {
     for (const CellLine& node : nodes) {
         if (node.column >= width || node.row >= height) return std::nullopt;
         block.at(node.column, node.row) = node.code;
+    }
+    // As a circuit file keeps them: on a source or lamp, each name once.
+    std::set<std::string, std::less<>> seen;
+    for (auto& [node, name] : names) {
+        if (node.x >= width || node.y >= height || !IsNameableCode(block.at(node.x, node.y))) continue;
+        if (seen.insert(name).second) block.names[node] = std::move(name);
     }
     return block;
 }

@@ -10,7 +10,11 @@
 //   and a cut also removes the segments that reach into the hole from the
 //   west or the north, so no wire ends half in an empty place;
 // - after a cut or a paste the solder points at the block's edge are
-//   recomputed, as after any drawing.
+//   recomputed, as after any drawing;
+// - the names of the block's sources and lamps travel with them (the
+//   overloads with a NameTable): a pasted element keeps its name unless
+//   another element of the target carries that name already, and then
+//   goes unnamed (it shows a default name), so names stay unique.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "cellgrid.h"
+#include "elementnames.h"
 
 namespace vorn {
 
@@ -47,6 +52,8 @@ struct CircuitBlock {
     int width = 0;
     int height = 0;
     std::vector<std::int32_t> codes;  // column by column, width * height
+    // The names of its sources and lamps, by node relative to the top-left.
+    NameTable names;
 
     CircuitBlock() = default;
     CircuitBlock(int w, int h) : width(w), height(h), codes(static_cast<std::size_t>(w) * static_cast<std::size_t>(h)) {}
@@ -71,6 +78,11 @@ CircuitBlock CopyBlock(const CellGrid& grid, NodeRect rect);
 // Returns the block, as CopyBlock would have given it.
 CircuitBlock CutBlock(CellGrid& grid, NodeRect rect);
 
+// The same with names: the block carries the names of the sources and lamps
+// it takes, and a cut takes them out of the table.
+CircuitBlock CopyBlock(const CellGrid& grid, const NameTable& names, NodeRect rect);
+CircuitBlock CutBlock(CellGrid& grid, NameTable& names, NodeRect rect);
+
 // Whether the block can be put with its top-left node at `at`: its whole
 // rectangle lies in the field and every node it holds lands on an Empty node.
 bool BlockFits(const CellGrid& grid, const CircuitBlock& block, NodePos at);
@@ -79,23 +91,33 @@ bool BlockFits(const CellGrid& grid, const CircuitBlock& block, NodePos at);
 // leave the grid as it was, and the solder points around the written nodes
 // are recomputed. Returns whether it fitted; if not, nothing changed.
 bool PasteBlock(CellGrid& grid, const CircuitBlock& block, NodePos at);
+// The same, and the block's names given to the pasted elements where no
+// other element of the grid carries them; a name taken already is not
+// given, and that pasted element goes unnamed.
+bool PasteBlock(CellGrid& grid, NameTable& names, const CircuitBlock& block, NodePos at);
 
 // Moves the block of `rect` so that its top-left node lands at `to`, as a
 // cut and a paste; where it does not fit there (on the grid without the
 // block), nothing changes. Returns whether it moved.
 bool MoveBlock(CellGrid& grid, NodeRect rect, NodePos to);
+// The same; the names go with their elements.
+bool MoveBlock(CellGrid& grid, NameTable& names, NodeRect rect, NodePos to);
 
-// The block as text: a comment line with its size, then the data lines of a
-// circuit file, relative to the top-left node, for its nodes that are not
-// Empty, column by column, with CR LF line ends. Other programs and text
-// editors can hold it; read as a circuit file it is the block at the top
-// left of the field.
+// The block as text: a comment line with its size, the name lines of a
+// circuit file for its named sources and lamps, then the data lines for its
+// nodes that are not Empty, column by column, all relative to the top-left
+// node, with CR LF line ends. Other programs and text editors can hold it;
+// read as a circuit file it is the block at the top left of the field, with
+// its names.
 std::string BlockText(const CircuitBlock& block);
 
 // Reads a block back from text. Comment lines are skipped, except a first
 // line with the size as BlockText writes it; without one the block is as
 // large as its data lines reach. A data line that is invalid, or lies
-// outside the given size, makes the whole text no block.
+// outside the given size, makes the whole text no block. Name lines are
+// read as a circuit file reads them: one for a node without a source or
+// lamp is ignored, the later of two for one node wins, and of two elements
+// with one name the first in data-line order keeps it.
 std::optional<CircuitBlock> ParseBlockText(std::string_view text);
 
 }  // namespace vorn

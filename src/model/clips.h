@@ -17,8 +17,8 @@ struct ClipEvent {
 
 using ClipScript = std::span<const ClipEvent>;
 
-// Event codes. Tool choices are -1 (wire) .. -7 (eraser), the tool number
-// negated; -8 is recorded by nothing and skipped.
+// Event codes. Tool choices are -1 (wire) .. -8 (selection), the tool
+// number negated.
 inline constexpr std::int32_t kClipRun = -9;
 inline constexpr std::int32_t kClipPointerSample = 0;  // move the pointer only
 inline constexpr std::int32_t kClipLeftPress = 1;
@@ -33,8 +33,8 @@ inline constexpr std::int32_t kClipRightRelease = 5;
 inline constexpr int kClipSurfaceLeft = 99;
 inline constexpr int kClipSurfaceTop = 52;
 
-// The tool a code chooses (1 wire .. 7 eraser), or 0 when it chooses none.
-constexpr int ClipToolOf(std::int32_t code) { return code <= -1 && code >= -7 ? -code : 0; }
+// The tool a code chooses (1 wire .. 8 selection), or 0 when it chooses none.
+constexpr int ClipToolOf(std::int32_t code) { return code <= -1 && code >= -8 ? -code : 0; }
 
 // The built-in clips, 1 to 4; an empty script for any other number.
 inline constexpr int kBuiltInClipCount = 4;

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -35,6 +36,7 @@ class QWheelEvent;
 
 namespace vorn {
 
+class BlockSelection;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in
@@ -83,6 +85,9 @@ public:
     void LampClick();
     void And1Click();
     void DelClick();
+    void SelClick();
+    // The selection tool's rectangle and floating block.
+    BlockSelection& Selection() { return *selection_; }
 
     // ---- zoom, scrolling, layout ---------------------------------------
     void Zoom1Click();
@@ -183,8 +188,8 @@ public:
     QScrollBar* VertScroll = nullptr;
     QDockWidget* ToolbarHolder = nullptr;
     QToolBar* ToolBar1 = nullptr;
-    std::array<QAction*, 7> ToolButtons{};  // tool bar buttons, wire .. eraser
-    std::array<QAction*, 7> ToolItems{};    // the Tools menu items
+    std::array<QAction*, 8> ToolButtons{};  // tool bar buttons, wire .. eraser, selection
+    std::array<QAction*, 8> ToolItems{};    // the Tools menu items
     WindowMenu* SystemMenu = nullptr;
 
     QMenu* File1 = nullptr;
@@ -197,6 +202,10 @@ public:
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Rendo1 = nullptr;
+    QAction* Cut1 = nullptr;     // the selection's block (mainform_selection.cpp)
+    QAction* Copy1 = nullptr;
+    QAction* Paste1 = nullptr;
+    QAction* Delete1 = nullptr;  // the selection, or the object under the pointer
     QMenu* Tools1 = nullptr;
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
@@ -344,6 +353,20 @@ private:
     void ShowDocumentControls();
     bool MayClose();
 
+    // mainform_selection.cpp
+    void AddClipboardItems();
+    void CreateSelection();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Delete1Click();
+    // An arrow key moves the selection by one node; false when there is none.
+    bool NudgeSelection(int key);
+    // A playing clip lets no block command through.
+    bool ClipLocksEditing() const;
+    // The node under the pointer, when the pointer is over the drawing surface.
+    std::optional<NodePos> NodeUnderPointer() const;
+
     // mainform_objects.cpp
     void PrepareObjectMenu(NodePos node);
     // A delete or pick-up from the pop-up: one undo step and "Изменено".
@@ -369,6 +392,7 @@ private:
     QActionGroup* zoomPopupGroup_ = nullptr;
     QTimer* startupTimer_ = nullptr;
     ClipPlayer* clips_ = nullptr;
+    BlockSelection* selection_ = nullptr;
     // The window's size and maximised state before a clip set its own.
     QRect geometryBeforeClip_;
     bool maximisedBeforeClip_ = false;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSaveFile>
 
+#include "blockselection.h"
 #include "dialogs.h"
 #include "mainform.h"
 #include "pointer.h"
@@ -25,11 +26,15 @@ void Tmain::CreateClipControls() {
     connect(clips_, &ClipPlayer::eventDue, this, &Tmain::DispatchClipEvent);
     connect(clips_, &ClipPlayer::halted, this, &Tmain::ClipHalted);
 
-    // Esc leaves a playing clip; the window has no other use for the key.
+    // Esc leaves a playing clip; otherwise it drops a floating block or the
+    // selection.
     auto* leave = new QAction(this);
     leave->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(leave, &QAction::triggered, this, [this] {
-        if (clips_->Active() && !clips_->Recording()) LeaveClip();
+        if (clips_->Active() && !clips_->Recording())
+            LeaveClip();
+        else
+            selection_->Cancel();
     });
     addAction(leave);
 

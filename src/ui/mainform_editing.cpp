@@ -9,6 +9,7 @@
 
 #include "circuitrenderer.h"
 #include "editing.h"
+#include "blockselection.h"
 #include "mainform.h"
 #include "pointer.h"
 
@@ -82,6 +83,11 @@ void Tmain::LeftPressEditing(NodePos node, bool shift) {
     const ViewGeometry view = View();
     const int tool = s.CurrentTool;
     bool changed = false;
+    // The selection tool switches no source: it edits the circuit only as a block.
+    if (tool == ToolSelect) {
+        selection_->Press(node);
+        return;
+    }
 
     if (tool == ToolWire) {
         changed |= ToggleCrossing(cells, node.x, node.y);
@@ -131,6 +137,7 @@ void Tmain::Image3MouseMove(Qt::KeyboardModifiers modifiers, int x, int y) {
         else if (s.CurrentTool == ToolEraser || (s.CurrentTool == ToolWire && shift))
             EraseStepAt(node);
     }
+    if (s.CurrentTool == ToolSelect) selection_->Move(node);
     ShowHoverFeedback(node, shift);
 }
 
@@ -225,6 +232,7 @@ void Tmain::Image3MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, 
     if (button == Qt::LeftButton) RecordClipMouse(kClipLeftRelease, QPoint(x, y));
     if (button == Qt::RightButton) RecordClipMouse(kClipRightRelease, QPoint(x, y));
     s.GestureActive = false;
+    if (button == Qt::LeftButton && s.CurrentTool == ToolSelect) selection_->Release(View().NodeAt(QPoint(x, y)));
     Image2->hide();
     eraserMarkerShown_ = false;
     if (s.CurrentTool == ToolWire) {

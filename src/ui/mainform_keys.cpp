@@ -32,7 +32,9 @@ void Tmain::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    FormKeyDown(event->key(), event->modifiers());
+    // Plain arrows move a selection; with Ctrl or Shift they scroll as ever.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier) || !NudgeSelection(event->key()))
+        FormKeyDown(event->key(), event->modifiers());
     event->accept();
 }
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "blockselection.h"
 #include "drawingsurface.h"
 #include "helpviewer.h"
 #include "mainform.h"
@@ -29,7 +30,7 @@ struct ToolRow {
     const char* item;    // Tools menu item
 };
 
-constexpr std::array<ToolRow, 7> kTools = {{
+constexpr std::array<ToolRow, 8> kTools = {{
     {"Провод", "Провод", "&Провода и паяльник"},
     {"Источник", "Источник", "&Источник"},
     {"Лампочка", "Лампочка", "&Лампочка"},
@@ -37,6 +38,7 @@ constexpr std::array<ToolRow, 7> kTools = {{
     {"Конъюнктор", "Конъюнктор", "&Конъюнктор"},
     {"Дизъюнктор", "Дизъюнктор", "&Дизъюнктор"},
     {"Убрать", "Убрать", "&Убрать"},
+    {"Выделение", "Выделение", "&Выделение"},
 }};
 
 constexpr int kButtonWidth = 72;
@@ -107,6 +109,7 @@ void Tmain::CreateMenus() {
     Rendo1 = AddItem(Edit1, "&Повторить", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     // Ctrl+Y as well, the redo key of many editors; the menu shows the first.
     Rendo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    AddClipboardItems();
     Edit1->addSeparator();
     Refresh1 = AddItem(Edit1, "Обновить", QKeySequence(Qt::Key_F5));
     Undo1->setEnabled(false);
@@ -129,7 +132,7 @@ void Tmain::CreateMenus() {
     Tools1->addSeparator();
     toolItemGroup_ = new QActionGroup(this);
     for (std::size_t i = 0; i < kTools.size(); ++i) {
-        if (i + 1 == kTools.size()) Tools1->addSeparator();
+        if (static_cast<int>(i) + 1 == ToolEraser) Tools1->addSeparator();
         QAction* item = AddItem(Tools1, kTools[i].item, QKeySequence(static_cast<int>(Qt::Key_1 + i)));
         item->setCheckable(true);
         toolItemGroup_->addAction(item);
@@ -249,9 +252,9 @@ void Tmain::CreateToolBar() {
     ToolbarHolder->setWidget(body);
     addDockWidget(Qt::LeftDockWidgetArea, ToolbarHolder);
 
-    const std::array<void (Tmain::*)(), 7> operations = {&Tmain::WireClick, &Tmain::CuSoClick, &Tmain::LampClick,
+    const std::array<void (Tmain::*)(), 8> operations = {&Tmain::WireClick, &Tmain::CuSoClick, &Tmain::LampClick,
                                                          &Tmain::Not1Click, &Tmain::And1Click, &Tmain::Or1Click,
-                                                         &Tmain::DelClick};
+                                                         &Tmain::DelClick,  &Tmain::SelClick};
     for (std::size_t i = 0; i < operations.size(); ++i) {
         connect(ToolButtons[i], &QAction::triggered, this, operations[i]);
         connect(ToolItems[i], &QAction::triggered, this, operations[i]);
@@ -267,6 +270,7 @@ void Tmain::Not1Click() { SelectTool(ToolInverter); }
 void Tmain::And1Click() { SelectTool(ToolConjunctor); }
 void Tmain::Or1Click() { SelectTool(ToolDisjunctor); }
 void Tmain::DelClick() { SelectTool(ToolEraser); }
+void Tmain::SelClick() { SelectTool(ToolSelect); }
 
 void Tmain::SelectTool(int tool) {
     ProgramState& s = *state_;
@@ -287,6 +291,7 @@ void Tmain::SelectTool(int tool) {
         return;
     }
     s.CurrentTool = tool;
+    if (tool != ToolSelect && selection_) selection_->Clear();
     SyncToolControls();
     ResetHoverMarker();
     log();
@@ -294,7 +299,7 @@ void Tmain::SelectTool(int tool) {
 
 void Tmain::SyncToolControls() {
     const int tool = state_->CurrentTool % kRunToolOffset;
-    if (tool < ToolWire || tool > ToolEraser) return;
+    if (tool < ToolWire || tool > ToolSelect) return;
     ToolButtons[static_cast<std::size_t>(tool - 1)]->setChecked(true);
     ToolItems[static_cast<std::size_t>(tool - 1)]->setChecked(true);
 }

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "blockselection.h"
 #include "mainform.h"
 #include "propagation.h"
 
@@ -18,6 +19,7 @@ void Tmain::Run2Click() {
             s.CurrentTool += kRunToolOffset;
             SetEditingLocked(true);
             Image2->hide();
+            selection_->Clear();  // a running circuit is not edited
         } else {
             document_->ClearSignals();
             s.CurrentTool -= kRunToolOffset;

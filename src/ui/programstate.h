@@ -27,6 +27,7 @@ enum ToolNumber : int {
     ToolConjunctor = 5,
     ToolDisjunctor = 6,
     ToolEraser = 7,
+    ToolSelect = 8,
 };
 inline constexpr int kRunToolOffset = 64;
 

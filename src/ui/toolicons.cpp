@@ -87,6 +87,20 @@ void DrawEraser(QPainter& painter) {
     painter.drawPolygon(sleeve);
 }
 
+void DrawSelection(QPainter& painter) {
+    // A dashed frame around a piece of wire, and the pointer that drew it.
+    painter.setPen(QPen(kInk, 2));
+    painter.drawLine(QPointF(6, 14), QPointF(18, 14));
+    painter.setPen(QPen(QColor(0, 0, 255), 1.5, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(2, 4, 20, 20));
+    QPolygonF arrow{{QPointF(18, 16), QPointF(18, 31), QPointF(22, 27), QPointF(25, 31.5), QPointF(28, 30),
+                     QPointF(25, 25.5), QPointF(30, 25)}};
+    painter.setPen(QPen(kInk, 1.5));
+    painter.setBrush(kBody);
+    painter.drawPolygon(arrow);
+}
+
 }  // namespace
 
 QPixmap ToolPixmap(int tool) {
@@ -102,6 +116,7 @@ QPixmap ToolPixmap(int tool) {
     case 5: DrawGate(painter, QStringLiteral("&")); break;
     case 6: DrawGate(painter, QStringLiteral("1")); break;
     case 7: DrawEraser(painter); break;
+    case 8: DrawSelection(painter); break;
     default: break;
     }
     return pixmap;

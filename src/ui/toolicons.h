@@ -1,4 +1,4 @@
-// The 32 x 32 pictures of the seven tool buttons, drawn in code.
+// The 32 x 32 pictures of the eight tool buttons, drawn in code.
 #pragma once
 
 #include <QIcon>
@@ -8,7 +8,7 @@ namespace vorn {
 
 inline constexpr int kToolIconSize = 32;
 
-// The picture of tool 1 (wire) to 7 (eraser); a transparent one otherwise.
+// The picture of tool 1 (wire) to 8 (selection); a transparent one otherwise.
 QPixmap ToolPixmap(int tool);
 QIcon ToolIcon(int tool);
 

@@ -107,5 +107,65 @@ TEST(CircuitBlock, TextReadsBackExactly) {
         EXPECT_FALSE(ParseBlockText(bad)) << bad;
 }
 
+TEST(CircuitBlock, NamesGoWithTheirElementsAndNeverRepeat) {
+    // A named source and lamp with a wire between them; a block of them.
+    const Rows scene = {"6 1 8"};
+    const NameTable sceneNames = {{{10, 10}, "X"}, {{12, 10}, "Y"}};
+    auto grid = GridFromRows(scene);
+    const CircuitBlock block = CopyBlock(*grid, sceneNames, Rect(0, 0, 2, 0));
+    EXPECT_EQ(block.names, (NameTable{{{0, 0}, "X"}, {{2, 0}, "Y"}}));
+    EXPECT_TRUE(CopyBlock(*grid, sceneNames, Rect(1, 0, 2, 0)).names == (NameTable{{{1, 0}, "Y"}}));
+
+    const struct {
+        const char* what;
+        NameTable before;  // on an otherwise empty field with a source at (30, 30)
+        NodePos at;
+        NameTable after;
+    } pastes[] = {
+        {"names come along", {}, {40, 40}, {{{40, 40}, "X"}, {{42, 40}, "Y"}}},
+        {"a name in use stays where it is", {{{30, 30}, "X"}}, {40, 40}, {{{30, 30}, "X"}, {{42, 40}, "Y"}}},
+        {"a stale name on a written node goes", {{{41, 40}, "Q"}}, {40, 40}, {{{40, 40}, "X"}, {{42, 40}, "Y"}}},
+        {"a refused paste names nothing", {{{30, 30}, "Q"}}, {29, 30}, {{{30, 30}, "Q"}}},
+    };
+    for (const auto& c : pastes) {
+        auto target = GridFromRows({"6"}, 30, 30);
+        NameTable names = c.before;
+        EXPECT_EQ(PasteBlock(*target, names, block, c.at), c.at.x != 29) << c.what;
+        EXPECT_EQ(names, c.after) << c.what;
+    }
+
+    // A cut takes the names out, a move carries them, a refused move keeps them.
+    NameTable names = sceneNames;
+    EXPECT_FALSE(MoveBlock(*grid, names, Rect(0, 0, 0, 0), {12, 10}));  // onto the lamp
+    EXPECT_EQ(names, sceneNames);
+    EXPECT_TRUE(MoveBlock(*grid, names, Rect(0, 0, 2, 0), {11, 12}));
+    EXPECT_EQ(names, (NameTable{{{11, 12}, "X"}, {{13, 12}, "Y"}}));
+    EXPECT_EQ(CutBlock(*grid, names, {11, 12, 11, 12}).names, (NameTable{{{0, 0}, "X"}}));
+    EXPECT_EQ(names, (NameTable{{{13, 12}, "Y"}}));
+}
+
+TEST(CircuitBlock, NameLinesInTheText) {
+    CircuitBlock named = BlockFromRows({"6 1 8"});
+    named.names = {{{0, 0}, "Ключ"}, {{1, 0}, "wire"}, {{2, 0}, "F"}};  // a wire carries no name
+    EXPECT_EQ(BlockText(named), "; Vorn block 3 1\r\n; name 0 0 Ключ\r\n; name 2 0 F\r\n 0 0 6\r\n 0 1 1\r\n 0 2 8\r\n");
+    named.names.erase({1, 0});
+    EXPECT_EQ(ParseBlockText(BlockText(named)), named);
+
+    const struct {
+        const char* text;
+        NameTable names;
+    } reads[] = {
+        {"; name 0 0 A\n; name 0 0 B\n 0 0 6\n", {{{0, 0}, "B"}}},             // the later line wins
+        {"; name 1 0 A\n; name 0 0 A\n 0 0 6\n 0 1 8\n", {{{0, 0}, "A"}}},  // first in data order keeps it
+        {"; Vorn block 1 1\n; name 3 0 A\n 0 0 6\n", {}},                        // outside the block
+        {"; name 0 0 не\n; name 0 1 A\n 0 0 6\n 1 0 12\n", {}},               // no name, no element
+    };
+    for (const auto& r : reads) {
+        const std::optional<CircuitBlock> block = ParseBlockText(r.text);
+        ASSERT_TRUE(block) << r.text;
+        EXPECT_EQ(block->names, r.names) << r.text;
+    }
+}
+
 }  // namespace
 }  // namespace vorn::test

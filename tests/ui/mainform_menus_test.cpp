@@ -72,10 +72,12 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
         {w->File1,
          {"&Новый\tCtrl+N", "&Открыть\tCtrl+O", "&Сохранить\tCtrl+S", "Сохранить &как...\tCtrl+Shift+S",
           "&Закрыть\tCtrl+W", "-", "Напечатать схему\tP", "-", "В&ыход\tAlt+X"}},
-        {w->Edit1, {"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "Обновить\tF5"}},
+        {w->Edit1,
+         {"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "&Вырезать\tCtrl+X", "&Копировать\tCtrl+C",
+          "Вст&авить\tCtrl+V", "&Удалить\tDel", "-", "Обновить\tF5"}},
         {w->Tools1,
          {"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1", "&Источник\t2", "&Лампочка\t3",
-          "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-", "&Убрать\t7"}},
+          "&Инвертор\t4", "&Конъюнктор\t5", "&Дизъюнктор\t6", "-", "&Убрать\t7", "&Выделение\t8"}},
         {w->Start1, {"&Запустить/остановить\tF9", "&Проверка\tCtrl+F9"}},
         {w->Options1,
          {"&Настройки программы\tAlt+O", "-", "Увеличение &1 (50%)\tAlt+1", "Увеличение &2 (100%)\tAlt+2",
@@ -99,7 +101,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
 
     QVERIFY(!w->Undo1->isEnabled() && !w->Rendo1->isEnabled());
     QVERIFY(w->Showtoolkit1->isChecked() && !w->Run2->isChecked());
-    for (std::size_t i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < 8; ++i)
         QVERIFY(w->ToolItems[i]->isChecked() == (i == 0) && w->ToolButtons[i]->isChecked() == (i == 0));
     // No zoom item of the menu bar is checked at start; the pop-up's 100% is.
     QVERIFY(!w->Zoom1->isChecked() && !w->Zoom2->isChecked() && !w->Zoom3->isChecked());
@@ -114,11 +116,12 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
 
 void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
     auto w = ShownWindow();
-    const QStringList captions{"Провод", "Источник", "Лампочка", "Инвертор", "Конъюнктор", "Дизъюнктор", "Убрать"};
+    const QStringList captions{"Провод",     "Источник",   "Лампочка", "Инвертор",
+                               "Конъюнктор", "Дизъюнктор", "Убрать",   "Выделение"};
     QCOMPARE(w->ToolBar1->iconSize(), QSize(32, 32));
     QCOMPARE(w->ToolBar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     QList<QImage> icons;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         QAction* action = w->ToolButtons[static_cast<std::size_t>(i)];
         QCOMPARE(action->text(), captions[i]);
         QCOMPARE(action->statusTip(), i == 3 ? QStringLiteral("Инвектор") : captions[i]);
@@ -140,12 +143,12 @@ void MainformMenusTest::toolBarButtonsToolChoiceAndMarker() {
     // Key, button and menu item choose a tool, and all of them show it.
     const auto isTool = [&](int tool) {
         bool same = w->State().CurrentTool == tool;
-        for (std::size_t i = 0; i < 7; ++i)
+        for (std::size_t i = 0; i < 8; ++i)
             same = same && w->ToolButtons[i]->isChecked() == (int(i) + 1 == tool) &&
                    w->ToolItems[i]->isChecked() == (int(i) + 1 == tool);
         return same;
     };
-    for (int tool : {5, 2, 7, 1}) {
+    for (int tool : {5, 2, 8, 7, 1}) {
         QTest::keyClick(w.get(), static_cast<Qt::Key>(Qt::Key_0 + tool));
         QVERIFY(isTool(tool));
     }

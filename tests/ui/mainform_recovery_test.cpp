@@ -1,0 +1,175 @@
+// Recovery copies and recent files in the main window: the offer of a killed
+// program's copy, taking and refusing it, the own copy following the
+// document, an unwritable folder, and the recent list of the File menu.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "circuitfile.h"
+#include "mainform.h"
+#include "recoverykeeper.h"
+#include "scripted_dialogs.h"
+#include "shown_window.h"
+
+using namespace vorn;
+
+namespace {
+
+using vorn::test::ScriptedDialogs;
+
+std::filesystem::path PathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+}  // namespace
+
+class MainformRecoveryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString Path(const QString& name) const { return dir_->filePath(name); }
+    QString Folder() const { return Path("recovery"); }
+
+    std::unique_ptr<Tmain> Window() {
+        auto w = test::ShownWindow();
+        w->State().SettingsFile = Path("vorn.ini");
+        w->Recovery().SetFolder(Folder());
+        return w;
+    }
+    // The copy a killed program left: a lamp named L1 and a source, for original.
+    void LeaveCopy(long pid, const QString& original) {
+        QDir().mkpath(Folder());
+        auto cells = std::make_unique<CellGrid>();
+        ClearCellGrid(*cells);
+        cells->at(4, 5) = Lamp;
+        cells->at(1, 5) = SourceOn;
+        WriteCircuit(RecoveryCircuitPath(PathOf(Folder()), pid), *cells, NameTable{{{4, 5}, "L1"}});
+        QCOMPARE(WriteRecoveryNote(RecoveryNotePath(PathOf(Folder()), pid), {original.toStdString(), "ended", 7, 0}), 0);
+    }
+    bool CopyLeft(long pid) const { return QFile::exists(QFile::decodeName(RecoveryCircuitPath(PathOf(Folder()), pid).c_str())); }
+
+private slots:
+    void init() {
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        Dialogs::Install(dialogs_.get());
+        dir_ = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() { Dialogs::Install(nullptr); }
+
+    void takenCopyOpensModifiedUnderItsOriginalNameWhichStaysUntouched() {
+        const QString original = Path("handed out.vfl");
+        QFile handed(original);
+        QVERIFY(handed.open(QIODevice::WriteOnly) && handed.write(" 1 1 8\r\n") == 8);
+        handed.close();
+        const QByteArray handedOut = Bytes(original);
+        LeaveCopy(999999, original);
+        auto w = Window();
+        dialogs_->answers = {QMessageBox::Yes};
+        w->OfferRecovery();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages[0].startsWith("Восстановить несохранённую схему «" + QDir::toNativeSeparators(original) + "» от "));
+        QCOMPARE(w->Document().State(), DocumentState::Modified);
+        QCOMPARE(w->Document().FileName(), original);
+        QCOMPARE(w->Document().Cells().at(4, 5), Lamp);
+        QCOMPARE(w->Document().Names(), (NameTable{{{4, 5}, "L1"}}));
+        QVERIFY(!CopyLeft(999999));
+        QVERIFY(QFile::exists(w->Recovery().CopyPath()));  // the circuit now lives in this program's copy
+        QCOMPARE(Bytes(original), handedOut);
+        w->OfferRecovery();  // once a run
+        QCOMPARE(dialogs_->messages.size(), 1);
+    }
+
+    void aRefusedCopyStaysForOneMoreOfferOrUntilTheNextSave() {
+        LeaveCopy(999998, QString());
+        for (const bool save : {false, true}) {
+            auto w = Window();
+            dialogs_->answers = {QMessageBox::No};
+            w->OfferRecovery();
+            QVERIFY(dialogs_->messages.last().contains("«Новая схема»"));
+            QCOMPARE(w->Document().State(), DocumentState::New);
+            QVERIFY(CopyLeft(999998));
+            if (save) {
+                test::EditDocument(*w, 2, 2, Lamp);
+                w->Document().Save(Path("saved.vfl"));
+                QVERIFY(!CopyLeft(999998));
+                continue;
+            }
+            auto again = Window();  // the next start refuses it again
+            dialogs_->answers = {QMessageBox::No};
+            again->OfferRecovery();
+            QVERIFY(!CopyLeft(999998));
+            LeaveCopy(999998, QString());
+        }
+    }
+
+    // Each command that leaves nothing unsaved takes the copy away.
+    void theOwnCopyFollowsUnsavedChanges() {
+        for (int command = 0; command < 5; ++command) {
+            auto w = Window();
+            const QString copy = w->Recovery().CopyPath();
+            QVERIFY(!QFile::exists(copy));
+            test::EditDocument(*w, 3, 3, Lamp);
+            QVERIFY2(QFile::exists(copy), "the first change is written at once");
+            NodeGrid read;
+            QCOMPARE(ReadCircuit(PathOf(copy), read), ReadVerdict::Valid);
+            QCOMPARE(read.at(3, 3), Lamp);
+            switch (command) {
+            case 0: w->Document().Save(Path("a.vfl")); break;
+            case 1: w->Document().Reset(); break;
+            case 2: w->Document().Close(); break;
+            case 3: w->Recovery().SetInterval(0); break;
+            case 4: w.reset(); break;
+            }
+            QVERIFY2(!QFile::exists(copy), qPrintable(QString::number(command)));
+        }
+    }
+
+    void anUnwritableFolderSwitchesRecoveryOffWithOneMessage() {
+        QFile(Path("a file")).open(QIODevice::WriteOnly);
+        auto w = test::ShownWindow();
+        w->Recovery().SetFolder(Path("a file/recovery"));  // no folder can be made under a file, not even by root
+        for (int x = 2; x < 6; ++x) test::EditDocument(*w, x, 2, Lamp);
+        QCoreApplication::processEvents();
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages[0].contains("Восстановление после сбоя выключено"));
+        QVERIFY(!w->Recovery().Active());
+        QCOMPARE(w->Document().Cells().at(5, 2), Lamp);
+        QCOMPARE(w->Document().UndoCount(), 4);
+    }
+
+    void recentFilesKeepTheEightNewestAndLoseVanishedOnes() {
+        auto w = Window();
+        QStringList names;
+        for (int i = 1; i <= 9; ++i) {
+            names.prepend(Path(QStringLiteral("c&%1.vfl").arg(i)));
+            w->Document().Save(names.first());
+            if (i == 5) QVERIFY(w->LoadDocument(names.last()));  // opening counts as well
+        }
+        names.move(names.size() - 1, 4);
+        names.removeLast();
+        QCOMPARE(w->RecentFiles(), names);
+        emit w->File1->aboutToShow();
+        QCOMPARE(w->RecentItems.size(), 9u);  // a separator and eight files
+        QCOMPARE(w->RecentItems[1]->text(), "&1 " + QDir::toNativeSeparators(names[0]).replace("&", "&&"));
+        QCOMPARE(w->RecentItems[8]->text().left(3), QStringLiteral("&8 "));
+
+        QFile::remove(names[2]);
+        w->OpenRecentFile(names[2]);
+        QVERIFY(dialogs_->messages.last().contains("убран из списка последних файлов"));
+        names.removeAt(2);
+        QCOMPARE(w->RecentFiles(), names);
+        QCOMPARE(w->Document().FileName(), names[0]);
+        w->OpenRecentFile(names[3]);
+        QCOMPARE(w->Document().FileName(), names[3]);
+        QCOMPARE(w->RecentFiles().first(), names[3]);
+    }
+};
+
+QTEST_MAIN(MainformRecoveryTest)
+#include "mainform_recovery_test.moc"

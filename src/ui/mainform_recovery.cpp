@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "dialogs.h"
 #include "mainform.h"
@@ -14,6 +15,8 @@
 namespace vorn {
 
 namespace {
+
+constexpr int kOfferRetryMs = 500;
 
 QString OfferText(const StaleRecovery& copy) {
     const QString original = QString::fromStdString(copy.note.originalName);
@@ -42,6 +45,12 @@ void Tmain::CreateRecovery() {
 
 void Tmain::OfferRecovery() {
     if (recoveryOffered_ || recovery_->Folder().isEmpty()) return;
+    // Not while the wizard holds the window or a clip draws in it: asked
+    // once the learner has the window again.
+    if (!isEnabled() || clips_->Active()) {
+        QTimer::singleShot(kOfferRetryMs, this, &Tmain::OfferRecovery);
+        return;
+    }
     recoveryOffered_ = true;
     for (const StaleRecovery& copy : recovery_->StaleCopies()) {
         if (Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(), OfferText(copy),

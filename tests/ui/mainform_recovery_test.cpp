@@ -17,8 +17,6 @@ using namespace vorn;
 
 namespace {
 
-using vorn::test::ScriptedDialogs;
-
 std::filesystem::path PathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 QByteArray Bytes(const QString& path) {
@@ -31,32 +29,31 @@ QByteArray Bytes(const QString& path) {
 class MainformRecoveryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
     std::unique_ptr<QTemporaryDir> dir_;
     QString Path(const QString& name) const { return dir_->filePath(name); }
-    QString Folder() const { return Path("recovery"); }
+    std::filesystem::path Folder() const { return PathOf(Path("recovery")); }
 
     std::unique_ptr<Tmain> Window() {
         auto w = test::ShownWindow();
         w->State().SettingsFile = Path("vorn.ini");
-        w->Recovery().SetFolder(Folder());
+        w->Recovery().SetFolder(Path("recovery"));
         return w;
     }
-    // The copy a killed program left: a lamp named L1 and a source, for original.
+    // The copy a killed program left: a lamp named L1, for original.
     void LeaveCopy(long pid, const QString& original) {
-        QDir().mkpath(Folder());
+        std::filesystem::create_directories(Folder());
         auto cells = std::make_unique<CellGrid>();
         ClearCellGrid(*cells);
         cells->at(4, 5) = Lamp;
-        cells->at(1, 5) = SourceOn;
-        WriteCircuit(RecoveryCircuitPath(PathOf(Folder()), pid), *cells, NameTable{{{4, 5}, "L1"}});
-        QCOMPARE(WriteRecoveryNote(RecoveryNotePath(PathOf(Folder()), pid), {original.toStdString(), "ended", 7, 0}), 0);
+        WriteCircuit(RecoveryCircuitPath(Folder(), pid), *cells, NameTable{{{4, 5}, "L1"}});
+        QCOMPARE(WriteRecoveryNote(RecoveryNotePath(Folder(), pid), {original.toStdString(), "ended", 7, 0}), 0);
     }
-    bool CopyLeft(long pid) const { return QFile::exists(QFile::decodeName(RecoveryCircuitPath(PathOf(Folder()), pid).c_str())); }
+    bool CopyLeft(long pid) const { return std::filesystem::exists(RecoveryCircuitPath(Folder(), pid)); }
 
 private slots:
     void init() {
-        dialogs_ = std::make_unique<ScriptedDialogs>();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
         Dialogs::Install(dialogs_.get());
         dir_ = std::make_unique<QTemporaryDir>();
     }
@@ -67,27 +64,27 @@ private slots:
         QFile handed(original);
         QVERIFY(handed.open(QIODevice::WriteOnly) && handed.write(" 1 1 8\r\n") == 8);
         handed.close();
-        const QByteArray handedOut = Bytes(original);
         LeaveCopy(999999, original);
         auto w = Window();
         dialogs_->answers = {QMessageBox::Yes};
         w->OfferRecovery();
+        w->OfferRecovery();  // once a run
         QCOMPARE(dialogs_->messages.size(), 1);
-        QVERIFY(dialogs_->messages[0].startsWith("Восстановить несохранённую схему «" + QDir::toNativeSeparators(original) + "» от "));
+        QVERIFY(dialogs_->messages[0].startsWith("Восстановить несохранённую схему «" + original + "» от "));
         QCOMPARE(w->Document().State(), DocumentState::Modified);
         QCOMPARE(w->Document().FileName(), original);
         QCOMPARE(w->Document().Cells().at(4, 5), Lamp);
         QCOMPARE(w->Document().Names(), (NameTable{{{4, 5}, "L1"}}));
         QVERIFY(!CopyLeft(999999));
         QVERIFY(QFile::exists(w->Recovery().CopyPath()));  // the circuit now lives in this program's copy
-        QCOMPARE(Bytes(original), handedOut);
-        w->OfferRecovery();  // once a run
-        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(Bytes(original), QByteArray(" 1 1 8\r\n"));
     }
 
+    // Refused at one start, the copy is offered at the next: refused again
+    // it goes, and so it does once the refusing program saves.
     void aRefusedCopyStaysForOneMoreOfferOrUntilTheNextSave() {
-        LeaveCopy(999998, QString());
         for (const bool save : {false, true}) {
+            LeaveCopy(999998, QString());
             auto w = Window();
             dialogs_->answers = {QMessageBox::No};
             w->OfferRecovery();
@@ -97,14 +94,11 @@ private slots:
             if (save) {
                 test::EditDocument(*w, 2, 2, Lamp);
                 w->Document().Save(Path("saved.vfl"));
-                QVERIFY(!CopyLeft(999998));
-                continue;
+            } else {
+                dialogs_->answers = {QMessageBox::No};
+                Window()->OfferRecovery();
             }
-            auto again = Window();  // the next start refuses it again
-            dialogs_->answers = {QMessageBox::No};
-            again->OfferRecovery();
             QVERIFY(!CopyLeft(999998));
-            LeaveCopy(999998, QString());
         }
     }
 
@@ -115,16 +109,15 @@ private slots:
             const QString copy = w->Recovery().CopyPath();
             QVERIFY(!QFile::exists(copy));
             test::EditDocument(*w, 3, 3, Lamp);
-            QVERIFY2(QFile::exists(copy), "the first change is written at once");
             NodeGrid read;
-            QCOMPARE(ReadCircuit(PathOf(copy), read), ReadVerdict::Valid);
+            QCOMPARE(ReadCircuit(PathOf(copy), read), ReadVerdict::Valid);  // the first change is written at once
             QCOMPARE(read.at(3, 3), Lamp);
             switch (command) {
             case 0: w->Document().Save(Path("a.vfl")); break;
             case 1: w->Document().Reset(); break;
             case 2: w->Document().Close(); break;
             case 3: w->Recovery().SetInterval(0); break;
-            case 4: w.reset(); break;
+            case 4: w.reset(); break;  // the program ends normally
             }
             QVERIFY2(!QFile::exists(copy), qPrintable(QString::number(command)));
         }
@@ -139,13 +132,12 @@ private slots:
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages[0].contains("Восстановление после сбоя выключено"));
         QVERIFY(!w->Recovery().Active());
-        QCOMPARE(w->Document().Cells().at(5, 2), Lamp);
         QCOMPARE(w->Document().UndoCount(), 4);
     }
 
     void recentFilesKeepTheEightNewestAndLoseVanishedOnes() {
         auto w = Window();
-        QStringList names;
+        QStringList names;  // newest first
         for (int i = 1; i <= 9; ++i) {
             names.prepend(Path(QStringLiteral("c&%1.vfl").arg(i)));
             w->Document().Save(names.first());
@@ -156,7 +148,7 @@ private slots:
         QCOMPARE(w->RecentFiles(), names);
         emit w->File1->aboutToShow();
         QCOMPARE(w->RecentItems.size(), 9u);  // a separator and eight files
-        QCOMPARE(w->RecentItems[1]->text(), "&1 " + QDir::toNativeSeparators(names[0]).replace("&", "&&"));
+        QCOMPARE(w->RecentItems[1]->text(), "&1 " + QString(names[0]).replace("&", "&&"));
         QCOMPARE(w->RecentItems[8]->text().left(3), QStringLiteral("&8 "));
 
         QFile::remove(names[2]);
@@ -164,7 +156,6 @@ private slots:
         QVERIFY(dialogs_->messages.last().contains("убран из списка последних файлов"));
         names.removeAt(2);
         QCOMPARE(w->RecentFiles(), names);
-        QCOMPARE(w->Document().FileName(), names[0]);
         w->OpenRecentFile(names[3]);
         QCOMPARE(w->Document().FileName(), names[3]);
         QCOMPARE(w->RecentFiles().first(), names[3]);

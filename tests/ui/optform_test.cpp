@@ -218,19 +218,17 @@ private slots:
     // its range is taken, anything else gives the default; a change is saved
     // and reaches the document and the recovery copy at once.
     void undoStepsAndRecoveryIntervalRoundTripOrFallBack() {
-        const struct {
-            const char *undo, *recovery;
-            int undoSteps, recoverySeconds;
-        } rows[] = {{"40", "0", 40, 0},      {"100", "3600", 100, 3600}, {"4", "-1", 5, 30},
-                    {"101", "3601", 5, 30},  {"many", "", 5, 30},        {" 7 ", "1e2", 7, 30}};
-        for (const auto& row : rows) {
+        const std::tuple<const char*, const char*, int, int> rows[] = {
+            {"40", "0", 40, 0}, {"100", "3600", 100, 3600}, {"4", "-1", 5, 30},
+            {"101", "3601", 5, 30}, {"many", "", 5, 30}, {" 7 ", "1e2", 7, 30}};
+        for (const auto& [undo, recovery, undoSteps, recoverySeconds] : rows) {
             StoredSettings stored;
-            stored.UndoSteps = row.undo;
-            stored.RecoverySeconds = row.recovery;
+            stored.UndoSteps = undo;
+            stored.RecoverySeconds = recovery;
             WriteOptions(Path(), stored);
             TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
-            QCOMPARE(dialog.Settings().undoSteps, row.undoSteps);
-            QCOMPARE(dialog.Settings().recoverySeconds, row.recoverySeconds);
+            QCOMPARE(dialog.Settings().undoSteps, undoSteps);
+            QCOMPARE(dialog.Settings().recoverySeconds, recoverySeconds);
         }
         auto window = test::ShownWindow();
         const auto linked = LinkedDialog(*window, Path());

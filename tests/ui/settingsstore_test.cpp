@@ -29,8 +29,6 @@ private slots:
         values.bc = QStringLiteral(" a, b; c=d \"e\" @ByteArray(x) ");  // what INI syntax could mangle
         values.tbp = QStringLiteral("Путь\\к\\файлу");
         values.km = QString();
-        values.UndoSteps = QStringLiteral("40");
-        values.RecoverySeconds = QStringLiteral("0");
         read.gc = QStringLiteral("stale");
         QVERIFY(store.WriteAll("Vorn", "about", "/opt/vorn", values));
         QVERIFY(store.ReadOptions(read));
@@ -44,10 +42,6 @@ private slots:
         QVERIFY(store.WriteLastFolder(QStringLiteral("/home/u/Мои схемы")));
         QVERIFY(store.WriteAll("Vorn 2", "", "/usr", next));  // and the other values leave it alone
         QCOMPARE(store.ReadLastFolder(), QStringLiteral("/home/u/Мои схемы"));
-        // The recent list is replaced as a whole: a shorter one leaves no old entries behind.
-        QVERIFY(store.WriteRecentFiles({"/a, b.vfl", "/Мои схемы/c.vfl", "/d.vfl"}));
-        QVERIFY(store.WriteRecentFiles({"/Мои схемы/c.vfl", "/a, b.vfl"}));
-        QCOMPARE(store.ReadRecentFiles(), (QStringList{"/Мои схемы/c.vfl", "/a, b.vfl"}));
         const QSettings raw(store.FilePath(), QSettings::IniFormat);
         QStringList stored;
         for (const char* key : {"SOFTWARE/vorn/Default", "SOFTWARE/vorn/Path", "SOFTWARE/vorn/options/gc",

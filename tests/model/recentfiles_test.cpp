@@ -9,18 +9,13 @@ using List = std::vector<std::string>;
 
 TEST(RecentFiles, NewestFirstEachOnceAtMostEight) {
     const List eight{"1", "2", "3", "4", "5", "6", "7", "8"};
-    const struct {
-        List before;
-        const char* name;
-        List after;
-    } cases[] = {{{}, "a", {"a"}},
-                 {{"a", "b", "c"}, "c", {"c", "a", "b"}},
-                 {{"a", "b"}, "", {"a", "b"}},
-                 {eight, "9", {"9", "1", "2", "3", "4", "5", "6", "7"}},
-                 {eight, "8", {"8", "1", "2", "3", "4", "5", "6", "7"}}};
-    for (auto c : cases) {
-        NoteRecentFile(c.before, c.name);
-        EXPECT_EQ(c.before, c.after) << c.name;
+    const std::tuple<List, const char*, List> cases[] = {{{"a", "b", "c"}, "c", {"c", "a", "b"}},
+                                                         {{"a", "b"}, "", {"a", "b"}},
+                                                         {eight, "9", {"9", "1", "2", "3", "4", "5", "6", "7"}},
+                                                         {eight, "8", {"8", "1", "2", "3", "4", "5", "6", "7"}}};
+    for (auto [list, name, after] : cases) {
+        NoteRecentFile(list, name);
+        EXPECT_EQ(list, after) << name;
     }
     List stored{"a", "", "b", "a", "c", "d", "e", "f", "g", "h", "i"};  // a hand-edited settings file
     TidyRecentFiles(stored);

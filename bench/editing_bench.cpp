@@ -264,22 +264,33 @@ void UndoRedo(benchmark::State& state, Timed timed, int depth) {
     CountStoredBytes(state, *history);
 }
 
+// What each of the hundred steps of a deep history changes.
+enum class StepSize {
+    Gesture,    // the few nodes of one erasing gesture
+    WholeField, // the crowded field and the blank one in turn
+    EveryNode,  // every node of the field, to a code unlike the step before: the most a step can store
+};
+
 // All the way back through a full deep history and forward again, with the
-// memory the hundred steps take. `wholeField` makes every step replace the
-// whole field (the crowded one and the blank one in turn), the most a step
-// can store.
-void DeepHistoryRoundTrip(benchmark::State& state, bool wholeField) {
+// memory the hundred steps take.
+void DeepHistoryRoundTrip(benchmark::State& state, StepSize size) {
     const int depth = UndoHistory::kMaxDepth;
     auto grid = std::make_unique<CellGrid>(Crowded());
     std::unique_ptr<UndoHistory> history;
-    if (wholeField) {
+    if (size == StepSize::Gesture) {
+        history = FullHistory(*grid, depth);
+    } else {
         history = std::make_unique<UndoHistory>(depth);
+        constexpr std::int32_t kCodes[] = {WireE, WireS, WireES, Crossing, Lamp, Inverter, JunctionES};
         for (int k = 0; k < depth; ++k) {
             history->PushUndo(*grid);
-            *grid = k % 2 ? Crowded() : Blank();
+            if (size == StepSize::WholeField) {
+                *grid = k % 2 ? Crowded() : Blank();
+                continue;
+            }
+            for (int x = 0; x <= kFieldSize; ++x)
+                for (int y = 0; y <= kFieldSize; ++y) grid->at(x, y) = kCodes[(k + x + y) % std::size(kCodes)];
         }
-    } else {
-        history = FullHistory(*grid, depth);
     }
     CountStoredBytes(state, *history);
     std::int64_t failed = 0;
@@ -328,8 +339,14 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("history/undo" + suffix).c_str(), UndoRedo, Timed::UndoOnly, depth)->UseManualTime()->Unit(us);
         benchmark::RegisterBenchmark(("history/redo" + suffix).c_str(), UndoRedo, Timed::RedoOnly, depth)->UseManualTime()->Unit(us);
     }
-    benchmark::RegisterBenchmark("history/100_steps_there_and_back/gestures", DeepHistoryRoundTrip, false)->Unit(us);
-    benchmark::RegisterBenchmark("history/100_steps_there_and_back/whole_field", DeepHistoryRoundTrip, true)->Unit(us);
+    benchmark::RegisterBenchmark("history/100_steps_there_and_back/gestures", DeepHistoryRoundTrip, StepSize::Gesture)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("history/100_steps_there_and_back/whole_field", DeepHistoryRoundTrip,
+                                 StepSize::WholeField)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("history/100_steps_there_and_back/every_node", DeepHistoryRoundTrip,
+                                 StepSize::EveryNode)
+        ->Unit(us);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

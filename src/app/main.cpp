@@ -6,10 +6,12 @@
 #include <csignal>
 
 #include "aboutform.h"
+#include "datafolder.h"
 #include "logoform.h"
 #include "mainform.h"
 #include "masterform.h"
 #include "optform.h"
+#include "recoverykeeper.h"
 #include "vornapplication.h"
 #include "windowlinks.h"
 
@@ -21,6 +23,9 @@ int main(int argc, char** argv) {
     application.setApplicationName(QStringLiteral("Vorn"));
 
     vorn::Tmain mainWindow;
+    // Unsaved changes are copied to the user's data folder, and copies left
+    // by programs that ended without saving are offered after the start.
+    mainWindow.Recovery().SetFolder(vorn::RecoveryFolder());
     // The settings dialog reads the settings file as it is made and writes
     // it whenever the main window is asked to close.
     vorn::TOpt settingsDialog(mainWindow.CurrentSettings(), mainWindow.State().ProgramFolder);

@@ -28,4 +28,8 @@ QString ResolveChooserFolder(const QString& lastFolder) {
     return QDir::homePath();
 }
 
+QString RecoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vorn/recovery");
+}
+
 }  // namespace vorn

@@ -26,4 +26,9 @@ QString ResolveLogFolder(const QString& programFolder);
 // for a learner's circuits.
 QString ResolveChooserFolder(const QString& lastFolder);
 
+// Where unsaved circuits are kept for recovery: <generic data folder>/vorn/
+// recovery, i.e. $XDG_DATA_HOME/vorn/recovery or ~/.local/share/vorn/recovery.
+// Not made here: the first write makes it.
+QString RecoveryFolder();
+
 }  // namespace vorn

@@ -25,7 +25,7 @@ struct OptionField {
     std::optional<QString> StoredSettings::*member;
 };
 
-constexpr std::array<OptionField, 8> kOptionFields = {{
+constexpr std::array<OptionField, 10> kOptionFields = {{
     {"writeuname", &StoredSettings::writeuname},
     {"ShowMaster", &StoredSettings::ShowMaster},
     {"co", &StoredSettings::co},
@@ -34,7 +34,14 @@ constexpr std::array<OptionField, 8> kOptionFields = {{
     {"tbp", &StoredSettings::tbp},
     {"km", &StoredSettings::km},
     {"kmiddles", &StoredSettings::kmiddles},
+    {"UndoSteps", &StoredSettings::UndoSteps},
+    {"RecoverySeconds", &StoredSettings::RecoverySeconds},
 }};
+constexpr int kRecentFileKeys = 8;
+
+QString RecentFileKey(int number) {
+    return kOptionsGroup + QStringLiteral("/RecentFile") + QString::number(number);
+}
 
 // Only an existing, readable regular file is read: QSettings treats a missing
 // file as an empty one, which the caller must be able to tell apart.
@@ -122,6 +129,29 @@ bool SettingsStore::WriteLastFolder(const QString& folder) {
     QSettings settings(filePath_, QSettings::IniFormat);
     if (!settings.isWritable()) return false;
     settings.setValue(kOptionsGroup + QLatin1Char('/') + kLastFolderKey, folder);
+    return Flush(settings, bytesBefore);
+}
+
+QStringList SettingsStore::ReadRecentFiles() const {
+    if (!CanRead(filePath_)) return {};
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError) return {};
+    QStringList files;
+    for (int number = 1; number <= kRecentFileKeys; ++number)
+        if (const auto name = PlainString(settings, RecentFileKey(number))) files.append(*name);
+    return files;
+}
+
+bool SettingsStore::WriteRecentFiles(const QStringList& files) {
+    const QByteArray bytesBefore = FileBytes(filePath_);
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (!settings.isWritable()) return false;
+    for (int number = 1; number <= kRecentFileKeys; ++number) {
+        if (number <= files.size())
+            settings.setValue(RecentFileKey(number), files.at(number - 1));
+        else
+            settings.remove(RecentFileKey(number));
+    }
     return Flush(settings, bytesBefore);
 }
 

@@ -3,7 +3,8 @@
 //
 //     SOFTWARE/vorn           Default (the program title), About, Path
 //     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
-//                             LastFolder
+//                             UndoSteps, RecoverySeconds, LastFolder,
+//                             RecentFile1 .. RecentFile8
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //
 // Every value is a string. Lines of a damaged file that cannot be parsed are
@@ -14,6 +15,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 namespace vorn {
 
@@ -21,6 +23,7 @@ namespace vorn {
 // string there) is nullopt.
 struct StoredSettings {
     std::optional<QString> writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles;
+    std::optional<QString> UndoSteps, RecoverySeconds;  // undo depth; seconds between recovery writes
     bool operator==(const StoredSettings&) const = default;
 };
 
@@ -53,6 +56,12 @@ public:
     // cannot be read. Written on its own, whenever a dialog gives a name.
     QString ReadLastFolder() const;
     bool WriteLastFolder(const QString& folder);
+
+    // The recently opened or saved files, newest first (RecentFile1 ..
+    // RecentFile8); values that are no plain text are left out. Writing
+    // replaces the whole list.
+    QStringList ReadRecentFiles() const;
+    bool WriteRecentFiles(const QStringList& files);
 
     // Where the program was last installed: the stored executable path, or an
     // empty text when none is stored or the file cannot be read. The file

@@ -124,7 +124,7 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
 }
 
 void CircuitDocument::Save(const QString& fileName) {
-    WriteCircuit(FilePath(fileName), *cells_, names_);
+    WriteCopy(fileName);
     SetFileName(fileName);
     SetState(DocumentState::Saved);
 }
@@ -136,6 +136,31 @@ void CircuitDocument::Close() {
     ClearHistory();
     emit gridChanged();
 }
+
+void CircuitDocument::WriteCopy(const QString& fileName) const { WriteCircuit(FilePath(fileName), *cells_, names_); }
+
+ReadVerdict CircuitDocument::Recover(const QString& copyName, const QString& originalName) {
+    ResetSignals(*signals_, *queue_);
+    auto scratch = std::make_unique<NodeGrid>();
+    NameTable names;
+    const ReadVerdict verdict = ReadCircuit(FilePath(copyName), *scratch, names);
+    if (verdict == ReadVerdict::Valid) {
+        *cells_ = *scratch;
+        names_ = std::move(names);
+        SetFileName(originalName);
+        ClearHistory();
+        SetState(DocumentState::Modified);
+    }
+    emit gridChanged();
+    return verdict;
+}
+
+void CircuitDocument::SetHistoryDepth(int depth) {
+    history_->SetDepth(depth);
+    AnnounceHistory();
+}
+
+int CircuitDocument::HistoryDepth() const { return history_->Depth(); }
 
 void CircuitDocument::SetState(DocumentState state) {
     // Announced even when unchanged: the views show it again, which costs

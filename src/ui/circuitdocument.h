@@ -84,6 +84,17 @@ public:
     // No document: an empty grid, no history, nothing to save.
     void Close();
 
+    // Writes the circuit as Save does, but the document keeps its file and
+    // state (the recovery copy). Throws what the writing throws.
+    void WriteCopy(const QString& fileName) const;
+    // Reads a recovery copy: only a valid file replaces the circuit, which
+    // then belongs to originalName (empty: a new circuit) and is Modified,
+    // with an empty history.
+    ReadVerdict Recover(const QString& copyName, const QString& originalName);
+    // Undo steps kept (UndoHistory::kDepth..kMaxDepth); the oldest go at once.
+    void SetHistoryDepth(int depth);
+    int HistoryDepth() const;
+
 signals:
     // Cells() or Signals() changed as a whole: the picture is out of date.
     void gridChanged();

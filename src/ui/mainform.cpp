@@ -78,6 +78,7 @@ Tmain::Tmain(QWidget* parent)
     CreateClipControls();
     ConnectDocument();
     CreateSelection();
+    CreateRecovery();
 
     ProgramState& s = *state_;
 
@@ -86,6 +87,7 @@ Tmain::Tmain(QWidget* parent)
     while (s.ProgramFolder.size() > 1 && s.ProgramFolder.endsWith(QLatin1Char('/'))) s.ProgramFolder.chop(1);
     ErrorReporter::Install(ResolveLogFolder(s.ProgramFolder));
     s.SettingsFile = SettingsStore::DefaultFilePath();
+    CreateRecentFileItems();
 
     // 2. The help file lies in the help folder beside the program, or in the
     // shared data folder of an installed one.

@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include "circuitdocument.h"
 #include "clipplayer.h"
@@ -37,6 +39,7 @@ class QWheelEvent;
 namespace vorn {
 
 class BlockSelection;
+class RecoveryKeeper;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in
@@ -144,6 +147,20 @@ public:
     void PrintClick();
     // The last sender name accepted; kept until the program ends.
     QString SenderName;
+
+    // ---- recovery and recent files (mainform_recovery.cpp, mainform_recent.cpp)
+    // Keeps the copy of unsaved changes; main() gives it its folder.
+    RecoveryKeeper& Recovery() { return *recovery_; }
+    // Offers the copies of programs that ended without saving, once, after
+    // the command-line file: on "Yes" the copy becomes the open document.
+    void OfferRecovery();
+    // The recently opened or saved files, newest first, as the settings file
+    // keeps them; the File menu's last items show them.
+    QStringList RecentFiles() const;
+    void OpenRecentFile(const QString& name);
+    // The separator and items of the list, made each time the File menu
+    // opens (empty before that).
+    std::vector<QAction*> RecentItems;
 
     // ---- about box -------------------------------------------------------------
     // "О программе ..." (Alt+F1, window menu): stops a playing clip, disables
@@ -371,6 +388,14 @@ private:
     void PrepareObjectMenu(NodePos node);
     // A delete or pick-up from the pop-up: one undo step and "Изменено".
     void RecordObjectEdit();
+
+    // mainform_recovery.cpp, mainform_recent.cpp
+    void CreateRecovery();
+    void CreateRecentFileItems();
+    void ShowRecentFiles();
+    void NoteRecentFile(const QString& name);
+    RecoveryKeeper* recovery_ = nullptr;
+    bool recoveryOffered_ = false;
 
     // mainform.cpp
     void ConnectDocument();

@@ -16,6 +16,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -293,6 +294,8 @@ void Tmain::OpenDroppedFile(const QString& name) {
 }
 
 void Tmain::OpenCommandLineFile() {
+    // Then, the start being over, what killed programs left unsaved.
+    const auto offerRecovery = qScopeGuard([this] { OfferRecovery(); });
     ProgramState& s = *state_;
     if (s.CommandLineFile.isEmpty()) return;
     const QString name = s.CommandLineFile;

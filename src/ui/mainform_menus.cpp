@@ -18,6 +18,7 @@
 #include "drawingsurface.h"
 #include "helpviewer.h"
 #include "mainform.h"
+#include "recoverykeeper.h"
 #include "toolicons.h"
 
 namespace vorn {
@@ -344,7 +345,7 @@ void Tmain::OpenSettings() {
 
 UserSettings Tmain::CurrentSettings() const {
     const ProgramState& s = *state_;
-    return UserSettings{s.Colors, s.km, s.kmiddles, s.WriteUserName};
+    return UserSettings{s.Colors, s.km, s.kmiddles, s.WriteUserName, document_->HistoryDepth(), recovery_->Interval()};
 }
 
 void Tmain::ApplySettings(const UserSettings& settings) {
@@ -355,6 +356,8 @@ void Tmain::ApplySettings(const UserSettings& settings) {
     s.km = settings.km;
     s.kmiddles = settings.kmiddles;
     s.WriteUserName = settings.writeUserName;
+    document_->SetHistoryDepth(settings.undoSteps);
+    recovery_->SetInterval(settings.recoverySeconds);
     if (recolour) reloadcanvas();
 }
 

@@ -190,10 +190,14 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
     PageTree->expandAll();
 
     BuildGeneralPage();
+    BuildRecoveryRows();
     BuildColoursPage();
-    // A general page grown for its labels widens the colours page and the dialog.
-    setFixedSize(width() + GeneralPage->width() - ColoursPage->width(), height());
+    // A general page grown for its labels and rows widens and heightens the
+    // colours page, the page tree and the dialog.
+    setFixedSize(width() + GeneralPage->width() - ColoursPage->width(),
+                 height() + GeneralPage->height() - ColoursPage->height());
     ColoursPage->resize(GeneralPage->size());
+    PageTree->resize(PageTree->width(), GeneralPage->height());
 
     connect(PageTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!item) return;
@@ -206,7 +210,7 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
     ColoursPage->hide();
 
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
-    CloseButton->setGeometry(width() - 83, 310, 75, 25);
+    CloseButton->setGeometry(width() - 83, height() - 32, 75, 25);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 
     SelectExample(1);
@@ -414,6 +418,7 @@ void TOpt::LoadSettings() {
             ShiftFactorEdit->setValue(Clamped(*factor, kMinScrollStep, kMaxScrollStep));
         changed.kmiddles = ShiftFactorEdit->value();
     }
+    LoadRecoveryValues(values, changed);
     loading_ = false;
     Hand(changed);
 }
@@ -433,6 +438,7 @@ void TOpt::SaveSettings() {
     values.km = QString::number(ScrollStepEdit->value());
     values.kmiddles = QString::number(ShiftFactorEdit->value());
     values.writeuname = Flag(WriteNameBox->isChecked());
+    SaveRecoveryValues(values);
     SettingsStore(settingsPath_)
         .WriteAll(QString::fromUtf8(ProgramTitle), Text("Vorn — учебная программа по алгебре логики"),
                   programFolder_, values);

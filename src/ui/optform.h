@@ -30,6 +30,8 @@ class QTreeWidget;
 
 namespace vorn {
 
+struct StoredSettings;
+
 // The picture shown for circuit-file icon number 0..3: a plain 32 x 32
 // placeholder carrying the number.
 QPixmap FileIconPicture(int number);
@@ -94,6 +96,8 @@ public:
     QCheckBox* ShowMasterBox = nullptr;
     QSpinBox* ScrollStepEdit = nullptr;  // km
     QSpinBox* ShiftFactorEdit = nullptr; // kmiddles
+    QSpinBox* UndoStepsEdit = nullptr;   // the depth of the undo history
+    QSpinBox* RecoveryIntervalEdit = nullptr;  // seconds between recovery copies; 0: none
     QCheckBox* WriteNameBox = nullptr;
     QLabel* MoreLink = nullptr;
     QLabel* IconPreview = nullptr;
@@ -119,6 +123,10 @@ protected:
 private:
     void BuildGeneralPage();
     void BuildColoursPage();
+    // optform_recovery.cpp: undo steps and the recovery interval.
+    void BuildRecoveryRows();
+    void LoadRecoveryValues(const StoredSettings& values, UserSettings& settings);
+    void SaveRecoveryValues(StoredSettings& values) const;
     void SetSwatch(int index, const QColor& colour);
     void RedrawPreview();
     void UpdateIconPreview();

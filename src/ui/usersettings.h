@@ -11,6 +11,8 @@ struct UserSettings {
     int km = 3;                 // scroll increments per wheel notch
     int kmiddles = 5;           // the factor of fast scrolling (Ctrl, middle button)
     bool writeUserName = true;  // printing asks for the sender's name
+    int undoSteps = 5;          // the depth of the undo history, 5..100
+    int recoverySeconds = 30;   // between writes of the recovery copy; 0: none
 };
 
 }  // namespace vorn

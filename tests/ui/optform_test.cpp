@@ -21,6 +21,7 @@
 #include "circuitfile.h"
 #include "dialogs.h"
 #include "optform.h"
+#include "recoverykeeper.h"
 #include "settingsstore.h"
 #include "shown_window.h"
 #include "windowlinks.h"
@@ -127,6 +128,8 @@ private slots:
         QCOMPARE(saved.tbp.value_or("<absent>"), QStringLiteral("1"));
         QCOMPARE(saved.km.value_or("<absent>"), QString::number(wheelLines));
         QCOMPARE(saved.kmiddles.value_or("<absent>"), QStringLiteral("5"));
+        QCOMPARE(saved.UndoSteps.value_or("<absent>"), QStringLiteral("5"));
+        QCOMPARE(saved.RecoverySeconds.value_or("<absent>"), QStringLiteral("30"));
     }
 
     void storedValuesAreReadClampedOrIgnoredWhenDamaged() {
@@ -211,6 +214,35 @@ private slots:
         dialog.close();
     }
 
+    // Undo steps and the recovery interval: a stored whole number within
+    // its range is taken, anything else gives the default; a change is saved
+    // and reaches the document and the recovery copy at once.
+    void undoStepsAndRecoveryIntervalRoundTripOrFallBack() {
+        const std::tuple<const char*, const char*, int, int> rows[] = {
+            {"40", "0", 40, 0}, {"100", "3600", 100, 3600}, {"4", "-1", 5, 30},
+            {"101", "3601", 5, 30}, {"many", "", 5, 30}, {" 7 ", "1e2", 7, 30}};
+        for (const auto& [undo, recovery, undoSteps, recoverySeconds] : rows) {
+            StoredSettings stored;
+            stored.UndoSteps = undo;
+            stored.RecoverySeconds = recovery;
+            WriteOptions(Path(), stored);
+            TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
+            QCOMPARE(dialog.Settings().undoSteps, undoSteps);
+            QCOMPARE(dialog.Settings().recoverySeconds, recoverySeconds);
+        }
+        auto window = test::ShownWindow();
+        const auto linked = LinkedDialog(*window, Path());
+        QCOMPARE(window->Document().HistoryDepth(), 7);  // the last row's file
+        for (int x = 0; x < 9; ++x) test::EditDocument(*window, x, 1, Lamp);
+        linked->UndoStepsEdit->setValue(6);
+        QCOMPARE(ReadBack(Path()).UndoSteps.value_or("<absent>"), QStringLiteral("6"));
+        QCOMPARE(window->Document().UndoCount(), 6);
+        linked->RecoveryIntervalEdit->setValue(0);
+        QCOMPARE(ReadBack(Path()).RecoverySeconds.value_or("<absent>"), QStringLiteral("0"));
+        QCOMPARE(window->Recovery().Interval(), 0);
+        QCOMPARE(linked->RecoveryIntervalEdit->text(), QStringLiteral("нет"));
+    }
+
     void aChosenColourReachesTheMainWindowOnlyOnClosing() {
         auto window = test::ShownWindow();
         const auto linked = LinkedDialog(*window, Path());
@@ -250,13 +282,16 @@ private slots:
         const auto linked = LinkedDialog(*window, Path());
         TOpt& dialog = *linked;
         dialog.show();
-        // 448 x 342, wider only when the labels beside the spin boxes need it.
-        QVERIFY(dialog.width() >= 448 && dialog.height() == 342);
+        // 448 x 342 and two rows taller, wider only when the labels beside
+        // the spin boxes need it.
+        QVERIFY(dialog.width() >= 448 && dialog.height() == 342 + dialog.GeneralPage->height() - 300);
+        QVERIFY(dialog.GeneralPage->height() > 300);
         for (QLabel* label : dialog.GeneralPage->findChildren<QLabel*>())
-            for (QSpinBox* edit : {dialog.ScrollStepEdit, dialog.ShiftFactorEdit})
+            for (QSpinBox* edit : dialog.GeneralPage->findChildren<QSpinBox*>())
                 if (label->y() < edit->geometry().bottom() && label->geometry().bottom() > edit->y())  // one row
                     QVERIFY2(label->x() + label->sizeHint().width() <= edit->x(), qPrintable(label->text()));
-        QVERIFY(dialog.ShiftFactorEdit->geometry().right() < dialog.GeneralPage->width());
+        for (QSpinBox* edit : dialog.GeneralPage->findChildren<QSpinBox*>())
+            QVERIFY(edit->geometry().right() < dialog.GeneralPage->width() && edit->y() + edit->height() < dialog.GeneralPage->height());
         QCOMPARE(dialog.PageTree->topLevelItemCount(), 2);
         QCOMPARE(dialog.GeneralPage->pos(), QPoint(134, 4));
         QCOMPARE(dialog.ColoursPage->geometry(), dialog.GeneralPage->geometry());

@@ -77,6 +77,7 @@ Tmain::Tmain(QWidget* parent)
     CreateStatusBar();
     CreateClipControls();
     ConnectDocument();
+    CreateTaskControls();
 
     ProgramState& s = *state_;
 

@@ -137,6 +137,7 @@ void Tmain::ShowDocumentControls() {
     }
     SyncRunCheck();
     SetEditingLocked(false);
+    ApplyDocumentTask();
     if (layout()) layout()->activate();
     LayoutWorkArea();
 }
@@ -236,6 +237,7 @@ void Tmain::Close1Click() {
 
 void Tmain::CloseDocument() {
     document_->Close();
+    ApplyDocumentTask();
     WorkPlace->setVisible(false);
     ToolbarHolder->setVisible(false);
     Showtoolkit1->setEnabled(false);

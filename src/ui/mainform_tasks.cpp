@@ -33,8 +33,15 @@ void Tmain::CreateTaskControls() {
     connect(TaskWindow1, &TaskWindow::checkRequested, this, &Tmain::Checkup1Click);
     connect(Checkup1, &QAction::triggered, this, &Tmain::Checkup1Click);
     connect(checkup2, &QAction::triggered, this, &Tmain::Checkup1Click);
-    connect(document_, &CircuitDocument::editRefused, this,
-            [this](const QString& message) { statusBar()->showMessage(message, kRefusalShownMs); });
+    connect(document_, &CircuitDocument::editRefused, this, [this](const QString& message) {
+        statusBar()->showMessage(message, kRefusalShownMs);
+        // A refused pick-up of the Move command leaves nothing to place.
+        ProgramState& s = *state_;
+        if (s.MovePending) {
+            s.MovePending = false;
+            SelectTool(s.ToolBeforeMove);
+        }
+    });
 }
 
 bool Tmain::ToolAllowed(int tool) const {

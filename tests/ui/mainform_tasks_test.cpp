@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -82,6 +83,13 @@ private slots:
         QCOMPARE(w->statusBar()->currentMessage(),
                  QStringLiteral("Источник «A» дан в задании: его нельзя стереть, передвинуть или переименовать."));
         QCOMPARE(w->Document().UndoCount(), 0);
+        w->WireClick();
+        QTest::mousePress(w->Image3, Qt::RightButton, {}, QPoint(24 * a.x, 24 * a.y));
+        w->PopupMenu1->hide();
+        w->PopupMenu1->actions().at(0)->trigger();  // move the object
+        QVERIFY(w->Document().Cells() == before);
+        QVERIFY(!w->State().MovePending);
+        QCOMPARE(w->State().CurrentTool, int(ToolWire));
         QVERIFY(w->Document().Rename(a, "X") == RenameResult::Renamed);  // taken back at once
         QVERIFY(w->Document().Names().at(a) == "A");
 

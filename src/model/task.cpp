@@ -52,7 +52,7 @@ bool NameIn(const std::vector<ShownName>& named, std::string_view name) {
 
 class TaskReader {
 public:
-    TaskReader(Task& task) : task_(task) {}
+    explicit TaskReader(Task& task) : task_(task) {}
 
     void Read(const TaskLine& line) {
         line_ = &line;

@@ -228,6 +228,22 @@ TaskVerdict TaskChecker::CheckFile(const Task& task, const std::filesystem::path
     return verdict;
 }
 
+std::string LockedElementsMessage(const Task& task, const CellGrid& cells, const NameTable& names) {
+    if (!task.locked) return {};
+    for (const std::vector<ShownName>* list : {&task.sources, &task.lamps}) {
+        for (const ShownName& element : *list) {
+            const std::int32_t code = cells.at(element.node.x, element.node.y);
+            const auto name = names.find(element.node);
+            const bool renamed = element.given ? name == names.end() || name->second != element.name : name != names.end();
+            if (TaskElementOfCode(code) != (list == &task.sources ? kTaskSource : kTaskLamp) || renamed)
+                return list == &task.sources
+                           ? "Источник " + Quoted(element.name) + " дан в задании: его нельзя стереть, передвинуть или переименовать."
+                           : "Лампочка " + Quoted(element.name) + " дана в задании: её нельзя стереть, передвинуть или переименовать.";
+        }
+    }
+    return {};
+}
+
 Task ReadTaskFile(const std::filesystem::path& path) {
     auto cells = std::make_unique<CellGrid>();
     NameTable names;

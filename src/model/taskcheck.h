@@ -64,6 +64,12 @@ private:
 // The verdict for a task that is not valid: its problems.
 TaskVerdict InvalidTaskVerdict(const Task& task);
 
+// What a gesture did wrong to a locked task: a source or lamp of the task
+// file erased, moved away or renamed. Empty when the task is not locked or
+// each of them stands where it stood, under its name (a source may be
+// switched).
+std::string LockedElementsMessage(const Task& task, const CellGrid& cells, const NameTable& names);
+
 // Reads a task file: its circuit and its task lines. A file that cannot be
 // read or is no circuit gives a task whose problem says so; never throws.
 Task ReadTaskFile(const std::filesystem::path& path);

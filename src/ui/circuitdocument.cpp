@@ -52,6 +52,14 @@ int CircuitDocument::RedoCount() const { return history_->RedoCount(); }
 void CircuitDocument::CommitGesture(const CellGrid& before) { CommitGesture(before, names_); }
 
 void CircuitDocument::CommitGesture(const CellGrid& before, const NameTable& namesBefore) {
+    const std::string refusal = LockedElementsMessage(task_, *cells_, names_);
+    if (!refusal.empty()) {
+        *cells_ = before;
+        names_ = namesBefore;
+        emit gridChanged();
+        emit editRefused(QString::fromStdString(refusal));
+        return;
+    }
     history_->PushUndo(before, namesBefore);
     DropNamesWithoutElement(names_, *cells_);
     SetState(DocumentState::Modified);
@@ -83,6 +91,11 @@ bool CircuitDocument::Redo() {
     return stepped;
 }
 
+TaskVerdict CircuitDocument::CheckTask() {
+    TaskChecker checker;
+    return checker.Check(task_, *cells_, names_);
+}
+
 void CircuitDocument::Evaluate() {
     EvaluateCircuit(*cells_, *signals_, *queue_);
     emit gridChanged();
@@ -96,6 +109,7 @@ void CircuitDocument::ClearSignals() {
 void CircuitDocument::Reset() {
     ClearCellGrid(*cells_);
     names_.clear();
+    task_ = Task();
     ResetSignals(*signals_, *queue_);
     SetFileName(QString());
     SetState(DocumentState::New);
@@ -109,10 +123,12 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
     // when the file turns out to be no circuit.
     auto scratch = std::make_unique<NodeGrid>();
     NameTable names;
-    const ReadVerdict verdict = ReadCircuit(FilePath(fileName), *scratch, names);
+    TaskLines taskLines;
+    const ReadVerdict verdict = ReadCircuit(FilePath(fileName), *scratch, names, taskLines);
     if (verdict == ReadVerdict::Valid) {
         *cells_ = *scratch;
         names_ = std::move(names);
+        task_ = ReadTask(taskLines, *cells_, names_);
         // What a killed save of this program left beside the file goes.
         RemoveStaleSaveFiles(FilePath(fileName));
         SetFileName(fileName);
@@ -132,21 +148,26 @@ void CircuitDocument::Save(const QString& fileName) {
 void CircuitDocument::Close() {
     ClearCellGrid(*cells_);
     names_.clear();
+    task_ = Task();
     SetState(DocumentState::Closed);
     ClearHistory();
     emit gridChanged();
 }
 
-void CircuitDocument::WriteCopy(const QString& fileName) const { WriteCircuit(FilePath(fileName), *cells_, names_); }
+void CircuitDocument::WriteCopy(const QString& fileName) const {
+    WriteCircuit(FilePath(fileName), *cells_, names_, task_.lines);
+}
 
 ReadVerdict CircuitDocument::Recover(const QString& copyName, const QString& originalName) {
     ResetSignals(*signals_, *queue_);
     auto scratch = std::make_unique<NodeGrid>();
     NameTable names;
-    const ReadVerdict verdict = ReadCircuit(FilePath(copyName), *scratch, names);
+    TaskLines taskLines;
+    const ReadVerdict verdict = ReadCircuit(FilePath(copyName), *scratch, names, taskLines);
     if (verdict == ReadVerdict::Valid) {
         *cells_ = *scratch;
         names_ = std::move(names);
+        task_ = ReadTask(taskLines, *cells_, names_);
         SetFileName(originalName);
         ClearHistory();
         SetState(DocumentState::Modified);

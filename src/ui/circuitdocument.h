@@ -12,6 +12,8 @@
 #include "cellgrid.h"
 #include "circuitfile.h"
 #include "elementnames.h"
+#include "task.h"
+#include "taskcheck.h"
 
 namespace vorn {
 
@@ -54,12 +56,21 @@ public:
     // For a gesture that moves elements: edit in place (MoveName), then
     // CommitGesture(before, namesBefore).
     NameTable& EditNames() { return names_; }
+    // The task lines of the file, kept as read and written back on saving;
+    // empty for a circuit without a task.
+    const TaskLines& TaskLinesOfFile() const { return task_.lines; }
+    // The task read from them, against the circuit as it was opened.
+    const Task& CurrentTask() const { return task_; }
+    // The circuit checked against the task.
+    TaskVerdict CheckTask();
     int UndoCount() const;
     int RedoCount() const;
 
     // A gesture or command changed Cells(); before is the grid as it was.
     // One undo step, and the document counts as modified. The names of
-    // erased elements go (an undo brings them back).
+    // erased elements go (an undo brings them back). A gesture that erased,
+    // moved or renamed an element of a locked task is taken back whole and
+    // announced by editRefused.
     void CommitGesture(const CellGrid& before);
     // The same for a gesture that changed the names as well.
     void CommitGesture(const CellGrid& before, const NameTable& namesBefore);
@@ -101,6 +112,8 @@ signals:
     void stateChanged(DocumentState state);
     void historyChanged(bool canUndo, bool canRedo);
     void fileNameChanged(const QString& fileName);
+    // A gesture was taken back: the message says why.
+    void editRefused(const QString& message);
 
 private:
     void SetState(DocumentState state);
@@ -116,6 +129,7 @@ private:
     DocumentState state_ = DocumentState::New;
     QString fileName_;
     NameTable names_;
+    Task task_;
 };
 
 }  // namespace vorn

@@ -79,6 +79,7 @@ Tmain::Tmain(QWidget* parent)
     ConnectDocument();
     CreateSelection();
     CreateRecovery();
+    CreateTaskControls();
 
     ProgramState& s = *state_;
 

@@ -40,6 +40,7 @@ namespace vorn {
 
 class BlockSelection;
 class RecoveryKeeper;
+class TaskWindow;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in
@@ -166,6 +167,12 @@ public:
     // "О программе ..." (Alt+F1, window menu): stops a playing clip, disables
     // this window and asks for the about box, which connects to aboutRequested.
     void AboutClick();
+
+    // ---- tasks (mainform_tasks.cpp) ----------------------------------------------
+    // "Проверка" (Ctrl+F9) and "Проверить": the circuit checked against the
+    // document's task, the verdict in the task window.
+    void Checkup1Click();
+    TaskWindow* TaskWindow1 = nullptr;
 
 signals:
     // The window is asked to close; emitted whether or not it then closes.
@@ -302,13 +309,21 @@ private:
     void UpdateHistoryCommands();
     QAction* Exit1 = nullptr;
     QAction* Refresh1 = nullptr;
-    QAction* Checkup1 = nullptr;  // a check command that is never shown and does nothing
+    // The check command, shown while the document carries a task (mainform_tasks.cpp).
+    QAction* Checkup1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About1 = nullptr;
     QAction* PopupSeparator1 = nullptr;
     QAction* PopupSeparator2 = nullptr;
     QAction* checkup2 = nullptr;
+
+    // mainform_tasks.cpp: the task window, the check, the allowed tools.
+    void CreateTaskControls();
+    // After a document was made, opened or closed: the check commands, the
+    // tools and the task window as its task asks.
+    void ApplyDocumentTask();
+    bool ToolAllowed(int tool) const;
 
     // mainform_menus.cpp
     void CreateMenus();

@@ -138,6 +138,7 @@ void Tmain::ShowDocumentControls() {
     }
     SyncRunCheck();
     SetEditingLocked(false);
+    ApplyDocumentTask();
     if (layout()) layout()->activate();
     LayoutWorkArea();
 }
@@ -237,6 +238,7 @@ void Tmain::Close1Click() {
 
 void Tmain::CloseDocument() {
     document_->Close();
+    ApplyDocumentTask();
     WorkPlace->setVisible(false);
     ToolbarHolder->setVisible(false);
     Showtoolkit1->setEnabled(false);

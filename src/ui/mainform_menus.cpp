@@ -291,6 +291,12 @@ void Tmain::SelectTool(int tool) {
         SyncToolControls();
         return;
     }
+    // A tool the document's task does not allow is not taken.
+    if (!ToolAllowed(tool)) {
+        log();
+        SyncToolControls();
+        return;
+    }
     s.CurrentTool = tool;
     if (tool != ToolSelect && selection_) selection_->Clear();
     SyncToolControls();

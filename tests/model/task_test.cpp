@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "circuitfile.h"
+#include "editing.h"
 #include "taskcheck.h"
 #include "taskexamples.h"
 #include "temp_folder.h"
@@ -182,6 +183,37 @@ TEST(TaskCheck, ASourceTheTaskDoesNotNameKeepsItsPosition) {
     const TaskVerdict verdict = checker.Check(task, *files.solution, files.names);
     EXPECT_EQ(verdict.kind, VerdictKind::Wrong);
     EXPECT_EQ(verdict.lines.back(), "Источники, которых нет в задании (C), проверены в том положении, в каком стоят.");
+}
+
+TEST(TaskCheck, LockedElementsRefuseErasingMovingAndRenaming) {
+    const TaskExampleFiles files = Example("03-xor");
+    const Task locked = XorTask({"; task expect F A ^ B", "; task lock"});
+    const NodePos a = locked.sources.at(0).node, f = locked.lamps.at(0).node;
+    const std::string sourceA = "Источник «A» дан в задании: его нельзя стереть, передвинуть или переименовать.";
+    struct Gesture {
+        const char* what;
+        void (*edit)(CellGrid&, NameTable&, NodePos a, NodePos f);
+        std::string message;
+    };
+    const Gesture gestures[] = {
+        {"switch", [](CellGrid& c, NameTable&, NodePos a, NodePos) { ToggleSource(c, a.x, a.y); }, ""},
+        {"erase", [](CellGrid& c, NameTable&, NodePos a, NodePos) { EraseAtNode(c, a.x, a.y, EraseMode::Press); }, sourceA},
+        {"move", [](CellGrid& c, NameTable& n, NodePos a, NodePos) {
+             PlaceSource(c, a.x + 1, a.y + 1);
+             PickUpElement(c, a.x, a.y);
+             MoveName(n, a, {a.x + 1, a.y + 1});
+         }, sourceA},
+        {"rename", [](CellGrid& c, NameTable& n, NodePos a, NodePos) { RenameElement(n, c, a, "X"); }, sourceA},
+        {"erase lamp", [](CellGrid& c, NameTable&, NodePos, NodePos f) { EraseAtNode(c, f.x, f.y, EraseMode::Press); },
+         "Лампочка «F» дана в задании: её нельзя стереть, передвинуть или переименовать."},
+    };
+    for (const Gesture& g : gestures) {
+        CellGrid cells = *files.task;
+        NameTable names = files.names;
+        g.edit(cells, names, a, f);
+        EXPECT_EQ(LockedElementsMessage(locked, cells, names), g.message) << g.what;
+        EXPECT_EQ(LockedElementsMessage(XorTask({"; task expect F A ^ B"}), cells, names), "") << g.what;
+    }
 }
 
 TEST(TaskCheck, AFileThatCannotBeReadIsAnInvalidVerdictNotAnError) {

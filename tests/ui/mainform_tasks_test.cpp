@@ -1,0 +1,105 @@
+// A task file in the main window: its window, the check commands, the tools
+// it allows, its lock against the eraser, and saving that keeps it.
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "mainform.h"
+#include "shown_window.h"
+#include "taskwindow.h"
+
+using namespace vorn;
+
+namespace {
+
+QString Example(const char* name) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../examples/tasks/") + name);
+}
+
+// The check command of the Run menu, or its pop-up copy.
+QAction* Action(Tmain& w, const char* text) {
+    for (QAction* a : w.findChildren<QAction*>())
+        if (a->text() == QString::fromUtf8(text)) return a;
+    return nullptr;
+}
+QAction* Checkup(Tmain& w) { return Action(w, "&Проверка"); }
+QAction* PopupCheckup(Tmain& w) { return Action(w, "&Проверить"); }
+
+QString Verdict(Tmain& w) {
+    Checkup(w)->trigger();
+    return w.TaskWindow1->VerdictView->toPlainText();
+}
+
+}  // namespace
+
+class MainformTasksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aTaskFileShowsItsTaskAndChecksTheCircuit() {
+        const auto w = test::ShownWindow();
+        QVERIFY(!Checkup(*w)->isVisible() && !PopupCheckup(*w)->isVisible());
+        QVERIFY(w->LoadDocument(Example("03-xor.vfl")));
+        QVERIFY(Checkup(*w)->isVisible() && PopupCheckup(*w)->isVisible());
+        QVERIFY(w->TaskWindow1->isVisible());
+        QCOMPARE(w->TaskWindow1->TitleLabel->text(), QStringLiteral("Исключающее ИЛИ"));
+        QVERIFY(Verdict(*w).startsWith(QStringLiteral("Схема работает неверно: правильных строк таблицы 2 из 4.\n")));
+        QCOMPARE(Checkup(*w)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
+
+        // The task allows inverters and gates only: the source and lamp tools are off.
+        const bool enabled[] = {true, false, false, true, true, true, true};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(w->ToolButtons[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
+            QCOMPARE(w->ToolItems[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
+        }
+        w->CuSoClick();
+        QCOMPARE(w->State().CurrentTool, int(ToolWire));
+
+        // The solution, opened with its task lines, is right; the pop-up's copy checks too.
+        QVERIFY(w->LoadDocument(Example("03-xor-solution.vfl")));
+        PopupCheckup(*w)->trigger();
+        QVERIFY(w->TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
+
+        // New: no task, every tool, no check command.
+        QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!Checkup(*w)->isVisible() && !w->TaskWindow1->isVisible());
+        QVERIFY(w->ToolButtons[1]->isEnabled());
+    }
+
+    void lockedElementsRefuseTheEraserAndSavingKeepsTheTask() {
+        const auto w = test::ShownWindow();
+        QVERIFY(w->LoadDocument(Example("03-xor.vfl")));
+        const NodePos a = w->Document().CurrentTask().sources.at(0).node;
+        const CellGrid before = w->Document().Cells();
+        w->DelClick();
+        QTest::mouseClick(w->Image3, Qt::LeftButton, {}, QPoint(24 * a.x, 24 * a.y));
+        QVERIFY(w->Document().Cells() == before);
+        QCOMPARE(w->statusBar()->currentMessage(),
+                 QStringLiteral("Источник «A» дан в задании: его нельзя стереть, передвинуть или переименовать."));
+        QCOMPARE(w->Document().UndoCount(), 0);
+        w->WireClick();
+        QTest::mousePress(w->Image3, Qt::RightButton, {}, QPoint(24 * a.x, 24 * a.y));
+        w->PopupMenu1->hide();
+        w->PopupMenu1->actions().at(0)->trigger();  // move the object
+        QVERIFY(w->Document().Cells() == before);
+        QVERIFY(!w->State().MovePending);
+        QCOMPARE(w->State().CurrentTool, int(ToolWire));
+        QVERIFY(w->Document().Rename(a, "X") == RenameResult::Renamed);  // taken back at once
+        QVERIFY(w->Document().Names().at(a) == "A");
+
+        QTemporaryDir dir;
+        w->Document().Save(dir.filePath(QStringLiteral("mine.vfl")));
+        QFile saved(dir.filePath(QStringLiteral("mine.vfl")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\r\n; task title Исключающее ИЛИ\r\n"));
+    }
+};
+
+QTEST_MAIN(MainformTasksTest)
+#include "mainform_tasks_test.moc"

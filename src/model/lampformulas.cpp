@@ -4,8 +4,17 @@
 
 #include "normalforms.h"
 #include "signals.h"
+#include "tablerows.h"
 
 namespace vorn {
+
+std::size_t RowCount(const LampRows& rows) {
+    return rows.lampCount == 0 ? 0 : rows.signals.size() / rows.lampCount;
+}
+
+std::int32_t LampSignal(const LampRows& rows, std::size_t row, std::size_t lamp) {
+    return rows.signals[row * rows.lampCount + lamp];
+}
 
 std::vector<bool> LampColumn(const LampRows& rows, std::size_t lamp) {
     std::vector<bool> column;

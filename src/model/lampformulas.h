@@ -3,12 +3,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "tablerows.h"
-
 namespace vorn {
+
+struct LampRows;  // tablerows.h
+
+// The rows of a table, and one lamp's signal in one of them; for code in
+// which "signals" is taken by a macro and cannot name the member.
+std::size_t RowCount(const LampRows& rows);
+std::int32_t LampSignal(const LampRows& rows, std::size_t row, std::size_t lamp);
 
 // The lamp's column of the table: row r's value at index r; a lamp without
 // signal counts as 0.

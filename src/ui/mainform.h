@@ -35,6 +35,8 @@ class QWheelEvent;
 
 namespace vorn {
 
+class TruthTableWindow;
+class WarningOverlay;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in
@@ -102,6 +104,11 @@ public:
 
     // ---- run mode (mainform_run.cpp) -------------------------------------
     void Run2Click();
+
+    // ---- truth table (mainform_table.cpp) ---------------------------------
+    // "Таблица истинности" (Ctrl+T): shows the window, made at first use.
+    void Table1Click();
+    TruthTableWindow* TableWindow() const { return tableWindow_; }
 
     // ---- documents (mainform_documents.cpp) --------------------------------
     bool LoadDocument(const QString& name);
@@ -197,6 +204,7 @@ public:
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
     QAction* Run2 = nullptr;
+    QAction* Table1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Zoom1 = nullptr;
     QAction* Zoom2 = nullptr;
@@ -338,6 +346,11 @@ private:
     void PrepareObjectMenu(NodePos node);
     // A delete or pick-up from the pop-up: one undo step and "Изменено".
     void RecordObjectEdit();
+
+    // mainform_table.cpp
+    void TableRowChosen(int row);
+    TruthTableWindow* tableWindow_ = nullptr;
+    WarningOverlay* warningOverlay_ = nullptr;
 
     // mainform.cpp
     void ConnectDocument();

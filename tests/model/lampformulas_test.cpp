@@ -2,6 +2,7 @@
 
 #include "lampformulas.h"
 #include "signals.h"
+#include "tablerows.h"
 
 namespace vorn::test {
 namespace {

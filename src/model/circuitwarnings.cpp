@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <set>
 #include <utility>
 
 #include "elementnames.h"
+#include "gatenetwork.h"
 #include "propagation.h"
 #include "signals.h"
 #include "usedarea.h"
@@ -160,23 +162,79 @@ void FindSharedWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWa
     }
 }
 
-void FindSilentInputs(const CellGrid& cells, const SignalGrid& signals, NodeArea area,
-                      std::vector<CircuitWarning>& out) {
-    auto silent = [&](int x, int y) { return !InField(x, y) || signals.at(x, y) == NoSignal; };
-    auto warn = [&](NodePos node, const std::string& what) {
-        out.push_back({WarningKind::NoSignal, node, {node},
-                       what + " в узле " + At(node) + " не получает сигнала ни при каком положении источников."});
-    };
+// Lamps, and the nodes inverters and gate inputs read, each with the node
+// and the words of its warning.
+struct Watched {
+    NodePos read;
+    NodePos node;
+    const char* what;
+};
+
+std::vector<Watched> WatchedNodes(const CellGrid& cells, NodeArea area) {
+    std::vector<Watched> watched;
     for (int x = area.left; x <= area.right; ++x)
         for (int y = area.top; y <= area.bottom; ++y) {
             const std::int32_t c = cells.at(x, y);
-            if (c == Lamp && silent(x, y)) warn({x, y}, "Лампочка");
-            if (c == Inverter && silent(x - 1, y)) warn({x, y}, "Вход инвертора");
+            if (c == Lamp) watched.push_back({{x, y}, {x, y}, "Лампочка"});
+            if (c == Inverter) watched.push_back({{x - 1, y}, {x, y}, "Вход инвертора"});
             if (c != GateInput) continue;
             const std::int32_t anchor = IsGateAnchorCode(cells.at(x, y + 1)) ? cells.at(x, y + 1) : cells.at(x, y - 1);
-            if (!IsGateAnchorCode(anchor) || !silent(x - 1, y)) continue;
-            warn({x, y}, anchor == ConjunctorAnchor ? "Вход конъюнктора" : "Вход дизъюнктора");
+            if (anchor == ConjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, "Вход конъюнктора"});
+            if (anchor == DisjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, "Вход дизъюнктора"});
         }
+    return watched;
+}
+
+std::vector<NodePos> NodesOf(const CellGrid& cells, bool lamps) {
+    std::vector<NodePos> found;
+    for (int x = 0; x < kFieldSize; ++x)
+        for (int y = 0; y < kFieldSize; ++y)
+            if (lamps ? cells.at(x, y) == Lamp : IsSourceCode(cells.at(x, y))) found.push_back({x, y});
+    return found;
+}
+
+// Whether a signal reaches each watched node in some combination of the
+// sources. In a circuit read as a gate network every element passes a
+// signal on whatever its value, so one evaluation tells it for all of them;
+// elsewhere (loops, shared wires) it can depend on the positions, and every
+// combination is evaluated, as the truth table does.
+std::vector<bool> ReachedInSomeRow(const CellGrid& cells, const std::vector<Watched>& watched,
+                                   SignalGrid& signalGrid, WorkQueue& queue, const WarningProgress& progress) {
+    std::vector<bool> reached(watched.size(), false);
+    auto take = [&] {
+        for (std::size_t i = 0; i < watched.size(); ++i)
+            if (InField(watched[i].read.x, watched[i].read.y) &&
+                signalGrid.at(watched[i].read.x, watched[i].read.y) != NoSignal)
+                reached[i] = true;
+    };
+    const std::vector<NodePos> sources = NodesOf(cells, false);
+    if (sources.size() > kMaxWarningRowSources || GateNetwork::Compile(cells, sources, NodesOf(cells, true))) {
+        EvaluateCircuit(cells, signalGrid, queue);
+        take();
+    } else {
+        auto switched = std::make_unique<CellGrid>(cells);
+        const std::uint64_t rows = std::uint64_t{1} << sources.size();
+        for (std::uint64_t row = 0; row < rows; ++row) {
+            for (std::size_t i = 0; i < sources.size(); ++i)
+                switched->at(sources[i].x, sources[i].y) = (row >> (sources.size() - 1 - i)) & 1u ? SourceOn : SourceOff;
+            EvaluateCircuit(*switched, signalGrid, queue);
+            take();
+            if (progress && (row + 1) % 1024 == 0) progress(row + 1, rows);
+        }
+    }
+    ResetSignals(signalGrid, queue);
+    return reached;
+}
+
+void FindSilentInputs(const CellGrid& cells, NodeArea area, SignalGrid& signalGrid, WorkQueue& queue,
+                      const WarningProgress& progress, std::vector<CircuitWarning>& out) {
+    const std::vector<Watched> watched = WatchedNodes(cells, area);
+    const std::vector<bool> reached = ReachedInSomeRow(cells, watched, signalGrid, queue, progress);
+    for (std::size_t i = 0; i < watched.size(); ++i)
+        if (!reached[i])
+            out.push_back({WarningKind::NoSignal, watched[i].node, {watched[i].node},
+                           std::string(watched[i].what) + " в узле " + At(watched[i].node) +
+                               " не получает сигнала ни при каком положении источников."});
 }
 
 // The lead of an element: the node beside it that it reads or drives.
@@ -237,16 +295,15 @@ void FindShortWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWar
 
 }  // namespace
 
-std::vector<CircuitWarning> FindCircuitWarnings(const CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue) {
+std::vector<CircuitWarning> FindCircuitWarnings(const CellGrid& cells, SignalGrid& signalGrid, WorkQueue& queue,
+                                                const WarningProgress& progress) {
     std::vector<CircuitWarning> warnings;
     const std::optional<NodeArea> used = UsedArea(cells);
     if (!used) return warnings;
     const NodeArea area{std::max(0, used->left - 1), std::max(0, used->top - 1),
                         std::min(kFieldSize - 1, used->right + 1), std::min(kFieldSize - 1, used->bottom + 1)};
     FindSharedWires(cells, area, warnings);
-    EvaluateCircuit(cells, signalGrid, queue);
-    FindSilentInputs(cells, signalGrid, area, warnings);
-    ResetSignals(signalGrid, queue);
+    FindSilentInputs(cells, area, signalGrid, queue, progress, warnings);
     FindShortWires(cells, area, warnings);
     std::stable_sort(warnings.begin(), warnings.end(), [](const CircuitWarning& a, const CircuitWarning& b) {
         if (a.kind != b.kind) return a.kind < b.kind;

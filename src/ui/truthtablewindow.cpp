@@ -237,14 +237,13 @@ void TruthTableWindow::StartCount() {
         auto counted = std::make_shared<Counted>();
         auto signalGrid = std::make_unique<SignalGrid>();
         WorkQueue queue;
+        const auto giveUpWhenOld = [&](std::uint64_t, std::uint64_t) {
+            if (!current()) throw Superseded{};
+        };
         try {
             if (!current()) return;
-            counted->warnings = FindCircuitWarnings(*cells, *signalGrid, queue);
-            if (!tooMany)
-                counted->rows = EvaluateEveryRow(*cells, *signalGrid, queue, sources, lamps,
-                                                 [&](std::uint64_t, std::uint64_t) {
-                                                     if (!current()) throw Superseded{};
-                                                 });
+            if (!tooMany) counted->rows = EvaluateEveryRow(*cells, *signalGrid, queue, sources, lamps, giveUpWhenOld);
+            counted->warnings = FindCircuitWarnings(*cells, *signalGrid, queue, giveUpWhenOld);
         } catch (const Superseded&) {
             return;
         }

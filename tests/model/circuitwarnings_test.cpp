@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "circuitgen.h"
 #include "circuitwarnings.h"
 #include "grid_text.h"
 #include "propagation.h"
@@ -70,6 +73,53 @@ TEST(CircuitWarnings, Cases) {
         EXPECT_EQ(lines, c.warnings) << c.name;
         EXPECT_EQ(*signals, SignalGrid{}) << c.name << ": the working signals are left reset";
     }
+}
+
+// On random patches, where loops and shared wires can make it depend on the
+// positions, an input or lamp is reported without signal exactly when no
+// combination of the sources brings one to the node it reads.
+TEST(CircuitWarnings, NoSignalExactlyWhereNoCombinationBringsOne) {
+    std::mt19937 rng(7);
+    auto cells = std::make_unique<CellGrid>();
+    auto signals = std::make_unique<SignalGrid>();
+    WorkQueue queue;
+    int dependOnPositions = 0;
+    for (int i = 0; i < 600; ++i) {
+        ClearCellGrid(*cells);
+        const int side = 3 + static_cast<int>(rng() % 6);
+        circuitgen::DrawRandomPatch(*cells, rng, 20, 20, side, i % 3 != 0);
+        std::vector<NodePos> sources, watched, reads;  // reads[k]: the node watched[k] takes its signal from
+        for (int x = 19; x <= 21 + side; ++x)
+            for (int y = 19; y <= 21 + side; ++y) {
+                const std::int32_t c = cells->at(x, y);
+                if (IsSourceCode(c)) sources.push_back({x, y});
+                const bool gateInput = c == GateInput && (IsGateAnchorCode(cells->at(x, y - 1)) ||
+                                                          IsGateAnchorCode(cells->at(x, y + 1)));
+                if (c == Lamp || c == Inverter || gateInput) {
+                    watched.push_back({x, y});
+                    reads.push_back({c == Lamp ? x : x - 1, y});
+                }
+            }
+        if (sources.size() > 8) continue;
+        std::set<std::pair<int, int>> reachedAny, reachedStored;
+        const std::vector<CircuitWarning> warnings = FindCircuitWarnings(*cells, *signals, queue);
+        for (std::uint32_t row = 0; row <= (1u << sources.size()); ++row) {
+            auto& reached = row == 0 ? reachedStored : reachedAny;  // row 0: the positions as drawn
+            for (std::size_t s = 0; s < sources.size() && row > 0; ++s)
+                cells->at(sources[s].x, sources[s].y) = (row - 1) >> s & 1u ? SourceOn : SourceOff;
+            EvaluateCircuit(*cells, *signals, queue);
+            for (std::size_t k = 0; k < watched.size(); ++k)
+                if (signals->at(reads[k].x, reads[k].y) != 0) reached.insert({watched[k].x, watched[k].y});
+        }
+        std::set<std::pair<int, int>> silent, expected;
+        for (const CircuitWarning& w : warnings)
+            if (w.kind == WarningKind::NoSignal) silent.insert({w.node.x, w.node.y});
+        for (const NodePos& n : watched)
+            if (!reachedAny.count({n.x, n.y})) expected.insert({n.x, n.y});
+        ASSERT_EQ(silent, expected) << "patch " << i;
+        dependOnPositions += reachedStored != reachedAny;
+    }
+    EXPECT_GT(dependOnPositions, 0) << "no patch where the positions matter: the test proves nothing";
 }
 
 }  // namespace

@@ -186,6 +186,7 @@ TruthTableWindow::~TruthTableWindow() {
 void TruthTableWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     shown_ = true;
+    Refresh();
     emit marksChanged();
 }
 
@@ -196,6 +197,12 @@ void TruthTableWindow::hideEvent(QHideEvent* event) {
 }
 
 void TruthTableWindow::Refresh() {
+    // A hidden window counts nothing; it catches up when it is shown again.
+    if (!shown_) {
+        counted_.reset();
+        ++generation_;
+        return;
+    }
     auto key = WithSourcesOff(document_.Cells());
     if (counted_ && *key == *counted_ && countedNames_ == document_.Names()) {
         UpdateHighlight();

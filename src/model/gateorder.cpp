@@ -19,35 +19,6 @@ std::uint32_t VerticalSlot(const CellGrid& cells, int x, int y) {
     return NodeIndex(x, y) * 2 + (cells.at(x, y) == Crossing ? 1 : 0);
 }
 
-// Anchors and inputs of gate blocks take part in no wire network: a gate
-// reads the nodes west of its inputs and writes its output node and lead.
-bool OutsideNetworks(std::int32_t c) { return c == ConjunctorAnchor || c == DisjunctorAnchor || c == GateInput; }
-
-// Whether the signal rules let a value pass between a node and its east
-// neighbour, in either direction. Taken generously: joining two networks
-// that are apart only makes a level larger, never too small.
-bool JoinedEast(std::int32_t w, std::int32_t e) {
-    if (OutsideNetworks(w) || OutsideNetworks(e)) return false;
-    if (w == Inverter) return TakesInverterOutput(e);  // an inverter's output
-    if (e == Inverter || e == GateOutput) return false;  // an inverter's input; a gate's inside
-    if (w == GateOutput) return true;                  // a gate's output lead
-    if (IsSourceCode(w)) return !IsSourceCode(e);
-    if (IsSourceCode(e)) return !IsSourceCode(w);
-    if (w == Crossing || e == Crossing) return true;
-    if (OwnsEastWire(w) || w == Lamp) return InWirePassSet(e);
-    if (e == Lamp) return InWirePassSet(w);
-    return false;
-}
-
-bool JoinedSouth(std::int32_t n, std::int32_t s) {
-    if (OutsideNetworks(n) || OutsideNetworks(s) || n == Inverter || s == Inverter) return false;
-    if (IsSourceCode(n)) return !IsSourceCode(s) && s != Lamp;
-    if (IsSourceCode(s)) return !IsSourceCode(n) && n != Lamp;
-    if (n == Crossing || s == Crossing) return true;
-    if (OwnsSouthWire(n)) return InWirePassSet(s);
-    return false;
-}
-
 }  // namespace
 
 GateOrder::GateOrder() = default;

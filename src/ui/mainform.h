@@ -41,6 +41,8 @@ namespace vorn {
 class BlockSelection;
 class RecoveryKeeper;
 class TaskWindow;
+class TruthTableWindow;
+class WarningOverlay;
 class WindowMenu;
 
 // The file a document name stands for: the name itself when it ends in
@@ -115,6 +117,11 @@ public:
 
     // ---- run mode (mainform_run.cpp) -------------------------------------
     void Run2Click();
+
+    // ---- truth table (mainform_table.cpp) ---------------------------------
+    // "Таблица истинности" (Ctrl+T): shows the window, made at first use.
+    void Table1Click();
+    TruthTableWindow* TableWindow() const { return tableWindow_; }
 
     // ---- documents (mainform_documents.cpp) --------------------------------
     bool LoadDocument(const QString& name);
@@ -234,6 +241,7 @@ public:
     QAction* Showtoolkit1 = nullptr;
     QMenu* Start1 = nullptr;
     QAction* Run2 = nullptr;
+    QAction* Table1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Zoom1 = nullptr;
     QAction* Zoom2 = nullptr;
@@ -411,6 +419,10 @@ private:
     void NoteRecentFile(const QString& name);
     RecoveryKeeper* recovery_ = nullptr;
     bool recoveryOffered_ = false;
+    // mainform_table.cpp
+    void TableRowChosen(int row);
+    TruthTableWindow* tableWindow_ = nullptr;
+    WarningOverlay* warningOverlay_ = nullptr;
 
     // mainform.cpp
     void ConnectDocument();

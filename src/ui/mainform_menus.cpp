@@ -148,6 +148,8 @@ void Tmain::CreateMenus() {
     connect(Run2, &QAction::triggered, this, &Tmain::Run2Click);
     Checkup1 = AddItem(Start1, "&Проверка", QKeySequence(Qt::CTRL | Qt::Key_F9));
     Checkup1->setVisible(false);
+    Table1 = AddItem(Start1, "&Таблица истинности", QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(Table1, &QAction::triggered, this, &Tmain::Table1Click);
 
     Options1 = NewMenu(bar, "&Опции");
     Settings1 = AddItem(Options1, "&Настройки программы", QKeySequence(Qt::ALT | Qt::Key_O));

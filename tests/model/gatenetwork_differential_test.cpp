@@ -15,6 +15,7 @@
 namespace vorn::test {
 namespace {
 
+using circuitgen::DrawRandomPatch;
 using circuitgen::FormulaShape;
 using circuitgen::GenerateCircuit;
 using circuitgen::Inverters;
@@ -100,23 +101,6 @@ TEST_F(Differential, GeneratedGateNetworksAreReadAndAgree) {
 
 // Random patches of every code, gates dropped anywhere: most are refused,
 // and the few accepted must agree.
-void DrawRandomPatch(CellGrid& grid, std::mt19937& rng, int left, int top, int side, bool sparse) {
-    static const int kAll[] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 4, 4, 6, 7, 8, 9, 12, 51, 52, 53, 53};
-    static const int kSparse[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 4, 6, 7, 8, 12, 51, 52, 53};
-    for (int x = 0; x < side; ++x)
-        for (int y = 0; y < side; ++y)
-            grid.at(left + x, top + y) = sparse ? kSparse[rng() % std::size(kSparse)] : kAll[rng() % std::size(kAll)];
-    const int gates = static_cast<int>(rng() % 4);
-    for (int k = 0; k < gates; ++k) {
-        const int x = left + static_cast<int>(rng() % (side - 1));
-        const int y = top + 1 + static_cast<int>(rng() % (side - 2));
-        const std::int32_t block[2][3] = {{GateInput, rng() % 2 ? ConjunctorAnchor : DisjunctorAnchor, GateInput},
-                                          {GateCorner, GateOutput, GateCorner}};
-        for (int dx = 0; dx < 2; ++dx)
-            for (int dy = 0; dy < 3; ++dy) grid.at(x + dx, y - 1 + dy) = block[dx][dy];
-    }
-}
-
 TEST_F(Differential, RandomPatchesAgreeWhereverTheyAreRead) {
     std::mt19937 rng(20261207);
     const int count = CircuitCount(3000);

@@ -522,4 +522,21 @@ std::string CodeRows(const CellGrid& cells, int columns, int rows) {
     return out.str();
 }
 
+void DrawRandomPatch(CellGrid& grid, std::mt19937& rng, int left, int top, int side, bool sparse) {
+    static const int kAll[] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 4, 4, 6, 7, 8, 9, 12, 51, 52, 53, 53};
+    static const int kSparse[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 3, 4, 6, 7, 8, 12, 51, 52, 53};
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            grid.at(left + x, top + y) = sparse ? kSparse[rng() % std::size(kSparse)] : kAll[rng() % std::size(kAll)];
+    const int gates = static_cast<int>(rng() % 4);
+    for (int k = 0; k < gates; ++k) {
+        const int x = left + static_cast<int>(rng() % (side - 1));
+        const int y = top + 1 + static_cast<int>(rng() % (side - 2));
+        const std::int32_t block[2][3] = {{GateInput, rng() % 2 ? ConjunctorAnchor : DisjunctorAnchor, GateInput},
+                                          {GateCorner, GateOutput, GateCorner}};
+        for (int dx = 0; dx < 2; ++dx)
+            for (int dy = 0; dy < 3; ++dy) grid.at(x + dx, y - 1 + dy) = block[dx][dy];
+    }
+}
+
 }  // namespace vorn::circuitgen

@@ -45,6 +45,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -92,5 +93,10 @@ void SetSourceRow(CellGrid& cells, const GeneratedCircuit& circuit, std::uint32_
 // "row N:" line each from the first row that holds a code to the last, every
 // line from column 0: enough to redraw a case by hand.
 std::string CodeRows(const CellGrid& cells, int columns, int rows);
+
+// A square patch of random codes (more empty nodes and plain wires when
+// sparse) with up to three gate blocks dropped anywhere: circuits no learner
+// would draw, for the readers and rules that must cope with anything.
+void DrawRandomPatch(CellGrid& grid, std::mt19937& rng, int left, int top, int side, bool sparse);
 
 }  // namespace vorn::circuitgen

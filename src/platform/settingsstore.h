@@ -3,7 +3,7 @@
 //
 //     SOFTWARE/vorn           Default (the program title), About, Path
 //     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
-//                             LastFolder
+//                             LastFolder, PrintFit
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //
 // Every value is a string. Lines of a damaged file that cannot be parsed are
@@ -53,6 +53,12 @@ public:
     // cannot be read. Written on its own, whenever a dialog gives a name.
     QString ReadLastFolder() const;
     bool WriteLastFolder(const QString& folder);
+
+    // One more value of the options group, read and written on its own (the
+    // printout's scale, "PrintFit"): nullopt when it is not stored as a
+    // plain string or the file cannot be read.
+    std::optional<QString> ReadOption(const QString& key) const;
+    bool WriteOption(const QString& key, const QString& value);
 
     // Where the program was last installed: the stored executable path, or an
     // empty text when none is stored or the file cannot be read. The file

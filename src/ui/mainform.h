@@ -136,6 +136,14 @@ public:
     // The last sender name accepted; kept until the program ends.
     QString SenderName;
 
+    // ---- picture export (mainform_export.cpp) --------------------------------
+    // "Экспорт рисунка…": the used area with its names as PNG, SVG or PDF.
+    void ExportClick();
+    // The export's last choices, kept until the program ends: the zoom of a
+    // PNG (0: the screen's) and the signal colours while running.
+    int ExportZoom = 0;
+    bool ExportSignalColours = true;
+
     // ---- about box -------------------------------------------------------------
     // "О программе ..." (Alt+F1, window menu): stops a playing clip, disables
     // this window and asks for the about box, which connects to aboutRequested.
@@ -190,6 +198,7 @@ public:
     QAction* SaveAs1 = nullptr;
     QAction* Close1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* Export1 = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Rendo1 = nullptr;

@@ -71,7 +71,7 @@ void MainformMenusTest::menusListTheirItemsAndStartStates() {
     const std::pair<QMenu*, QStringList> menus[] = {
         {w->File1,
          {"&Новый\tCtrl+N", "&Открыть\tCtrl+O", "&Сохранить\tCtrl+S", "Сохранить &как...\tCtrl+Shift+S",
-          "&Закрыть\tCtrl+W", "-", "Напечатать схему\tP", "-", "В&ыход\tAlt+X"}},
+          "&Закрыть\tCtrl+W", "-", "Напечатать схему\tP", "Экспорт рисунка…\t", "-", "В&ыход\tAlt+X"}},
         {w->Edit1, {"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Shift+Z", "-", "Обновить\tF5"}},
         {w->Tools1,
          {"Показать/скрыть &панель инструментов\tF11", "-", "&Провода и паяльник\t1", "&Источник\t2", "&Лампочка\t3",

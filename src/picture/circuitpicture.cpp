@@ -248,14 +248,15 @@ std::optional<NodeArea> PictureArea(const PictureSource& circuit) {
     area->top -= 1;
     area->right += 1;
     area->bottom += 1;
-    // Whole nodes more where a name would be cut by the picture's edge.
+    // Whole nodes more where a name would come nearer than half a node to
+    // the picture's edge.
     const QPointF origin(kHalfPitch, kHalfPitch);
     for (const auto& [node, name] : circuit.names) {
         const std::int32_t c = Stored(node.x, node.y) ? circuit.cells.at(node.x, node.y) : Empty;
         if (!IsNameableCode(c)) continue;
         const QRectF rect = ElementNameRect(origin, c == Lamp, QString::fromStdString(name));
-        const int beyondLeft = static_cast<int>(std::ceil(-rect.left() / kPitchUnits));
-        const int beyondRight = static_cast<int>(std::ceil((rect.right() - kPitchUnits) / kPitchUnits));
+        const int beyondLeft = static_cast<int>(std::ceil((kHalfPitch - rect.left()) / kPitchUnits));
+        const int beyondRight = static_cast<int>(std::ceil((rect.right() + kHalfPitch - kPitchUnits) / kPitchUnits));
         area->left = std::min(area->left, node.x - beyondLeft);
         area->right = std::max(area->right, node.x + beyondRight);
     }

@@ -38,7 +38,9 @@ void DrawFittedPage(QPainter& painter, const PictureSource& circuit, const QStri
 
     PictureStyle style;
     const double unitMm = scale / dpiX * kMillimetresPerInch;
-    style.lineWidth = std::clamp(kLineUnits * unitMm, kThinnestLineMm, kThickestLineMm) / unitMm;
+    // Never below one device pixel either (a preview on screen).
+    const double thinnest = std::max(kThinnestLineMm, kMillimetresPerInch / dpiX);
+    style.lineWidth = std::clamp(kLineUnits * unitMm, thinnest, std::max(thinnest, kThickestLineMm)) / unitMm;
     painter.save();
     painter.translate((device->width() - size.width() * scale) / 2, top);
     painter.scale(scale, scale);

@@ -26,6 +26,8 @@ const QString kPrintFitKey = QStringLiteral("PrintFit");
 // cancels one of them.
 void PrintWithDialogs(Tmain& window) {
     ProgramState& s = window.State();
+    const CircuitDocument& document = window.Document();
+    const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
     QPrinter printer(QPrinter::HighResolution);
     SettingsStore settings(s.SettingsFile);
     bool fitToPage = settings.ReadOption(kPrintFitKey) == QStringLiteral("1");
@@ -36,7 +38,12 @@ void PrintWithDialogs(Tmain& window) {
     if (s.WriteUserName) {
         QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
         preview.fill(Qt::white);
-        PrintCircuit(preview, window.Document().Cells(), s.ZoomFactor);
+        if (fitToPage) {  // the page's layout, shrunk to the preview
+            QPainter painter(&preview);
+            DrawFittedPage(painter, circuit, QString());
+        } else {
+            PrintCircuit(preview, document.Cells(), s.ZoomFactor);
+        }
         const std::optional<QString> answer =
             Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
         if (answer) window.SenderName = *answer;
@@ -54,9 +61,8 @@ void PrintWithDialogs(Tmain& window) {
         return;
     }
     const QString header = sender + QStringLiteral(". ") + ProgramTitleText();
-    const CircuitDocument& document = window.Document();
     if (fitToPage)
-        DrawFittedPage(painter, PictureSource{document.Cells(), document.Signals(), document.Names()}, header);
+        DrawFittedPage(painter, circuit, header);
     else
         PrintPage(painter, document.Cells(), s.ZoomFactor, header);
     painter.end();

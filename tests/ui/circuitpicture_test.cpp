@@ -44,7 +44,6 @@ QMap<QString, int> SvgElements(const QString& file, QStringList& texts) {
         ++counts[xml.name().toString()];
         if (xml.name() == QLatin1String("text")) texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
-    if (xml.hasError()) qWarning() << xml.errorString();
     return xml.hasError() ? QMap<QString, int>{} : counts;
 }
 
@@ -77,9 +76,7 @@ private slots:
         QCOMPARE(WriteCircuitPicture(file, PictureFormat::Svg, c.Source(), {}).kind, PictureResult::Written);
         QStringList texts;
         const QMap<QString, int> elements = SvgElements(file, texts);
-        QCOMPARE(elements.value(QStringLiteral("polyline")) + elements.value(QStringLiteral("line")) +
-                     elements.value(QStringLiteral("path")),
-                 lines);
+        QCOMPARE(elements.value(QStringLiteral("polyline")), lines);
         QCOMPARE(elements.value(QStringLiteral("image")), 0);
     }
 

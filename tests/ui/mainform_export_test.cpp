@@ -1,7 +1,5 @@
-// The picture export from the File menu and the printout fitted to the
-// page, with the dialogs answered by script: the file type from the save
-// dialog's filter, the fitted page read back by pdftoppm at 300 dpi, and
-// the choice of scale kept in the settings file.
+// The picture export from the File menu and the printout fitted to the page,
+// read back by pdftoppm at 300 dpi, with the dialogs answered by script.
 #include <QAction>
 #include <QFile>
 #include <QImage>
@@ -13,6 +11,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <utility>
 
 #include "circuitpicture.h"
 #include "mainform.h"
@@ -28,24 +27,16 @@ using vorn::test::EditDocument;
 
 class PictureDialogs : public vorn::test::ScriptedDialogs {
 public:
-    std::optional<bool> fitOffered;  // what the last printer set-up started with
-    bool fitAnswer = true;
-    int zoomAnswer = 1;
+    std::optional<bool> fitOffered;  // what the last printer set-up started with; it answers "fit"
     QString filterAnswer, nameAnswer;
 
     bool PrinterSetupWithScale(QWidget* parent, QPrinter& printer, bool& fitToPage) override {
-        fitOffered = fitToPage;
-        fitToPage = fitAnswer;
+        fitOffered = std::exchange(fitToPage, true);
         return PrinterSetup(parent, printer);
     }
-    bool AskPictureOptions(QWidget*, int& zoom, bool&, bool) override {
-        zoom = zoomAnswer;
-        return true;
-    }
-    QString SavePictureName(QWidget*, const QString&, const QString&, const QString& filters,
-                            QString& selectedFilter) override {
-        if (!filters.split(QStringLiteral(";;")).contains(filterAnswer)) return {};
-        selectedFilter = filterAnswer;
+    bool AskPictureOptions(QWidget*, int& zoom, bool&, bool) override { zoom = 1; return true; }
+    QString SavePictureName(QWidget*, const QString&, const QString&, const QString&, QString& filter) override {
+        filter = filterAnswer;
         return nameAnswer;
     }
 };
@@ -68,12 +59,8 @@ private slots:
         Dialogs::Install(dialogs_.get());
         window_ = vorn::test::ShownWindow();
         window_->State().SettingsFile = folder_.filePath(QStringLiteral("vorn.ini"));
-        window_->State().WriteUserName = false;
     }
-    void cleanup() {
-        window_.reset();
-        Dialogs::Install(nullptr);
-    }
+    void cleanup() { window_.reset(); Dialogs::Install(nullptr); }
 
     void exportTakesTheTypeOfTheChosenFilter() {
         window_->Export1->trigger();
@@ -83,8 +70,7 @@ private slots:
         dialogs_->nameAnswer = folder_.filePath(QStringLiteral("circuit"));
         window_->Export1->trigger();
         QFile svg(dialogs_->nameAnswer + QStringLiteral(".svg"));
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        QVERIFY(svg.readAll().contains("<polyline"));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<polyline"));
         // A PNG at the zoom chosen: 12 pixels per node at 50 %.
         dialogs_->nameAnswer = folder_.filePath(QStringLiteral("circuit.png"));
         window_->Export1->trigger();
@@ -96,8 +82,7 @@ private slots:
             QSKIP("pdftoppm (poppler-utils) is needed to read the printed page");
         const QString pdf = folder_.filePath(QStringLiteral("fit.pdf"));
         dialogs_->printerSetup = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
+            printer.setOutputFileName(pdf);  // a PDF, by the name
             printer.setPageSize(QPageSize(QPageSize::A4));
             printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
             return true;
@@ -107,7 +92,12 @@ private slots:
         for (int x = 11; x < 41; ++x) EditDocument(*window_, x, 20, WireE);
         EditDocument(*window_, 41, 20, Lamp);
         window_->Document().Rename({41, 20}, "Выход");
+        dialogs_->senderNames = {QStringLiteral("Учитель"), QStringLiteral("Учитель")};
         window_->Print1->trigger();
+        // The preview shows the fitted layout: the whole picture across its width.
+        const QImage preview = dialogs_->nameRequests.value(0).preview;
+        const auto [previewLeft, previewRight] = InkColumns(preview, 0, preview.height());
+        QVERIFY2(previewRight - previewLeft > 360 && previewRight < 396, qPrintable(QStringLiteral("%1 %2").arg(previewLeft).arg(previewRight)));
         QCOMPARE(dialogs_->fitOffered, std::optional<bool>(false));
         QCOMPARE(SettingsStore(window_->State().SettingsFile).ReadOption(QStringLiteral("PrintFit")),
                  std::optional<QString>(QStringLiteral("1")));
@@ -144,7 +134,7 @@ private slots:
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QString words = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(words.contains(QStringLiteral(". Vorn v1.1")) && words.contains(QStringLiteral("Выход")),
+        QVERIFY2(words.contains(QStringLiteral("Учитель. Vorn v1.1")) && words.contains(QStringLiteral("Выход")),
                  qPrintable(words));
 
         // The choice is offered again next time.

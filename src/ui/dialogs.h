@@ -52,7 +52,7 @@ public:
     // PrinterSetup and leaves fitToPage as it was.
     virtual bool PrinterSetupWithScale(QWidget* parent, QPrinter& printer, bool& fitToPage);
 
-    // The picture export: its options (zoom 1..3 of a PNG, and the signal
+    // The picture export: its options (zoom 1..3, and the signal
     // colours, offered only while the circuit runs), true when confirmed,
     // and the save chooser with several filters (";;" between them), where
     // selectedFilter is the one chosen first and, on return, the one the

@@ -17,7 +17,7 @@ PictureOptionsDialog::PictureOptionsDialog(QWidget* parent, int zoom, bool signa
     ZoomBox = new QComboBox(this);
     ZoomBox->addItems({QStringLiteral("50%"), QStringLiteral("100%"), QStringLiteral("150%")});
     ZoomBox->setCurrentIndex(std::clamp(zoom, 1, 3) - 1);
-    layout->addRow(QStringLiteral("Масштаб рисунка PNG:"), ZoomBox);
+    layout->addRow(QStringLiteral("Масштаб рисунка:"), ZoomBox);
     SignalBox = new QCheckBox(QStringLiteral("Цвета сигналов (схема запущена)"), this);
     SignalBox->setChecked(running && signalColours);
     SignalBox->setEnabled(running);

@@ -1,5 +1,6 @@
-// The options of the picture export: the zoom of a PNG picture and whether
-// the lines take the colours of their signals.
+// The options of the picture export: its zoom (a PNG's resolution, the
+// nominal size of an SVG or PDF) and whether the lines take the colours of
+// their signals.
 #pragma once
 
 #include <QDialog>

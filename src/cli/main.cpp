@@ -15,6 +15,9 @@
 
 #include "circuitfile.h"
 #include "elementnames.h"
+#ifdef VORN_CLI_EXPORT
+#include "exportcommand.h"
+#endif
 #include "normalforms.h"
 #include "propagation.h"
 #include "taskcommands.h"
@@ -145,6 +148,9 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
+#ifdef VORN_CLI_EXPORT
+        std::cout << "       " << vorn::kExportUsage;
+#endif
         return 0;
     }
     if (command == "check" || command == "grade") {
@@ -153,6 +159,14 @@ int main(int argc, char** argv) {
         if (status != vorn::kWrongArguments) return status;
         std::cerr << kUsage;
         return 2;
+    }
+    if (command == "export") {
+#ifdef VORN_CLI_EXPORT
+        return vorn::RunExportCommand(argc, argv);
+#else
+        std::cerr << "vorn-cli: this build draws no pictures (built without Qt)\n";
+        return 2;
+#endif
     }
     const std::optional<Options> options = ParseArguments(argc, argv);
     if (!options) {

@@ -155,6 +155,21 @@ bool SettingsStore::WriteRecentFiles(const QStringList& files) {
     return Flush(settings, bytesBefore);
 }
 
+std::optional<QString> SettingsStore::ReadOption(const QString& key) const {
+    if (!CanRead(filePath_)) return std::nullopt;
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError) return std::nullopt;
+    return PlainString(settings, kOptionsGroup + QLatin1Char('/') + key);
+}
+
+bool SettingsStore::WriteOption(const QString& key, const QString& value) {
+    const QByteArray bytesBefore = FileBytes(filePath_);
+    QSettings settings(filePath_, QSettings::IniFormat);
+    if (!settings.isWritable()) return false;
+    settings.setValue(kOptionsGroup + QLatin1Char('/') + key, value);
+    return Flush(settings, bytesBefore);
+}
+
 QString SettingsStore::ReadApplicationPath() const {
     if (!CanRead(filePath_)) return {};
     QSettings settings(filePath_, QSettings::IniFormat);

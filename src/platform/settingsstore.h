@@ -3,7 +3,7 @@
 //
 //     SOFTWARE/vorn           Default (the program title), About, Path
 //     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
-//                             UndoSteps, RecoverySeconds, LastFolder,
+//                             UndoSteps, RecoverySeconds, LastFolder, PrintFit,
 //                             RecentFile1 .. RecentFile8
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //
@@ -62,6 +62,11 @@ public:
     // replaces the whole list.
     QStringList ReadRecentFiles() const;
     bool WriteRecentFiles(const QStringList& files);
+    // One more value of the options group, read and written on its own (the
+    // printout's scale, "PrintFit"): nullopt when it is not stored as a
+    // plain string or the file cannot be read.
+    std::optional<QString> ReadOption(const QString& key) const;
+    bool WriteOption(const QString& key, const QString& value);
 
     // Where the program was last installed: the stored executable path, or an
     // empty text when none is stored or the file cannot be read. The file

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "glyphgeometry.h"
 #include "pixelcanvas.h"
 #include "signals.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // Nodes are this many pixels apart at zoom 1; glyph offsets are given in
 // twelfths of the pitch, so one unit is z pixels.
-constexpr int kPitch = 12;
+constexpr int kPitch = kPitchUnits;
 // The element passes always cover at least this many columns and rows past
 // the view origin (and more when the image shows more).
 constexpr int kElementRange = 100;
@@ -33,7 +34,7 @@ public:
           originX_(view.originX),
           originY_(view.originY),
           runMode_(view.runMode && !view.printStyle),
-          labelPoints_((view.printStyle ? 3 : 5) * zoom_),
+          labelPoints_((view.printStyle ? kPrintLabelPoints : kScreenLabelPoints) * zoom_),
           columns_(view.columns),
           rows_(view.rows),
           wire_(view.printStyle ? kBlack : colors.wire.rgb()),
@@ -129,7 +130,7 @@ private:
                 if (zoom_ < 2)
                     canvas_.Ellipse(cx - 2, cy - 2, cx + 3, cy + 3);
                 else
-                    canvas_.Ellipse(cx - zoom_, cy - zoom_, cx + 2 * zoom_, cy + 2 * zoom_);
+                    canvas_.Ellipse(cx - zoom_, cy - zoom_, cx + (kSolderDotUnits - 1) * zoom_, cy + (kSolderDotUnits - 1) * zoom_);
                 const int segments = c % 10;
                 if (segments == 1 || segments == 3) canvas_.LineTo(east, cy);
                 canvas_.MoveTo(cx, cy);
@@ -214,25 +215,25 @@ private:
             case SourceOff:
             case SourceOn:
                 PenBySignal(x, y);
-                canvas_.Rectangle(At(i, -5), At(j, -5), At(i, 5), At(j, 5));
+                canvas_.Rectangle(At(i, -kBoxHalf), At(j, -kBoxHalf), At(i, kBoxHalf), At(j, kBoxHalf));
                 Label(i, j, c == SourceOn ? kLabel1 : kLabel0);
                 break;
             case Lamp:
                 PenBySignal(x, y);
-                canvas_.Ellipse(At(i, -4), At(j, -4), At(i, 4), At(j, 4));
-                Lead(At(i, -3), At(j, -3), At(i, 3), At(j, 3));
-                Lead(At(i, -3), At(j, 3), At(i, 3), At(j, -3));
+                canvas_.Ellipse(At(i, -kLampHalf), At(j, -kLampHalf), At(i, kLampHalf), At(j, kLampHalf));
+                Lead(At(i, -kLampCross), At(j, -kLampCross), At(i, kLampCross), At(j, kLampCross));
+                Lead(At(i, -kLampCross), At(j, kLampCross), At(i, kLampCross), At(j, -kLampCross));
                 break;
             case Inverter:
                 // The box shows the input's signal, the bubble the output's.
                 PenByInverseSignal(x, y);
-                canvas_.Rectangle(At(i, -5), At(j, -5), At(i, 5), At(j, 5));
+                canvas_.Rectangle(At(i, -kBoxHalf), At(j, -kBoxHalf), At(i, kBoxHalf), At(j, kBoxHalf));
                 PenBySignal(x, y);
-                canvas_.Ellipse(At(i, 3), At(j, -2), At(i, 7), At(j, 2));
+                canvas_.Ellipse(At(i, kBubbleLeft), At(j, -kBubbleHalf), At(i, kBubbleRight), At(j, kBubbleHalf));
                 break;
             default:  // gate anchor: the box over the whole 2 x 3 block, in the output's colour
                 PenBySignal(x + 1, y);
-                canvas_.Rectangle(At(i, -5), At(j - 1, -5), At(i + 1, 5), At(j + 1, 5));
+                canvas_.Rectangle(At(i, -kBoxHalf), At(j - 1, -kBoxHalf), At(i + 1, kBoxHalf), At(j + 1, kBoxHalf));
                 Label(i, j, c == ConjunctorAnchor ? kLabelAnd : kLabel1);
                 break;
         }
@@ -241,9 +242,9 @@ private:
     // The label of a source or gate in the current pen colour, on a white
     // field of 8 x 8 twelfths centred on the node.
     void Label(int i, int j, const QString& text) {
-        const int left = At(i, -4), top = At(j, -4);
+        const int left = At(i, -kLabelHalf), top = At(j, -kLabelHalf);
         canvas_.SetFontColor(canvas_.PenColor());
-        canvas_.TextRect(left, top, At(i, 4), At(j, 4), left + 2 * zoom_, top - 1, text);
+        canvas_.TextRect(left, top, At(i, kLabelHalf), At(j, kLabelHalf), left + 2 * zoom_, top - 1, text);
     }
 
     PixelCanvas& canvas_;

@@ -2,19 +2,13 @@
 // shows it and as the settings dialog previews it.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QPoint>
 
 #include "cellgrid.h"
+#include "circuitcolors.h"
 
 namespace vorn {
-
-struct CircuitColors {
-    QColor wire{0, 0, 0};
-    QColor zero{32, 188, 255};  // signal "0"
-    QColor one{255, 0, 0};      // signal "1"
-};
 
 struct CircuitView {
     int zoom = 2;       // 1, 2 or 3: nodes 12, 24 or 36 pixels apart

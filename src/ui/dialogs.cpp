@@ -12,6 +12,8 @@
 #include "elementnamedialog.h"
 #include "helpviewer.h"
 #include "openchooser.h"
+#include "pictureoptionsdialog.h"
+#include "printscaletab.h"
 #include "sendernamedialog.h"
 
 namespace vorn {
@@ -64,6 +66,31 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
+    bool PrinterSetupWithScale(QWidget* parent, QPrinter& printer, bool& fitToPage) override {
+        QPrintDialog dialog(&printer, parent);
+        auto* tab = new PrintScaleTab(fitToPage);
+        dialog.setOptionTabs({tab});  // the dialog's pages take it over
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        if (accepted) fitToPage = tab->FitToPage();
+        if (!tab->parent()) delete tab;  // a dialog without option pages left it alone
+        return accepted;
+    }
+
+    bool AskPictureOptions(QWidget* parent, int& zoom, bool& signalColours, bool running) override {
+        PictureOptionsDialog dialog(parent, zoom, signalColours, running);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        zoom = dialog.Zoom();
+        signalColours = dialog.SignalColours();
+        return true;
+    }
+
+    QString SavePictureName(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                            QString& selectedFilter) override {
+        // The program appends the extension and asks about overwriting itself.
+        return QFileDialog::getSaveFileName(parent, title, folder, filters, &selectedFilter,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+
     std::optional<QString> AskSenderName(QWidget* parent, const QString& prompt, const QImage& preview,
                                          const QString& remembered) override {
         SenderNameDialog dialog(parent, prompt, preview, remembered);
@@ -109,6 +136,15 @@ std::optional<QColor> Dialogs::ChooseColour(QWidget*, const QColor&) { return st
 QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 
 bool Dialogs::PrinterSetup(QWidget*, QPrinter&) { return false; }
+
+bool Dialogs::PrinterSetupWithScale(QWidget* parent, QPrinter& printer, bool&) { return PrinterSetup(parent, printer); }
+
+bool Dialogs::AskPictureOptions(QWidget*, int&, bool&, bool) { return false; }
+
+QString Dialogs::SavePictureName(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                                 QString&) {
+    return SaveFileName(parent, title, folder, filters);
+}
 
 std::optional<QString> Dialogs::AskSenderName(QWidget*, const QString&, const QImage&, const QString&) {
     return std::nullopt;

@@ -47,6 +47,22 @@ public:
     // dialogs that do not override it, cancels.
     virtual bool PrinterSetup(QWidget* parent, QPrinter& printer);
 
+    // The printer set-up with the choice of the printout's scale: fitToPage
+    // (in and out) fits the circuit to the page, else it keeps the screen's
+    // scale. The default, for test dialogs that do not override it, asks
+    // PrinterSetup and leaves fitToPage as it was.
+    virtual bool PrinterSetupWithScale(QWidget* parent, QPrinter& printer, bool& fitToPage);
+
+    // The picture export: its options (zoom 1..3, and the signal
+    // colours, offered only while the circuit runs), true when confirmed,
+    // and the save chooser with several filters (";;" between them), where
+    // selectedFilter is the one chosen first and, on return, the one the
+    // user left chosen. The defaults, for test dialogs that do not override
+    // them, cancel the options and ask SaveFileName for the name.
+    virtual bool AskPictureOptions(QWidget* parent, int& zoom, bool& signalColours, bool running);
+    virtual QString SavePictureName(QWidget* parent, const QString& title, const QString& folder,
+                                    const QString& filters, QString& selectedFilter);
+
     // The sender-name dialog of the print command (sendernamedialog.h):
     // the name entered when confirmed with OK, nullopt when it was closed
     // any other way. The default, for test dialogs that do not override it,

@@ -169,6 +169,13 @@ public:
     // The separator and items of the list, made each time the File menu
     // opens (empty before that).
     std::vector<QAction*> RecentItems;
+    // ---- picture export (mainform_export.cpp) --------------------------------
+    // "Экспорт рисунка…": the used area with its names as PNG, SVG or PDF.
+    void ExportClick();
+    // The export's last choices, kept until the program ends: the zoom of a
+    // PNG (0: the screen's) and the signal colours while running.
+    int ExportZoom = 0;
+    bool ExportSignalColours = true;
 
     // ---- about box -------------------------------------------------------------
     // "О программе ..." (Alt+F1, window menu): stops a playing clip, disables
@@ -230,6 +237,7 @@ public:
     QAction* SaveAs1 = nullptr;
     QAction* Close1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* Export1 = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Rendo1 = nullptr;

@@ -95,6 +95,7 @@ void Tmain::CreateMenus() {
     Close1 = AddItem(File1, "&Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W));
     File1->addSeparator();
     Print1 = AddItem(File1, "Напечатать схему", QKeySequence(Qt::Key_P));
+    Export1 = AddItem(File1, "Экспорт рисунка…");
     File1->addSeparator();
     Exit1 = AddItem(File1, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
     connect(Exit1, &QAction::triggered, this, &Tmain::ExitClick);
@@ -104,6 +105,7 @@ void Tmain::CreateMenus() {
     connect(SaveAs1, &QAction::triggered, this, &Tmain::SaveAs1Click);
     connect(Close1, &QAction::triggered, this, &Tmain::Close1Click);
     connect(Print1, &QAction::triggered, this, &Tmain::PrintClick);
+    connect(Export1, &QAction::triggered, this, &Tmain::ExportClick);
 
     Edit1 = NewMenu(bar, "&Правка");
     Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -1,5 +1,6 @@
 // The print command: printer set-up, the sender's name with a preview, and
-// one page with the circuit and a header line.
+// one page with a header line and the circuit, at the screen's scale or
+// fitted to the page.
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -7,27 +8,42 @@
 #include <optional>
 
 #include "dialogs.h"
+#include "fittedpage.h"
 #include "mainform.h"
 #include "printcircuit.h"
 #include "programtitle.h"
 #include "sendernamedialog.h"
+#include "settingsstore.h"
 
 namespace vorn {
 
 namespace {
 
+// The settings value that remembers whether printouts fit the page.
+const QString kPrintFitKey = QStringLiteral("PrintFit");
+
 // Runs the dialogs and prints; returns without printing when the user
 // cancels one of them.
 void PrintWithDialogs(Tmain& window) {
     ProgramState& s = window.State();
+    const CircuitDocument& document = window.Document();
+    const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
     QPrinter printer(QPrinter::HighResolution);
-    if (!Dialogs::Current().PrinterSetup(&window, printer)) return;
+    SettingsStore settings(s.SettingsFile);
+    bool fitToPage = settings.ReadOption(kPrintFitKey) == QStringLiteral("1");
+    if (!Dialogs::Current().PrinterSetupWithScale(&window, printer, fitToPage)) return;
+    settings.WriteOption(kPrintFitKey, fitToPage ? QStringLiteral("1") : QStringLiteral("0"));
 
     QString sender;
     if (s.WriteUserName) {
         QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
         preview.fill(Qt::white);
-        PrintCircuit(preview, window.Document().Cells(), s.ZoomFactor, window.Document().Names());
+        if (fitToPage) {  // the page's layout, shrunk to the preview
+            QPainter painter(&preview);
+            DrawFittedPage(painter, circuit, QString());
+        } else {
+            PrintCircuit(preview, document.Cells(), s.ZoomFactor, document.Names());
+        }
         const std::optional<QString> answer =
             Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
         if (answer) window.SenderName = *answer;
@@ -44,8 +60,11 @@ void PrintWithDialogs(Tmain& window) {
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    PrintPage(painter, window.Document().Cells(), s.ZoomFactor, sender + QStringLiteral(". ") + ProgramTitleText(),
-              window.Document().Names());
+    const QString header = sender + QStringLiteral(". ") + ProgramTitleText();
+    if (fitToPage)
+        DrawFittedPage(painter, circuit, header);
+    else
+        PrintPage(painter, document.Cells(), s.ZoomFactor, header, document.Names());
     painter.end();
 }
 

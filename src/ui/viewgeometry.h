@@ -8,11 +8,12 @@
 #include <QSize>
 
 #include "cellgrid.h"
+#include "glyphgeometry.h"
 
 namespace vorn {
 
 // Node pitch and field size in pixels at zoom factor z.
-inline constexpr int NodePitch(int zoom) { return 12 * zoom; }
+inline constexpr int NodePitch(int zoom) { return kPitchUnits * zoom; }
 inline constexpr int ScrollRange(int zoom) { return kFieldSize * NodePitch(zoom); }
 
 struct ViewGeometry {

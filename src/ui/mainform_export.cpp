@@ -1,0 +1,96 @@
+// "Экспорт рисунка…": the used area of the circuit with its names as a PNG,
+// SVG or PDF file, the type chosen in the save dialog.
+#include <QFileInfo>
+
+#include "datafolder.h"
+#include "dialogs.h"
+#include "mainform.h"
+#include "pictureexport.h"
+#include "programtitle.h"
+#include "settingsstore.h"
+
+namespace vorn {
+
+namespace {
+
+struct PictureType {
+    const char* filter;
+    const char* suffix;
+};
+constexpr PictureType kPictureTypes[] = {
+    {"Рисунок PNG (*.png)", ".png"},
+    {"Рисунок SVG (*.svg)", ".svg"},
+    {"Документ PDF (*.pdf)", ".pdf"},
+};
+
+QString Filters() {
+    QStringList filters;
+    for (const PictureType& type : kPictureTypes) filters << QString::fromUtf8(type.filter);
+    return filters.join(QStringLiteral(";;"));
+}
+
+// The chosen name, with the extension of the chosen type appended when it
+// has none of the three.
+QString PictureTarget(const QString& chosen, const QString& filter) {
+    if (PictureFormatOf(chosen)) return chosen;
+    for (const PictureType& type : kPictureTypes)
+        if (filter == QString::fromUtf8(type.filter)) return chosen + QLatin1String(type.suffix);
+    return chosen + QLatin1String(kPictureTypes[0].suffix);
+}
+
+void Tell(Tmain& window, QMessageBox::Icon icon, const QString& text) {
+    Dialogs::Current().Message(&window, icon, ProgramTitleText(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void ExportWithDialogs(Tmain& window) {
+    ProgramState& s = window.State();
+    const CircuitDocument& document = window.Document();
+    const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
+    if (!PictureArea(circuit)) {
+        Tell(window, QMessageBox::Information, QStringLiteral("На поле нет схемы: рисовать нечего."));
+        return;
+    }
+    int zoom = window.ExportZoom > 0 ? window.ExportZoom : s.ZoomFactor;
+    bool signalColours = window.ExportSignalColours;
+    if (!Dialogs::Current().AskPictureOptions(&window, zoom, signalColours, s.RunMode)) return;
+    window.ExportZoom = zoom;
+    if (s.RunMode) window.ExportSignalColours = signalColours;
+
+    SettingsStore settings(s.SettingsFile);
+    QString filter = QString::fromUtf8(kPictureTypes[0].filter);
+    const QString chosen = Dialogs::Current().SavePictureName(&window, QStringLiteral("Экспорт рисунка"),
+                                                              ResolveChooserFolder(settings.ReadLastFolder()),
+                                                              Filters(), filter);
+    if (chosen.isEmpty()) return;
+    settings.WriteLastFolder(QFileInfo(chosen).absolutePath());
+    const QString target = PictureTarget(chosen, filter);
+    if (QFileInfo::exists(target) &&
+        Dialogs::Current().Message(&window, QMessageBox::Warning, ProgramTitleText(),
+                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    PictureOptions options;
+    options.zoom = zoom;
+    options.signalColours = s.RunMode && signalColours;
+    options.colors = s.Colors;
+    const PictureResult result = WriteCircuitPicture(target, *PictureFormatOf(target), circuit, options);
+    if (result.kind == PictureResult::CannotWrite)
+        Tell(window, QMessageBox::Critical,
+             QStringLiteral("Не удалось записать рисунок в файл %1: %2").arg(target, result.detail));
+}
+
+}  // namespace
+
+void Tmain::ExportClick() {
+    // A playing clip waits while the dialogs are open.
+    const bool paused = clips_->Playing();
+    if (paused) PauseClip();
+    ExportWithDialogs(*this);
+    if (paused)
+        ResumeClip();
+    else
+        StopClip();
+}
+
+}  // namespace vorn

@@ -21,9 +21,10 @@ constexpr double kHalfPitch = kPitchUnits / 2.0;
 constexpr double kLabelUnits = kScreenLabelPoints * 96.0 / 72.0;
 // Names a little larger than labels, so that they can be read on paper.
 constexpr double kNameUnits = 7.0;
-// Names stand clear of their element's box and above its horizontal lead.
-constexpr double kNameGap = kBoxHalf + 1.0;
-constexpr double kNameBaseGap = 1.0;
+// Names stand where the window draws them: above the element's body, a
+// source's left of its upper lead, a lamp's right of its centre.
+constexpr double kNameGap = 1.0;
+constexpr double kNameBaseGap = 1.5;
 // Fonts are set in pixels this many times a unit and drawn scaled down, so
 // that text keeps its proportions on devices of any resolution.
 constexpr double kTextScale = 16.0;
@@ -233,7 +234,8 @@ QRectF ElementNameRect(QPointF centre, bool lamp, const QString& name) {
     // The text cell is taller than the letters; its bottom sits on the gap.
     const double height = kNameUnits * 1.25;
     const double left = lamp ? centre.x() + kNameGap : centre.x() - kNameGap - width;
-    return {left, centre.y() - kNameBaseGap - height, width, height};
+    const double bottom = centre.y() - (lamp ? kLampHalf : kBoxHalf) - kNameBaseGap;
+    return {left, bottom - height, width, height};
 }
 
 void DrawElementName(QPainter& painter, QPointF centre, bool lamp, const QString& name) {

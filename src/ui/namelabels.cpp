@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "glyphgeometry.h"
+
 namespace vorn {
 
 QFont NameFont(int zoom) {
@@ -20,9 +22,8 @@ QRect NameLabelRect(QPoint centre, bool lamp, const QString& text, int zoom) {
     const QFontMetrics metrics(NameFont(z));
     const int width = metrics.horizontalAdvance(text) + 1;
     const int height = metrics.height();
-    // One free pixel row above the body: a source's box reaches 5 twelfths of
-    // the pitch up, a lamp's circle 4.
-    const int bottom = centre.y() - (lamp ? 4 : 5) * z - 2;
+    // One free pixel row above the body.
+    const int bottom = centre.y() - (lamp ? kLampHalf : kBoxHalf) * z - 2;
     // A source's upper lead runs up its centre column; a lamp has none.
     const int left = lamp ? centre.x() + 1 : centre.x() - 1 - width;
     return {left, bottom - height + 1, width, height};

@@ -2,7 +2,8 @@
 # Naming a source with the pointer and the keyboard: a double-click on the
 # source of a circuit file opens the naming dialog; "0" is refused and the
 # dialog stays; a fitting name is taken, and Ctrl+S writes it as
-# "; name COLUMN ROW TEXT" after the header.
+# "; name COLUMN ROW TEXT" after the header; Ctrl+T then opens the truth
+# table (its screenshot shows the name as a column head).
 #
 # Usage: names_e2e.sh PROGRAM [SCREENSHOT_FOLDER]
 set -u
@@ -43,4 +44,15 @@ send_key ctrl+s
 sleep 1
 { head -n 3 "$work/before.vfl"; printf '; name 2 2 Vhod_1\r\n'; tail -n +4 "$work/before.vfl"; } >"$work/expected.vfl"
 cmp -s "$work/expected.vfl" "$file" || fail "the saved file is not the old one with the name line after the header"
-e2e_finish "the source was named with the pointer and keys, and the file holds its name"
+
+# Ctrl+T: the truth table opens beside the circuit, headed by the new name.
+send_key ctrl+t
+table=""
+for _ in $(seq 25); do
+    table=$(xdotool search --onlyvisible --name '^Таблица истинности$' 2>/dev/null | head -n1)
+    [ -n "$table" ] && break
+    sleep 0.2
+done
+[ -n "$table" ] || fail "Ctrl+T opened no truth-table window"
+shot table
+e2e_finish "the source was named with the pointer and keys, the file holds its name, and the table opened"

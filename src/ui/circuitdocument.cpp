@@ -117,7 +117,7 @@ void CircuitDocument::Reset() {
     emit gridChanged();
 }
 
-ReadVerdict CircuitDocument::Load(const QString& fileName) {
+ReadVerdict CircuitDocument::ReadFile(const QString& fileName) {
     ResetSignals(*signals_, *queue_);
     // The file is read beside the circuit on screen, which stays as it is
     // when the file turns out to be no circuit.
@@ -129,6 +129,13 @@ ReadVerdict CircuitDocument::Load(const QString& fileName) {
         *cells_ = *scratch;
         names_ = std::move(names);
         task_ = ReadTask(taskLines, *cells_, names_);
+    }
+    return verdict;
+}
+
+ReadVerdict CircuitDocument::Load(const QString& fileName) {
+    const ReadVerdict verdict = ReadFile(fileName);
+    if (verdict == ReadVerdict::Valid) {
         // What a killed save of this program left beside the file goes.
         RemoveStaleSaveFiles(FilePath(fileName));
         SetFileName(fileName);
@@ -159,15 +166,8 @@ void CircuitDocument::WriteCopy(const QString& fileName) const {
 }
 
 ReadVerdict CircuitDocument::Recover(const QString& copyName, const QString& originalName) {
-    ResetSignals(*signals_, *queue_);
-    auto scratch = std::make_unique<NodeGrid>();
-    NameTable names;
-    TaskLines taskLines;
-    const ReadVerdict verdict = ReadCircuit(FilePath(copyName), *scratch, names, taskLines);
+    const ReadVerdict verdict = ReadFile(copyName);
     if (verdict == ReadVerdict::Valid) {
-        *cells_ = *scratch;
-        names_ = std::move(names);
-        task_ = ReadTask(taskLines, *cells_, names_);
         SetFileName(originalName);
         ClearHistory();
         SetState(DocumentState::Modified);

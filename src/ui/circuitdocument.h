@@ -116,6 +116,9 @@ signals:
     void editRefused(const QString& message);
 
 private:
+    // Reads a circuit file into the document when it is valid (grid, names,
+    // task); the signals are cleared either way.
+    ReadVerdict ReadFile(const QString& fileName);
     void SetState(DocumentState state);
     void SetFileName(const QString& fileName);
     void ClearHistory();

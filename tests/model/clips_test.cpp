@@ -126,7 +126,9 @@ TEST(BuiltInClips, PressesPairWithReleases) {
                 EXPECT_GE(e.x, kClipSurfaceLeft);
                 EXPECT_GE(e.y, kClipSurfaceTop);
             }
-            if (e.code == kClipPointerSample) EXPECT_TRUE(e.x < kClipSurfaceLeft || e.y < kClipSurfaceTop);
+            if (e.code == kClipPointerSample) {
+                EXPECT_TRUE(e.x < kClipSurfaceLeft || e.y < kClipSurfaceTop);
+            }
         }
         EXPECT_FALSE(held) << "clip " << k;
     }

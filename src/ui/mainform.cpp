@@ -196,7 +196,8 @@ void Tmain::LayoutStatusPanels() {
     // gives up what it takes to show that panel whole.
     const bool running = !panels_[5]->text().isEmpty();
     const int runWidth = running ? std::max(kPanelWidths[5], panels_[5]->sizeHint().width()) : kPanelWidths[5];
-    int runRoom = kHintPanelReserve;  // what is left of the window right of panel 4
+    // What is left of the window right of panel 4, less the bar's own margin.
+    int runRoom = kHintPanelReserve - statusPanels_->mapTo(statusBar(), QPoint(0, 0)).x();
     for (int i = 0; i < 5; ++i) runRoom -= i == 1 ? 0 : kPanelWidths[static_cast<std::size_t>(i)];
     const int runShift = running ? std::max(0, runWidth - runRoom) : 0;
     const int hintWidth = std::max(0, width() - kHintPanelReserve - (stateWidth - kPanelWidths[0]) - runShift);

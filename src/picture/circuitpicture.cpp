@@ -84,9 +84,20 @@ private:
         return style_.colors.wire;
     }
     QColor WireColor() const { return style_.signalColours ? style_.colors.wire : QColor(Qt::black); }
+    // Whether a line in that signal's colour carries "1" (the inverse of "0").
+    bool CarriesOne(int x, int y, bool inverse = false) const {
+        if (!style_.signalColours || !Stored(x, y)) return false;
+        return circuit_.signalGrid.at(x, y) == (inverse ? Signal0 : Signal1);
+    }
 
-    void SetPen(const QColor& color) {
-        QPen pen(color, style_.lineWidth);
+    // The pen of a wire or lead in its signal's colour, twice as wide where
+    // it carries "1" and the thick cue is on.
+    void SetSignalPen(int x, int y, bool inverse = false) {
+        SetPen(SignalColor(x, y, inverse), style_.colors.thickOnes && CarriesOne(x, y, inverse) ? 2.0 : 1.0);
+    }
+
+    void SetPen(const QColor& color, double widthFactor = 1.0) {
+        QPen pen(color, style_.lineWidth * widthFactor);
         pen.setCapStyle(Qt::SquareCap);
         pen.setJoinStyle(Qt::MiterJoin);
         painter_.setPen(pen);
@@ -108,7 +119,7 @@ private:
             painter_.fillRect(QRectF(centre, QSizeF(side, side)), WireColor());
             return;
         }
-        SetPen(SignalColor(x, y));
+        SetSignalPen(x, y);
         switch (c) {
             case WireE: Line(centre, east); break;
             case WireS: Line(centre, south); break;
@@ -129,9 +140,9 @@ private:
             }
             case Crossing:
                 // Each line shows the signal of the wire that enters it.
-                SetPen(SignalColor(x - 1, y));
+                SetSignalPen(x - 1, y);
                 Line(At(x - 1, y), east);
-                SetPen(SignalColor(x, y - 1));
+                SetSignalPen(x, y - 1);
                 Line(At(x, y - 1), south);
                 break;
             default: break;
@@ -142,27 +153,27 @@ private:
         switch (Cell(x, y)) {
             case SourceOff:
             case SourceOn:
-                SetPen(SignalColor(x, y));
+                SetSignalPen(x, y);
                 Line(At(x, y - 1), At(x, y + 1));
                 Line(At(x - 1, y), At(x + 1, y));
                 break;
             case Lamp:
-                SetPen(SignalColor(x, y));
+                SetSignalPen(x, y);
                 Line(At(x - 1, y), At(x + 1, y));
                 break;
             case Inverter:
-                SetPen(SignalColor(x, y, true));
+                SetSignalPen(x, y, true);
                 Line(At(x, y), At(x - 1, y));
-                SetPen(SignalColor(x, y));
+                SetSignalPen(x, y);
                 Line(At(x, y), At(x + 1, y));
                 break;
             case ConjunctorAnchor:
             case DisjunctorAnchor:
-                SetPen(SignalColor(x, y - 1));
+                SetSignalPen(x, y - 1);
                 Line(At(x - 1, y - 1), At(x, y - 1));
-                SetPen(SignalColor(x, y + 1));
+                SetSignalPen(x, y + 1);
                 Line(At(x - 1, y + 1), At(x, y + 1));
-                SetPen(SignalColor(x + 1, y));
+                SetSignalPen(x + 1, y);
                 Line(At(x + 1, y), At(x + 2, y));
                 break;
             default: break;
@@ -181,7 +192,9 @@ private:
                 break;
             case Lamp:
                 SetPen(SignalColor(x, y));
+                if (style_.colors.fillLitLamps && CarriesOne(x, y)) painter_.setBrush(style_.colors.lit);
                 painter_.drawEllipse(Box(x, y, -kLampHalf, -kLampHalf, kLampHalf, kLampHalf));
+                painter_.setBrush(Qt::white);
                 Line(At(x, y, -kLampCross, -kLampCross), At(x, y, kLampCross, kLampCross));
                 Line(At(x, y, -kLampCross, kLampCross), At(x, y, kLampCross, -kLampCross));
                 break;

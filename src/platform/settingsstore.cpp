@@ -25,7 +25,7 @@ struct OptionField {
     std::optional<QString> StoredSettings::*member;
 };
 
-constexpr std::array<OptionField, 10> kOptionFields = {{
+constexpr std::array<OptionField, 13> kOptionFields = {{
     {"writeuname", &StoredSettings::writeuname},
     {"ShowMaster", &StoredSettings::ShowMaster},
     {"co", &StoredSettings::co},
@@ -36,6 +36,9 @@ constexpr std::array<OptionField, 10> kOptionFields = {{
     {"kmiddles", &StoredSettings::kmiddles},
     {"UndoSteps", &StoredSettings::UndoSteps},
     {"RecoverySeconds", &StoredSettings::RecoverySeconds},
+    {"LampColour", &StoredSettings::LampColour},
+    {"LampFill", &StoredSettings::LampFill},
+    {"ThickOnes", &StoredSettings::ThickOnes},
 }};
 constexpr int kRecentFileKeys = 8;
 

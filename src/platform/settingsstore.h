@@ -3,7 +3,8 @@
 //
 //     SOFTWARE/vorn           Default (the program title), About, Path
 //     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
-//                             UndoSteps, RecoverySeconds, LastFolder, PrintFit,
+//                             UndoSteps, RecoverySeconds, LampColour, LampFill,
+//                             ThickOnes, LastFolder, PrintFit,
 //                             RecentFile1 .. RecentFile8
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //
@@ -24,6 +25,7 @@ namespace vorn {
 struct StoredSettings {
     std::optional<QString> writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles;
     std::optional<QString> UndoSteps, RecoverySeconds;  // undo depth; seconds between recovery writes
+    std::optional<QString> LampColour, LampFill, ThickOnes;  // a lit lamp's colour and fill; thick "1" wires
     bool operator==(const StoredSettings&) const = default;
 };
 

@@ -39,7 +39,10 @@ public:
           rows_(view.rows),
           wire_(view.printStyle ? kBlack : colors.wire.rgb()),
           zero_(colors.zero.rgb()),
-          one_(colors.one.rgb()) {}
+          one_(colors.one.rgb()),
+          lit_(colors.lit.rgb()),
+          fillLitLamps_(colors.fillLitLamps),
+          thickOnes_(colors.thickOnes) {}
 
     void Run() {
         canvas_.SetBrushColor(kWhite);
@@ -95,8 +98,35 @@ private:
         if (signal == Signal0) return inverse ? one_ : zero_;
         return wire_;
     }
-    void PenBySignal(long long x, long long y) { canvas_.SetPenColor(SignalColor(x, y, false)); }
-    void PenByInverseSignal(long long x, long long y) { canvas_.SetPenColor(SignalColor(x, y, true)); }
+    // Whether the line in that signal's colour carries "1" (the inverse of "0").
+    bool CarriesOne(long long x, long long y, bool inverse) const {
+        return runMode_ && Signal(x, y) == (inverse ? Signal0 : Signal1);
+    }
+    void PenBySignal(long long x, long long y) {
+        canvas_.SetPenColor(SignalColor(x, y, false));
+        thick_ = thickOnes_ && CarriesOne(x, y, false);
+    }
+    void PenByInverseSignal(long long x, long long y) {
+        canvas_.SetPenColor(SignalColor(x, y, true));
+        thick_ = thickOnes_ && CarriesOne(x, y, true);
+    }
+    void PlainPen(QRgb color) {
+        canvas_.SetPenColor(color);
+        thick_ = false;
+    }
+
+    // A line from the current position; a thick one gets a twin one pixel
+    // below (a level line) or right of it (an upright one), and the pen ends
+    // where the line does either way.
+    void LineTo(int x, int y) {
+        const QPoint from = canvas_.Position();
+        canvas_.LineTo(x, y);
+        if (!thick_) return;
+        const int dx = from.y() == y ? 0 : 1, dy = from.y() == y ? 1 : 0;
+        canvas_.MoveTo(from.x() + dx, from.y() + dy);
+        canvas_.LineTo(x + dx, y + dy);
+        canvas_.MoveTo(x, y);
+    }
 
     // Pixel of node offset i (or j) plus a twelfths of the pitch.
     int At(int node, int twelfths) const { return (kPitch * node + twelfths) * zoom_; }
@@ -108,20 +138,20 @@ private:
         const int east = At(i + 1, 0), south = At(j + 1, 0);
 
         canvas_.MoveTo(cx, cy);
-        canvas_.SetPenColor(wire_);
-        if (c == Empty) canvas_.LineTo(cx + 1, cy);  // the grid dot
+        PlainPen(wire_);
+        if (c == Empty) LineTo(cx + 1, cy);  // the grid dot
         PenBySignal(x, y);
         switch (c) {
             case WireE:
-                canvas_.LineTo(east, cy);
+                LineTo(east, cy);
                 break;
             case WireS:
-                canvas_.LineTo(cx, south + 1);
+                LineTo(cx, south + 1);
                 break;
             case WireES:
-                canvas_.LineTo(east, cy);
+                LineTo(east, cy);
                 canvas_.MoveTo(cx, cy);
-                canvas_.LineTo(cx, south);
+                LineTo(cx, south);
                 break;
             case JunctionE:
             case JunctionS:
@@ -132,9 +162,9 @@ private:
                 else
                     canvas_.Ellipse(cx - zoom_, cy - zoom_, cx + (kSolderDotUnits - 1) * zoom_, cy + (kSolderDotUnits - 1) * zoom_);
                 const int segments = c % 10;
-                if (segments == 1 || segments == 3) canvas_.LineTo(east, cy);
+                if (segments == 1 || segments == 3) LineTo(east, cy);
                 canvas_.MoveTo(cx, cy);
-                if (segments == 2 || segments == 3) canvas_.LineTo(cx, south);
+                if (segments == 2 || segments == 3) LineTo(cx, south);
                 canvas_.SetBrushColor(kWhite);
                 break;
             }
@@ -142,10 +172,10 @@ private:
                 // Each line shows the signal of the wire that enters it.
                 PenBySignal(x - 1, y);
                 canvas_.MoveTo(At(i - 1, 0), cy);
-                canvas_.LineTo(east, cy);
+                LineTo(east, cy);
                 canvas_.MoveTo(cx, At(j - 1, 0));
                 PenBySignal(x, y - 1);
-                canvas_.LineTo(cx, south);
+                LineTo(cx, south);
                 break;
             default:
                 break;
@@ -172,7 +202,7 @@ private:
 
     void Lead(int x0, int y0, int x1, int y1) {
         canvas_.MoveTo(x0, y0);
-        canvas_.LineTo(x1, y1);
+        LineTo(x1, y1);
     }
 
     void DrawLeads(int i, int j, long long x, long long y, std::int32_t c) {
@@ -220,7 +250,10 @@ private:
                 break;
             case Lamp:
                 PenBySignal(x, y);
+                thick_ = false;  // the cross is no wire
+                if (fillLitLamps_ && CarriesOne(x, y, false)) canvas_.SetBrushColor(lit_);
                 canvas_.Ellipse(At(i, -kLampHalf), At(j, -kLampHalf), At(i, kLampHalf), At(j, kLampHalf));
+                canvas_.SetBrushColor(kWhite);
                 Lead(At(i, -kLampCross), At(j, -kLampCross), At(i, kLampCross), At(j, kLampCross));
                 Lead(At(i, -kLampCross), At(j, kLampCross), At(i, kLampCross), At(j, -kLampCross));
                 break;
@@ -255,7 +288,9 @@ private:
     const bool runMode_;
     const int labelPoints_;
     const int columns_, rows_;
-    const QRgb wire_, zero_, one_;
+    const QRgb wire_, zero_, one_, lit_;
+    const bool fillLitLamps_, thickOnes_;
+    bool thick_ = false;  // the pen's lines are drawn twice as thick
 };
 
 }  // namespace

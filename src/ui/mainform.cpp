@@ -192,10 +192,18 @@ void Tmain::LayoutStatusPanels() {
     if (!statusPanels_) return;
     // What the state panel grows by comes out of the hint line.
     const int stateWidth = StatePanelWidth(*panels_[0]);
-    const int hintWidth = std::max(0, width() - kHintPanelReserve - (stateWidth - kPanelWidths[0]));
+    // Panel 5 says whether the circuit runs; while it does, the hint line
+    // gives up what it takes to show that panel whole.
+    const bool running = !panels_[5]->text().isEmpty();
+    const int runWidth = running ? std::max(kPanelWidths[5], panels_[5]->sizeHint().width()) : kPanelWidths[5];
+    // What is left of the window right of panel 4, less the bar's own margin.
+    int runRoom = kHintPanelReserve - statusPanels_->mapTo(statusBar(), QPoint(0, 0)).x();
+    for (int i = 0; i < 5; ++i) runRoom -= i == 1 ? 0 : kPanelWidths[static_cast<std::size_t>(i)];
+    const int runShift = running ? std::max(0, runWidth - runRoom) : 0;
+    const int hintWidth = std::max(0, width() - kHintPanelReserve - (stateWidth - kPanelWidths[0]) - runShift);
     int x = 0;
     for (int i = 0; i < kStatusPanelCount; ++i) {
-        const int w = i == 0 ? stateWidth : i == 1 ? hintWidth : kPanelWidths[static_cast<std::size_t>(i)];
+        const int w = i == 0 ? stateWidth : i == 1 ? hintWidth : i == 5 ? runWidth : kPanelWidths[static_cast<std::size_t>(i)];
         panels_[static_cast<std::size_t>(i)]->setGeometry(x, 0, w, statusPanels_->height());
         x += w;
     }

@@ -1,5 +1,6 @@
 // Run mode: the circuit switched on, editing locked, signals shown.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QToolBar>
 
@@ -50,6 +51,9 @@ void Tmain::SetEditingLocked(bool locked) {
 void Tmain::SyncRunCheck() {
     Run2->setChecked(state_->RunMode);
     run3->setChecked(state_->RunMode);
+    // The status bar says so while the circuit runs.
+    StatusPanel(5)->setText(state_->RunMode ? QStringLiteral(" Запущено ") : QString());
+    LayoutStatusPanels();
 }
 
 }  // namespace vorn

@@ -173,7 +173,7 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
       applied_(initial),
       programFolder_(programFolder),
       settingsPath_(settingsPath.isEmpty() ? SettingsStore::DefaultFilePath() : settingsPath),
-      swatchColours_{kDefaultColours.wire, kDefaultColours.zero, kDefaultColours.one},
+      swatchColours_{kDefaultColours.wire, kDefaultColours.zero, kDefaultColours.one, kDefaultColours.lit},
       exampleCells_(std::make_unique<CellGrid>()),
       exampleSignals_(std::make_unique<SignalGrid>()),
       preview_(kPreviewSide, kPreviewSide, QImage::Format_RGB32) {
@@ -303,8 +303,8 @@ void TOpt::BuildColoursPage() {
     PreviewLabel->setGeometry(8, 22, kPreviewSide, kPreviewSide);
     PreviewLabel->setFrameShape(QFrame::NoFrame);
 
-    const std::array<QString, 3> captions{Text("Цвет проводов"), Text("Цвет проводов \"0\""),
-                                          Text("Цвет проводов \"1\"")};
+    const std::array<QString, 4> captions{Text("Цвет проводов"), Text("Цвет проводов \"0\""),
+                                          Text("Цвет проводов \"1\""), Text("Цвет горящей лампочки")};
     for (std::size_t i = 0; i < Swatches.size(); ++i) {
         const int top = 22 + static_cast<int>(i) * 46;
         auto* swatch = new QFrame(ColoursPage);
@@ -325,6 +325,7 @@ void TOpt::BuildColoursPage() {
     DefaultColoursButton->setGeometry(8, 216, 290, 27);
     connect(DefaultColoursButton, &QPushButton::clicked, this, &TOpt::RestoreDefaultColours);
     DefaultColoursButton->installEventFilter(this);
+    BuildSignalCueRows();
 }
 
 void TOpt::SetSwatch(int index, const QColor& colour) {
@@ -347,6 +348,7 @@ void TOpt::RestoreDefaultColours() {
     SetSwatch(0, kDefaultColours.wire);
     SetSwatch(1, kDefaultColours.zero);
     SetSwatch(2, kDefaultColours.one);
+    SetSwatch(3, kDefaultColours.lit);
     RedrawPreview();
 }
 
@@ -372,7 +374,7 @@ void TOpt::SelectExample(int number) {
 
 void TOpt::RedrawPreview() {
     const CircuitView view{2, 0, 0, true};
-    const CircuitColors colours{swatchColours_[0], swatchColours_[1], swatchColours_[2]};
+    const CircuitColors colours = ShownColours();
     RenderCircuit(preview_, *exampleCells_, *exampleSignals_, view, colours);
     DrawElementNames(preview_, *exampleCells_, ExampleNames(*exampleCells_), view, colours.wire);
     PreviewLabel->setPixmap(QPixmap::fromImage(preview_));
@@ -393,8 +395,9 @@ void TOpt::LoadSettings() {
 
     UserSettings changed = applied_;
     CircuitColors& colours = changed.colors;
-    const std::array<const std::optional<QString>*, 3> colourTexts{&values.co, &values.bc, &values.gc};
-    const std::array<QColor*, 3> targets{&colours.wire, &colours.zero, &colours.one};
+    const std::array<const std::optional<QString>*, 4> colourTexts{&values.co, &values.bc, &values.gc,
+                                                                   &values.LampColour};
+    const std::array<QColor*, 4> targets{&colours.wire, &colours.zero, &colours.one, &colours.lit};
     bool coloursChanged = false;
     for (std::size_t i = 0; i < colourTexts.size(); ++i) {
         if (!*colourTexts[i]) continue;
@@ -419,6 +422,7 @@ void TOpt::LoadSettings() {
         changed.kmiddles = ShiftFactorEdit->value();
     }
     LoadRecoveryValues(values, changed);
+    LoadSignalCues(values, changed);
     loading_ = false;
     Hand(changed);
 }
@@ -434,11 +438,13 @@ void TOpt::SaveSettings() {
     values.co = QString::fromStdString(ColorToText(ValueOf(swatchColours_[0])));
     values.bc = QString::fromStdString(ColorToText(ValueOf(swatchColours_[1])));
     values.gc = QString::fromStdString(ColorToText(ValueOf(swatchColours_[2])));
+    values.LampColour = QString::fromStdString(ColorToText(ValueOf(swatchColours_[3])));
     values.tbp = QString::number(IconSlider->value());
     values.km = QString::number(ScrollStepEdit->value());
     values.kmiddles = QString::number(ShiftFactorEdit->value());
     values.writeuname = Flag(WriteNameBox->isChecked());
     SaveRecoveryValues(values);
+    SaveSignalCues(values);
     SettingsStore(settingsPath_)
         .WriteAll(QString::fromUtf8(ProgramTitle), Text("Vorn — учебная программа по алгебре логики"),
                   programFolder_, values);
@@ -458,7 +464,7 @@ void TOpt::Open() {
 
 void TOpt::ApplyColours() {
     UserSettings changed = applied_;
-    changed.colors = CircuitColors{swatchColours_[0], swatchColours_[1], swatchColours_[2]};
+    changed.colors = ShownColours();
     Hand(changed);
 }
 

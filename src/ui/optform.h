@@ -1,5 +1,6 @@
 // The settings dialog: scrolling steps, the start-up wizard, printing the
-// user's name, the icon of circuit files and the three circuit colours, with
+// user's name, the icon of circuit files, the circuit colours and the cues
+// of a running circuit that do not rest on colour (optform_signals.cpp), with
 // a small running circuit as a colour preview. Created once, after the main
 // window, and hidden between uses; it writes the settings file itself.
 #pragma once
@@ -74,10 +75,15 @@ public:
     bool ShowMasterAtStart() const;
     int IconNumber() const;
 
-    // The swatches: 0 wire, 1 signal "0", 2 signal "1".
+    // The swatches: 0 wire, 1 signal "0", 2 signal "1", 3 a lit lamp.
     QColor SwatchColour(int index) const { return swatchColours_.at(static_cast<std::size_t>(index)); }
     void ChooseColour(int index);
     void RestoreDefaultColours();
+    // Signal colours told apart under every common kind of colour blindness.
+    void SetColourBlindPalette();
+    // What the preview and the main window draw with: the swatches and the
+    // cue boxes.
+    CircuitColors ShownColours() const;
     void ShowWriteNameHelp();
 
     // The preview: example 1..5 and its picture.
@@ -104,9 +110,12 @@ public:
     QSlider* IconSlider = nullptr;
     QPushButton* AssociateButton = nullptr;
     QLabel* PreviewLabel = nullptr;
-    std::array<QFrame*, 3> Swatches{};
-    std::array<QLabel*, 3> SwatchLabels{};
+    std::array<QFrame*, 4> Swatches{};
+    std::array<QLabel*, 4> SwatchLabels{};
     QPushButton* DefaultColoursButton = nullptr;
+    QPushButton* ColourBlindButton = nullptr;
+    QCheckBox* LitFillBox = nullptr;    // fill lit lamps
+    QCheckBox* ThickOnesBox = nullptr;  // wires with "1" twice as thick
     QPushButton* CloseButton = nullptr;
 
 signals:
@@ -127,6 +136,10 @@ private:
     void BuildRecoveryRows();
     void LoadRecoveryValues(const StoredSettings& values, UserSettings& settings);
     void SaveRecoveryValues(StoredSettings& values) const;
+    // optform_signals.cpp: the colour-blind palette and the cue boxes.
+    void BuildSignalCueRows();
+    void LoadSignalCues(const StoredSettings& values, UserSettings& settings);
+    void SaveSignalCues(StoredSettings& values) const;
     void SetSwatch(int index, const QColor& colour);
     void RedrawPreview();
     void UpdateIconPreview();
@@ -138,7 +151,7 @@ private:
     UserSettings applied_;
     QString programFolder_;
     QString settingsPath_;
-    std::array<QColor, 3> swatchColours_{};
+    std::array<QColor, 4> swatchColours_{};
     int example_ = 1;
     std::unique_ptr<CellGrid> exampleCells_;  // large grids: on the heap
     std::unique_ptr<SignalGrid> exampleSignals_;

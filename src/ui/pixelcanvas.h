@@ -19,6 +19,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QRgb>
 #include <QString>
 
@@ -95,6 +96,7 @@ public:
         x_ = x;
         y_ = y;
     }
+    QPoint Position() const { return {x_, y_}; }
     // A line from the current position to (x, y), without the end pixel;
     // diagonals are rasterised with Bresenham's algorithm.
     void LineTo(int x, int y);

@@ -123,6 +123,34 @@ private slots:
         QCOMPARE(image.pixel(Pixel(area, 12, 11, zoom)), qRgb(0, 0, 0));   // the grid dot of an empty node
     }
 
+    void pngFillsLitLampsAndThickensOnes_data() {
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<bool>("thick");
+        for (bool fill : {false, true})
+            for (bool thick : {false, true}) QTest::addRow("fill %d, thick %d", fill, thick) << fill << thick;
+    }
+    // A lamp with "1" filled, or white for the classic look; the "1" wire
+    // as many pixels across as before, or twice as many.
+    void pngFillsLitLampsAndThickensOnes() {
+        QFETCH(bool, fill);
+        QFETCH(bool, thick);
+        const Circuit c = SourceWireLamp();
+        PictureOptions options;
+        options.zoom = 3;
+        options.signalColours = true;
+        options.colors.fillLitLamps = fill;
+        options.colors.thickOnes = thick;
+        const QString file = folder_.filePath(QStringLiteral("cues.png"));
+        QCOMPARE(WriteCircuitPicture(file, PictureFormat::Png, c.Source(), options).kind, PictureResult::Written);
+        const QImage image(file);
+        const NodeArea area = *PictureArea(c.Source());
+        QCOMPARE(image.pixel(Pixel(area, 13, 10, 3, 0, 2)), fill ? options.colors.lit.rgb() : qRgb(255, 255, 255));
+        const QPoint wire = Pixel(area, 11, 10, 3, 6);
+        int across = 0;
+        for (int dy = -6; dy <= 6; ++dy) across += image.pixel(wire + QPoint(0, dy)) == options.colors.one.rgb();
+        QCOMPARE(across, thick ? 2 : 1);  // an image line is one pixel wide
+    }
+
     void pdfRenderedShowsTheColouredWire() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QSKIP("pdftoppm (poppler-utils) is needed to read the PDF");

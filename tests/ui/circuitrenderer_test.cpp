@@ -19,6 +19,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kWire = qRgb(0, 0, 128);
 const QRgb kZero = qRgb(32, 188, 255);
 const QRgb kOne = qRgb(255, 0, 0);
+const QRgb kLit = CircuitColors().lit.rgb();
 
 // A grid with room on both sides that reads as lamps carrying "1": a read
 // outside the stored array would draw something where only dots belong.
@@ -53,10 +54,10 @@ public:
     QImage Render(int width, int height, int zoom, bool run = true, int originX = 0, int originY = 0) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));  // anything not painted would show
-        RenderCircuit(image, cells_->grid, signals_->grid, CircuitView{zoom, originX, originY, run},
-                      CircuitColors{QColor(kWire), QColor(kZero), QColor(kOne)});
+        RenderCircuit(image, cells_->grid, signals_->grid, CircuitView{zoom, originX, originY, run}, colours);
         return image;
     }
+    CircuitColors colours{QColor(kWire), QColor(kZero), QColor(kOne)};
 
 private:
     std::unique_ptr<GuardedGrid> cells_ = std::make_unique<GuardedGrid>(Lamp);
@@ -192,10 +193,17 @@ private slots:
         }
     }
 
-    void elementGlyphs_data() { ZoomRows(); }
+    void elementGlyphs_data() {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<bool>("fill");
+        for (int z = 1; z <= 3; ++z)
+            for (bool fill : {false, true}) QTest::addRow("z=%d%s", z, fill ? ", lit lamp filled" : "") << z << fill;
+    }
     void elementGlyphs() {
         QFETCH(int, z);
+        QFETCH(bool, fill);
         Scene scene;
+        scene.colours.fillLitLamps = fill;
         scene.Put(2, 2, SourceOff, Signal0);
         scene.Put(6, 2, SourceOn, Signal1);
         scene.Put(10, 2, Lamp, Signal1);
@@ -232,14 +240,14 @@ private slots:
         }
 
         {  // the lamp: the lead, from the west node's centre to just before the east one's,
-           // is covered by the white circle except where the cross meets it
+           // is covered by the circle (white, or filled when lit) except where the cross meets it
             const int cx = 10 * p;
             QCOMPARE(Extent(image, Box(10, -6, 6, 2, -6, 6, z), kOne, cy), Box(10, -4, 4, 2, -4, 4, z));
             QVERIFY(All(image, 9 * p, cy, cx - 4 * z - 1, cy, kOne));
             QVERIFY(All(image, cx + 4 * z, cy, 11 * p - 1, cy, kOne));
             QCOMPARE(At(image, 11 * p, cy), kWire);
-            QCOMPARE(At(image, cx - 2 * z, cy), kWhite);
-            QCOMPARE(At(image, cx + 2 * z, cy), kWhite);
+            QCOMPARE(At(image, cx - 2 * z, cy), fill ? kLit : kWhite);
+            QCOMPARE(At(image, cx + 2 * z, cy), fill ? kLit : kWhite);
             for (int k = 0; k < 6 * z; ++k) {
                 QCOMPARE(At(image, cx - 3 * z + k, cy - 3 * z + k), kOne);
                 QCOMPARE(At(image, cx - 3 * z + k, cy + 3 * z - k), kOne);
@@ -278,6 +286,32 @@ private slots:
         }
         QVERIFY(labels[0] != labels[1]);  // "0" and "1"
         QVERIFY(labels[2] != labels[3]);  // "&" and "1"
+    }
+
+    void thickOnesAndUnlitLamps_data() { ZoomRows(); }
+    // Thick wires and leads carrying "1" get a twin row below (level) or
+    // column right (upright); "0" stays thin, a lamp with "0" unfilled.
+    void thickOnesAndUnlitLamps() {
+        QFETCH(int, z);
+        Scene scene;
+        scene.Put(3, 2, WireE, Signal1);
+        scene.Put(4, 2, Lamp, Signal1);
+        scene.Put(3, 4, WireS, Signal1);
+        scene.Put(3, 6, WireE, Signal0);
+        scene.Put(6, 6, Lamp, Signal0);
+        const int p = 12 * z;
+        for (bool thick : {false, true}) {
+            scene.colours.thickOnes = thick;
+            const QImage image = scene.Render(8 * p, 8 * p, z);
+            const QRgb twin = thick ? kOne : kWhite;
+            QVERIFY(All(image, 3 * p, 2 * p + 1, 4 * p - 4 * z - 1, 2 * p + 1, twin));
+            QVERIFY(All(image, 4 * p + 4 * z + 1, 2 * p + 1, 5 * p - 1, 2 * p + 1, twin));  // the lamp's lead
+            QVERIFY(All(image, 3 * p + 1, 4 * p, 3 * p + 1, 5 * p - 1, twin));
+            QVERIFY(All(image, 3 * p, 2 * p - 1, 4 * p - 4 * z - 1, 2 * p - 1, kWhite));
+            QVERIFY(All(image, 3 * p, 6 * p + 1, 4 * p - 1, 6 * p + 1, kWhite));
+            QCOMPARE(At(image, 4 * p - 2 * z + 1, 2 * p - 2 * z), kLit);  // the lamp's cross stays thin
+            QCOMPARE(At(image, 6 * p - 2 * z, 6 * p), kWhite);
+        }
     }
 
     void bodiesLieOverLaterLeads() {

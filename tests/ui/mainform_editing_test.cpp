@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -115,12 +116,18 @@ void MainformEditingTest::sourceWireLampRunAndSwitch() {
     QVERIFY(s.RunMode && w->Run2->isChecked() && w->run3->isChecked());
     QCOMPARE(w->Document().Signals().at(6, 3), Signal0);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.zero);
+    // The status bar says the circuit runs, whole and beside the document's state.
+    QCOMPARE(w->StatusPanel(5)->text().trimmed(), QStringLiteral("Запущено"));
+    QVERIFY(w->StatusPanelRight(5) <= w->statusBar()->width());
+    const QPoint lampInside = Pixel(8, 3) + QPoint(0, 3);
+    QCOMPARE(w->Image3->Picture().pixelColor(lampInside), QColor(Qt::white));  // "0": unlit
 
     MarkSaved(*w);
     Click(*w, 3, 3);  // switches the source
     QCOMPARE(Code(*w, 3, 3), SourceOn);
     QCOMPARE(w->Document().Signals().at(8, 3), Signal1);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.one);
+    QCOMPARE(w->Image3->Picture().pixelColor(lampInside), s.Colors.lit);
     QCOMPARE(StatusWord(*w), QStringLiteral("Изменено"));
     QCOMPARE(w->Document().UndoCount(), 4);
     // A click beside the source switches nothing and is no edit.
@@ -129,6 +136,7 @@ void MainformEditingTest::sourceWireLampRunAndSwitch() {
 
     Key(*w, Qt::Key_F9);
     QVERIFY(!s.RunMode && !w->Run2->isChecked());
+    QVERIFY(w->StatusPanel(5)->text().isEmpty());
     QCOMPARE(w->Document().Signals().at(8, 3), NoSignal);
     QCOMPARE(w->Image3->Picture().pixelColor(lampWire), s.Colors.wire);
     QCOMPARE(Code(*w, 3, 3), SourceOn);  // the switch position stays

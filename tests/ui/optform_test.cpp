@@ -3,6 +3,8 @@
 // their preview, opening and closing over the main window.
 #include <algorithm>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -178,6 +180,53 @@ private slots:
         dialog.LoadSettings();
         QCOMPARE(dialog.ScrollStepEdit->value(), 7);
         QCOMPARE(dialog.SwatchColour(0), QColor(0, 255, 0));
+    }
+
+    // The lit lamp's colour, its fill and thick "1" wires: read, written
+    // back, and damaged values giving the defaults.
+    void signalCuesRoundTrip() {
+        const struct {
+            const char *fill, *thick, *lamp;
+            bool fillOn, thickOn;
+            QColor colour;
+        } rows[] = {{"0", "1", "clLime", false, true, QColor(0, 255, 0)},
+                    {"yes", "2", "no colour", true, false, CircuitColors().lit}};
+        for (const auto& row : rows) {
+            StoredSettings stored;
+            std::tie(stored.LampFill, stored.ThickOnes, stored.LampColour) = std::tuple(row.fill, row.thick, row.lamp);
+            WriteOptions(Path(), stored);
+            TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
+            const CircuitColors& read = dialog.Settings().colors;
+            QCOMPARE(std::tuple(read.fillLitLamps, read.thickOnes, read.lit, dialog.SwatchColour(3)),
+                     std::tuple(row.fillOn, row.thickOn, row.colour, row.colour));
+            dialog.SaveSettings();
+            const StoredSettings saved = ReadBack(Path());
+            QCOMPARE(saved.LampFill.value_or("<absent>") + saved.ThickOnes.value_or("<absent>"),
+                     QString::number(row.fillOn) + QString::number(row.thickOn));
+            QCOMPARE(TOpt(UserSettings{}, QStringLiteral("/opt/vorn"), Path()).Settings().colors.lit, row.colour);
+        }
+    }
+
+    void colourBlindPaletteAndThickOnesReachTheWindowAndThePreview() {
+        auto window = test::ShownWindow();
+        const auto linked = LinkedDialog(*window, Path());
+        TOpt& dialog = *linked;
+        dialog.ExampleDraw = [] { return 1; };
+        dialog.Open();
+        dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
+        const QColor blue(0x00, 0x72, 0xB2), orange(0xE6, 0x9F, 0x00);
+        QVERIFY(!HasPixel(dialog.PreviewImage(), orange));
+        QTest::mouseClick(dialog.ColourBlindButton, Qt::LeftButton);
+        QCOMPARE(std::pair(dialog.SwatchColour(1), dialog.SwatchColour(2)), std::pair(blue, orange));
+        QCOMPARE(std::pair(window->CurrentSettings().colors.zero, window->CurrentSettings().colors.one),
+                 std::pair(blue, orange));
+        QVERIFY(HasPixel(dialog.PreviewImage(), orange) && HasPixel(dialog.PreviewImage(), blue));
+        dialog.ThickOnesBox->setChecked(true);
+        QVERIFY(window->CurrentSettings().colors.thickOnes);
+        QCOMPARE(ReadBack(Path()).ThickOnes.value_or("<absent>"), QStringLiteral("1"));
+        QVERIFY(HasPixel(dialog.PreviewImage(), CircuitColors().lit));  // the example's lit lamp
+        dialog.LitFillBox->setChecked(false);
+        QVERIFY(!HasPixel(dialog.PreviewImage(), CircuitColors().lit) && !window->CurrentSettings().colors.fillLitLamps);
     }
 
     void controlsSaveWhenReleasedOrChanged() {

@@ -15,6 +15,7 @@
 #include "pictureoptionsdialog.h"
 #include "printscaletab.h"
 #include "sendernamedialog.h"
+#include "taskdialog.h"
 
 namespace vorn {
 
@@ -103,6 +104,13 @@ public:
         return dialog.Ask();
     }
 
+    bool AskTaskChoice(QWidget* parent, const QStringList& lamps, TaskChoice& choice) override {
+        TaskDialog dialog(parent, lamps, choice);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        choice = dialog.Choice();
+        return true;
+    }
+
     std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override {
         // The custom colours start white each time.
         for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
@@ -132,6 +140,8 @@ void HelpMessageThroughDialogs(QWidget* parent, const QString& text) {
 QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 
 std::optional<QColor> Dialogs::ChooseColour(QWidget*, const QColor&) { return std::nullopt; }
+
+bool Dialogs::AskTaskChoice(QWidget*, const QStringList&, TaskChoice&) { return false; }
 
 QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 

@@ -8,12 +8,15 @@
 #include <QColor>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QImage;
 class QPrinter;
 class QWidget;
 
 namespace vorn {
+
+struct TaskChoice;  // taskmaker.h
 
 class Dialogs {
 public:
@@ -83,6 +86,12 @@ public:
     // override it, cancels.
     virtual bool AskElementName(QWidget* parent, const QString& prompt, const QString& shown,
                                 const std::function<QString(const QString&)>& accept);
+
+    // The dialog of "Сохранить как задание…" (taskdialog.h), started from
+    // choice, with the lamps offered by their shown names: true and the
+    // choice as the teacher left it when confirmed with OK. The default, for
+    // test dialogs that do not override it, cancels.
+    virtual bool AskTaskChoice(QWidget* parent, const QStringList& lamps, TaskChoice& choice);
 
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();

@@ -187,6 +187,13 @@ public:
     // document's task, the verdict in the task window.
     void Checkup1Click();
     TaskWindow* TaskWindow1 = nullptr;
+    // "Сохранить как задание…" (File menu): the circuit, the teacher's
+    // solution, made into a task file after the task dialog and a save chooser.
+    void SaveTask1Click();
+    QAction* SaveTask1 = nullptr;
+    // "Готовые задания…" (Help menu): the Open chooser in the ready tasks' folder.
+    void ReadyTasks1Click();
+    QAction* ReadyTasks1 = nullptr;
 
 signals:
     // The window is asked to close; emitted whether or not it then closes.

@@ -1,9 +1,22 @@
 // The task of the open document: its window, the check command, the tools
-// the task allows, and the gestures its lock takes back.
+// the task allows, and the gestures its lock takes back; the teacher's side:
+// a task file made from the circuit, and the ready tasks.
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QStatusBar>
 
+#include "circuitfile.h"
+#include "datafolder.h"
+#include "dialogs.h"
+#include "errorreporter.h"
 #include "mainform.h"
+#include "programtitle.h"
+#include "savefailure.h"
+#include "settingsstore.h"
+#include "taskmaker.h"
 #include "taskwindow.h"
 
 namespace vorn {
@@ -26,6 +39,12 @@ unsigned ElementOfTool(int tool) {
     }
 }
 
+const QString kTaskFilter = QStringLiteral("Vorn files (*.vfl)");
+
+void Warn(QWidget* parent, const QString& text) {
+    Dialogs::Current().Message(parent, QMessageBox::Warning, ProgramTitleText(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 }  // namespace
 
 void Tmain::CreateTaskControls() {
@@ -33,6 +52,14 @@ void Tmain::CreateTaskControls() {
     connect(TaskWindow1, &TaskWindow::checkRequested, this, &Tmain::Checkup1Click);
     connect(Checkup1, &QAction::triggered, this, &Tmain::Checkup1Click);
     connect(checkup2, &QAction::triggered, this, &Tmain::Checkup1Click);
+    SaveTask1 = new QAction(QStringLiteral("Сохранить как за&дание…"), this);
+    File1->insertAction(Close1, SaveTask1);
+    connect(SaveTask1, &QAction::triggered, this, &Tmain::SaveTask1Click);
+    // Like Save as, only while a document is open.
+    connect(File1, &QMenu::aboutToShow, this, [this] { SaveTask1->setEnabled(SaveAs1->isEnabled()); });
+    ReadyTasks1 = new QAction(QStringLiteral("Готовые задания…"), this);
+    Help1->insertAction(About1, ReadyTasks1);
+    connect(ReadyTasks1, &QAction::triggered, this, &Tmain::ReadyTasks1Click);
     connect(document_, &CircuitDocument::editRefused, this, [this](const QString& message) {
         statusBar()->showMessage(message, kRefusalShownMs);
         // A refused pick-up of the Move command leaves nothing to place.
@@ -73,6 +100,64 @@ void Tmain::Checkup1Click() {
     TaskWindow1->ShowVerdict(QString::fromStdString(verdict.Text()));
     TaskWindow1->show();
     TaskWindow1->raise();
+}
+
+void Tmain::SaveTask1Click() {
+    if (!SaveAs1->isEnabled()) return;
+    const CellGrid& cells = document_->Cells();
+    const NameTable& names = document_->Names();
+    TaskChoice choice = DefaultTaskChoice(cells, names);
+    QStringList lamps;
+    for (const std::string& lamp : choice.lamps) lamps << QString::fromStdString(lamp);
+    if (!Dialogs::Current().AskTaskChoice(this, lamps, choice)) return;
+    const TaskFileContent made = MakeTaskFile(choice, cells, names);
+    if (!made.problem.empty()) return Warn(this, QString::fromStdString(made.problem));
+
+    // A task the teacher's own circuit fails (a gate limit or a tool taken
+    // away) is written only when the teacher insists.
+    const Task task = ReadTask(made.lines, *made.cells, made.names);
+    auto solution = std::make_unique<CellGrid>(cells);
+    const TaskVerdict verdict = TaskChecker().Check(task, *solution, names);
+    if (verdict.kind != VerdictKind::Ok &&
+        Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
+                                   QStringLiteral("Ваша схема не проходит это задание:\n%1Всё равно сохранить задание?")
+                                       .arg(QString::fromStdString(verdict.Text())),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    const ProgramState& s = *state_;
+    const QString chosen = Dialogs::Current().SaveFileName(
+        this, QStringLiteral("Сохранить как задание..."),
+        ResolveChooserFolder(SettingsStore(s.SettingsFile).ReadLastFolder()), kTaskFilter);
+    if (chosen.isEmpty()) return;
+    SettingsStore(s.SettingsFile).WriteLastFolder(QFileInfo(chosen).absolutePath());
+    const QString target = SaveTargetName(chosen);
+    if (QFileInfo::exists(target) &&
+        Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
+                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    try {
+        WriteCircuit(std::filesystem::path(QFile::encodeName(target).toStdString()), *made.cells, made.names,
+                     made.lines);
+        statusBar()->showMessage(QStringLiteral("Задание сохранено в файл «%1».").arg(target), kRefusalShownMs);
+    } catch (const CircuitFileError& failure) {
+        const auto reason = SaveFailureReason(failure);
+        if (!reason) return ErrorReporter::Report(std::current_exception());
+        Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(),
+                                   QStringLiteral("Задание не сохранено в файл «%1». %2 Повторите попытку.")
+                                       .arg(target, QString::fromUtf8(reason->data(), static_cast<qsizetype>(reason->size()))),
+                                   QMessageBox::Ok, QMessageBox::Ok);
+    }
+}
+
+void Tmain::ReadyTasks1Click() {
+    if (!AskToSaveChanges()) return;
+    StopClip();
+    const QString folder = QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks"));
+    const QString name =
+        Dialogs::Current().OpenFileName(this, QStringLiteral("Готовые задания"), folder, kTaskFilter);
+    if (!name.isEmpty()) LoadDocument(name);
 }
 
 }  // namespace vorn

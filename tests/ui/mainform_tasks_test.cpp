@@ -6,12 +6,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "mainform.h"
+#include "scripted_dialogs.h"
 #include "shown_window.h"
+#include "taskcheck.h"
+#include "taskmaker.h"
 #include "taskwindow.h"
 
 using namespace vorn;
@@ -35,6 +39,19 @@ QString Verdict(Tmain& w) {
     Checkup(w)->trigger();
     return w.TaskWindow1->VerdictView->toPlainText();
 }
+
+// The task dialog answers with a choice, or cancels without one; it records
+// the lamps it started with checked.
+struct TaskDialogs : test::ScriptedDialogs {
+    std::optional<TaskChoice> answer;
+    std::vector<std::string> startedWith;
+    bool AskTaskChoice(QWidget*, const QStringList&, TaskChoice& choice) override {
+        startedWith = choice.lamps;
+        if (!answer) return false;
+        choice = *answer;
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -98,6 +115,66 @@ private slots:
         QFile saved(dir.filePath(QStringLiteral("mine.vfl")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().contains("\r\n; task title Исключающее ИЛИ\r\n"));
+    }
+
+    // The teacher's solution becomes a task file that it passes and an empty circuit fails.
+    void aSolutionIsSavedAsATask() {
+        TaskDialogs dialogs;
+        Dialogs::Install(&dialogs);
+        const auto restore = qScopeGuard([] { Dialogs::Install(nullptr); });
+        const auto w = test::ShownWindow();
+        QVERIFY(w->LoadDocument(Example("06-half-adder-solution.vfl")));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("task.vfl"));
+
+        struct Case {
+            const char* what;
+            std::optional<TaskChoice> answer;
+            QList<QMessageBox::StandardButton> answers;  // to the warning about a task the solution fails
+            bool written;
+        };
+        const TaskChoice chosen{"Сумма", "Сложите A и B.\nПеренос не нужен.", {"Сумма"}, kTaskConjunctor | kTaskDisjunctor | kTaskInverter, 0, true, false};
+        TaskChoice tooFewGates = chosen;
+        tooFewGates.gateLimit = 1;
+        const Case cases[] = {
+            {"cancelled", std::nullopt, {}, false},
+            {"a limit the solution breaks, not insisted on", tooFewGates, {QMessageBox::No}, false},
+            {"written", chosen, {}, true},
+        };
+        for (const Case& c : cases) {
+            dialogs.answer = c.answer;
+            dialogs.answers = c.answers;
+            dialogs.fileNames = {dir.filePath(QStringLiteral("task"))};
+            w->SaveTask1Click();
+            QVERIFY((dialogs.startedWith == std::vector<std::string>{"Перенос", "Сумма"}));
+            QVERIFY2(QFileInfo::exists(file) == c.written, c.what);
+        }
+
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray content = saved.readAll();
+        QVERIFY(content.contains("; task title Сумма\r\n; task text Сложите A и B.\r\n; task text Перенос не нужен.\r\n"
+                                 "; task table Сумма 0110\r\n; task allow inverter conjunctor disjunctor\r\n; task lock\r\n"));
+        const Task task = ReadTaskFile(QFile::encodeName(file).toStdString());
+        QVERIFY(task.Valid());
+        QCOMPARE(task.given.size(), std::size_t{4});  // the sources and lamps alone
+        TaskChecker checker;
+        QVERIFY(checker.CheckFile(task, QFile::encodeName(Example("06-half-adder-solution.vfl")).toStdString()).kind ==
+                VerdictKind::Ok);
+        auto empty = std::make_unique<CellGrid>();
+        QVERIFY(checker.Check(task, *empty, {}).kind == VerdictKind::Missing);
+    }
+
+    // The ready tasks open from the data folder.
+    void theReadyTasksOpenFromTheDataFolder() {
+        test::ScriptedDialogs dialogs;
+        Dialogs::Install(&dialogs);
+        const auto restore = qScopeGuard([] { Dialogs::Install(nullptr); });
+        const auto w = test::ShownWindow();
+        dialogs.fileNames = {Example("01-inverter.vfl")};
+        w->ReadyTasks1->trigger();
+        QCOMPARE(dialogs.chooserFolders, QStringList{w->State().DataFolder + QStringLiteral("/examples/tasks")});
+        QCOMPARE(w->TaskWindow1->TitleLabel->text(), QStringLiteral("Инвертор"));
     }
 };
 

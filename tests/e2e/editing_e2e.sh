@@ -183,13 +183,14 @@ state_panel drawn
 # check_signals SHOT SOURCE_COLOUR LAMP_COLOUR: the source, the wire from it,
 # the wire from the inverter and the lamp. The first wire's end pixel at node
 # 10 is left out: neither that wire nor the inverter's lead paints it, so it
-# keeps the black grid dot.
+# keeps the black grid dot. A lit lamp is filled with the lamp colour.
 check_signals() {
-    local shot=$1 in=$2 out=$3
+    local shot=$1 in=$2 out=$3 lamp="$3 $white"
+    [ "$out" = "$red" ] && lamp="$red #FFE600 $white"
     area_is "$shot" $(($(px 5) - 10)) $((cy - 10)) $(($(px 5) + 10)) $((cy + 10)) "$in $white" "$shot: the source"
     area_is "$shot" "$(px 6)" "$cy" $(($(px 10) - 1)) "$cy" "$in" "$shot: the wire from the source"
     area_is "$shot" "$(px 12)" "$cy" "$(px 16)" "$cy" "$out" "$shot: the wire into the lamp"
-    area_is "$shot" $(($(px 17) - 8)) $((cy - 8)) $(($(px 17) + 8)) $((cy + 8)) "$out $white" "$shot: the lamp"
+    area_is "$shot" $(($(px 17) - 8)) $((cy - 8)) $(($(px 17) + 8)) $((cy + 8)) "$lamp" "$shot: the lamp"
 }
 
 send_key F9

@@ -324,6 +324,9 @@ private:
     void OpenDroppedFile(const QString& name);
     void PauseClip();
     void ResumeClip();
+    // Runs a command's dialogs while a playing clip waits; the clip goes on
+    // afterwards, and with none playing the clip state is cleared.
+    void WithClipPaused(const std::function<void()>& dialogs);
     void ToggleRecording();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void SystemCommand(int command);

@@ -142,6 +142,16 @@ void Tmain::ResumeClip() {
     InnerPanel->setEnabled(false);
 }
 
+void Tmain::WithClipPaused(const std::function<void()>& dialogs) {
+    const bool paused = clips_->Playing();
+    if (paused) PauseClip();
+    dialogs();
+    if (paused)
+        ResumeClip();
+    else
+        StopClip();
+}
+
 void Tmain::StopClip() {
     // A recording goes on through the commands that stop clips (New, Undo,
     // Settings ...): it ends only with Ctrl+G, which saves it.

@@ -83,14 +83,7 @@ void ExportWithDialogs(Tmain& window) {
 }  // namespace
 
 void Tmain::ExportClick() {
-    // A playing clip waits while the dialogs are open.
-    const bool paused = clips_->Playing();
-    if (paused) PauseClip();
-    ExportWithDialogs(*this);
-    if (paused)
-        ResumeClip();
-    else
-        StopClip();
+    WithClipPaused([this] { ExportWithDialogs(*this); });
 }
 
 }  // namespace vorn

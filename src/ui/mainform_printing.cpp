@@ -71,14 +71,7 @@ void PrintWithDialogs(Tmain& window) {
 }  // namespace
 
 void Tmain::PrintClick() {
-    // A playing clip waits while the dialogs are open.
-    const bool paused = clips_->Playing();
-    if (paused) PauseClip();
-    PrintWithDialogs(*this);
-    if (paused)
-        ResumeClip();
-    else
-        StopClip();
+    WithClipPaused([this] { PrintWithDialogs(*this); });
 }
 
 }  // namespace vorn

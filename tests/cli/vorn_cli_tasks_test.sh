@@ -2,16 +2,7 @@
 # vorn-cli check and grade on the ready tasks and on a folder of mixed files.
 set -u
 cli=$1 tasks=$2
-failures=0
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-check() {  # name expected actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/cli_check.sh"
 
 # Every solution passes its task; the task's own drawing and an empty circuit fail it.
 printf '; empty\r\n' >"$scratch/empty.vfl"

@@ -2,16 +2,7 @@
 # Runs vorn-cli on the shipped examples and on bad input.
 set -u
 cli=$1 examples=$2
-failures=0
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-check() {  # name expected actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/cli_check.sh"
 
 # Carry is the lamp at (14,10), sum the one at (19,5); neither carries a name.
 check "half adder table" "$(printf '%s\n' 'A,B,F1,F2' 0,0,0,0 0,1,0,1 1,0,0,1 1,1,1,0)" \

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "circuitfile.h"
 #include "mainform.h"
 #include "scripted_dialogs.h"
 #include "shown_window.h"
@@ -163,6 +164,23 @@ private slots:
                 VerdictKind::Ok);
         auto empty = std::make_unique<CellGrid>();
         QVERIFY(checker.Check(task, *empty, {}).kind == VerdictKind::Missing);
+
+        // A learner opens the task, saves a circuit that solves it with the
+        // task's lines, opens that again and checks it with Ctrl+F9.
+        QVERIFY(w->LoadDocument(file));
+        QCOMPARE(w->TaskWindow1->TitleLabel->text(), QStringLiteral("Сумма"));
+        const std::string mine = QFile::encodeName(dir.filePath(QStringLiteral("mine.vfl"))).toStdString();
+        {
+            auto solution = std::make_unique<CellGrid>();
+            NameTable names;
+            QVERIFY(ReadCircuit(QFile::encodeName(Example("06-half-adder-solution.vfl")).toStdString(), *solution, names) ==
+                    ReadVerdict::Valid);
+            WriteCircuit(mine, *solution, names, w->Document().TaskLinesOfFile());
+        }
+        QVERIFY(w->LoadDocument(QFile::decodeName(mine.c_str())));
+        QCOMPARE(w->Document().CurrentTask().given.size(), std::size_t{4});
+        QTest::keyClick(w.get(), Qt::Key_F9, Qt::ControlModifier);
+        QVERIFY(w->TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
     }
 
     // The ready tasks open from the data folder.

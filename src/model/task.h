@@ -88,7 +88,4 @@ inline constexpr std::size_t kMaxTaskSources = 16;
 // Lines without a task give a task that is not Present().
 Task ReadTask(const TaskLines& lines, const CellGrid& cells, const NameTable& names);
 
-// "Строка N: " for a line read from a file, nothing for one made in the program.
-std::string TaskLinePlace(const TaskLine& line);
-
 }  // namespace vorn

@@ -145,7 +145,7 @@ void RecoveryKeeper::Fail(int errorNumber) {
     failed_ = true;
     timer_->stop();
     RemoveOwnCopy();
-    const std::string_view reason = SaveFailureReason(errorNumber).value_or("Ошибка записи.");
+    const std::string reason = SaveFailureReason(errorNumber).value_or("Ошибка записи.");
     emit failed(QStringLiteral("Копия несохранённой схемы не записана в папку «%1». %2 Восстановление после сбоя "
                                "выключено до следующего запуска программы; работать со схемой можно дальше.")
                     .arg(QDir::toNativeSeparators(folder_),

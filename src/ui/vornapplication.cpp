@@ -22,7 +22,8 @@ VornApplication::VornApplication(int& argc, char** argv) : QApplication(argc, ar
     if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qtTexts);
     Dialogs::RouteHelpMessages();
-    HelpViewer::SetWindowTitle(QStringLiteral("Справка - ") + ProgramTitleText());
+    // Translated here, so the program's translators are installed before this line.
+    HelpViewer::SetWindowTitle(tr("Справка - %1").arg(ProgramTitleText()));
 }
 
 bool VornApplication::notify(QObject* receiver, QEvent* event) {

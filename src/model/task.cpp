@@ -50,6 +50,27 @@ bool NameIn(const std::vector<ShownName>& named, std::string_view name) {
     return std::any_of(named.begin(), named.end(), [&](const ShownName& s) { return s.name == name; });
 }
 
+std::string_view WordOfElement(unsigned element) {
+    for (const ElementWord& e : kElementWords)
+        if (e.element == element) return e.word;
+    return {};
+}
+
+std::string_view Keyword(const TaskLine& line) {
+    return FirstWord(std::string_view(line.text).substr(kTaskLinePrefix.size())).first;
+}
+
+// A node's column or row: a decimal number below the field's size.
+std::optional<int> Coordinate(std::string_view digits) {
+    if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int value = 0;
+    for (char d : digits) value = value * 10 + (d - '0');
+    return value < kFieldSize ? std::optional<int>(value) : std::nullopt;
+}
+
+constexpr unsigned kNamedElements = kTaskSource | kTaskLamp;
+
 class TaskReader {
 public:
     explicit TaskReader(Task& task) : task_(task) {}
@@ -58,6 +79,7 @@ public:
         line_ = &line;
         const std::string_view body = std::string_view(line.text).substr(kTaskLinePrefix.size());
         const auto [keyword, rest] = FirstWord(body);
+        if (keyword == "given") return;  // read before the others, by Given
         if (!DecodeUtf8(line.text)) return Problem("строка не в кодировке UTF-8.");
         if (keyword == "title") return Title(rest);
         if (keyword == "text") return Text(rest);
@@ -67,7 +89,34 @@ public:
         if (keyword == "limit") return Limit(rest);
         if (keyword == "lock") return rest.empty() ? void(task_.locked = true) : Problem("после lock ничего не пишется.");
         Problem("неизвестное слово " + Quoted(keyword) +
-                "; строка задания начинается с title, text, expect, table, allow, limit или lock.");
+                "; строка задания начинается с title, text, expect, table, allow, limit, lock или given.");
+    }
+
+    // A given line; they are all read first, since the expect and table
+    // lines name their sources and lamps.
+    void Given(const TaskLine& line) {
+        line_ = &line;
+        if (!DecodeUtf8(line.text)) return Problem("строка не в кодировке UTF-8.");
+        const auto [word, place] = FirstWord(FirstWord(std::string_view(line.text).substr(kTaskLinePrefix.size())).second);
+        const unsigned element = TaskElementOfWord(word);
+        if (element == 0)
+            return Problem("неизвестный элемент " + Quoted(word) +
+                           "; можно назвать source, lamp, inverter, conjunctor, disjunctor.");
+        const auto [column, afterColumn] = FirstWord(place);
+        const auto [row, name] = FirstWord(afterColumn);
+        const std::optional<int> x = Coordinate(column), y = Coordinate(row);
+        const bool named = (element & kNamedElements) != 0;
+        if (!x || !y || named == name.empty())
+            return Problem(named ? "источник и лампочка пишутся так: given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА ИМЯ."
+                                 : "вентиль пишется так: given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА.");
+        const NodePos node{*x, *y};
+        if (std::any_of(task_.given.begin(), task_.given.end(), [&](const GivenElement& g) { return g.node == node; }))
+            return Problem("в узле (" + std::string(column) + ", " + std::string(row) + ") уже есть элемент задания.");
+        if (named && !IsValidName(name)) return Problem(Quoted(name) + " не может быть именем.");
+        if (named && (NameIn(task_.sources, name) || NameIn(task_.lamps, name)))
+            return Problem("имя " + Quoted(name) + " в задании уже есть.");
+        task_.given.push_back({node, element});
+        if (named) (element == kTaskSource ? task_.sources : task_.lamps).push_back({node, std::string(name), true});
     }
 
 private:
@@ -191,23 +240,51 @@ std::string TaskLinePlace(const TaskLine& line) {
     return line.number > 0 ? "Строка " + std::to_string(line.number) + " " : "Строка задания ";
 }
 
+TaskLines GivenPartLines(const CellGrid& cells, const NameTable& names) {
+    TaskLines lines;
+    auto add = [&](unsigned element, NodePos node, const std::string& name) {
+        std::string text = std::string(kTaskLinePrefix) + "given " + std::string(WordOfElement(element)) + " " +
+                           std::to_string(node.x) + " " + std::to_string(node.y);
+        lines.push_back({0, name.empty() ? text : text + " " + name});
+    };
+    const ShownNames shown = NameElements(names, cells);
+    for (const ShownName& s : shown.sources) add(kTaskSource, s.node, s.name);
+    for (const ShownName& l : shown.lamps) add(kTaskLamp, l.node, l.name);
+    for (int x = 0; x < kFieldSize; ++x)
+        for (int y = 0; y < kFieldSize; ++y)
+            if (const unsigned element = TaskElementOfCode(cells.at(x, y)); element & ~kNamedElements)
+                add(element, {x, y}, "");
+    return lines;
+}
+
 Task ReadTask(const TaskLines& lines, const CellGrid& cells, const NameTable& names) {
     Task task;
     task.lines = lines;
     if (lines.empty()) return task;
-    ShownNames shown = NameElements(names, cells);
-    task.sources = std::move(shown.sources);
-    task.lamps = std::move(shown.lamps);
-    for (int x = 0; x < kFieldSize; ++x)
-        for (int y = 0; y < kFieldSize; ++y)
-            if (TaskElementOfCode(cells.at(x, y)) != 0) task.given.push_back({{x, y}, cells.at(x, y)});
+    TaskReader reader(task);
+    const bool givenLines =
+        std::any_of(lines.begin(), lines.end(), [](const TaskLine& line) { return Keyword(line) == "given"; });
+    if (givenLines) {
+        for (const TaskLine& line : lines)
+            if (Keyword(line) == "given") reader.Given(line);
+    } else {
+        // The file's circuit is the given part, as it was before given lines
+        // existed; the lines written back say so from now on.
+        ShownNames shown = NameElements(names, cells);
+        task.sources = std::move(shown.sources);
+        task.lamps = std::move(shown.lamps);
+        for (int x = 0; x < kFieldSize; ++x)
+            for (int y = 0; y < kFieldSize; ++y)
+                if (const unsigned element = TaskElementOfCode(cells.at(x, y))) task.given.push_back({{x, y}, element});
+        const TaskLines derived = GivenPartLines(cells, names);
+        if (lines.size() + derived.size() <= kMaxTaskLines) task.lines.insert(task.lines.end(), derived.begin(), derived.end());
+    }
 
     if (lines.size() > kMaxTaskLines)
         task.problems.push_back("В задании больше " + std::to_string(kMaxTaskLines) + " строк.");
     if (task.sources.size() > kMaxTaskSources)
         task.problems.push_back("Источников в схеме задания: " + std::to_string(task.sources.size()) +
                                 ", а проверка берёт не больше " + std::to_string(kMaxTaskSources) + ".");
-    TaskReader reader(task);
     for (const TaskLine& line : lines) reader.Read(line);
     if (task.expected.empty() && task.problems.empty())
         task.problems.push_back("В задании нет ни одной строки expect или table: проверять нечего.");

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "circuitfile.h"
+#include "circuitwarnings.h"
 #include "signals.h"
 #include "tablerows.h"
 
@@ -57,7 +58,7 @@ std::size_t TaskRows(const Task& task) {
 // What the circuit holds beyond the task's allowance: one sentence per excess.
 std::vector<std::string> LimitProblems(const Task& task, const CellGrid& cells, const std::set<std::pair<int, int>>& matched) {
     std::map<std::pair<int, int>, unsigned> given;
-    for (const GivenElement& g : task.given) given[{g.node.x, g.node.y}] = TaskElementOfCode(g.code);
+    for (const GivenElement& g : task.given) given[{g.node.x, g.node.y}] = g.element;
     std::map<unsigned, int> counts;  // by element
     int gates = 0;
     for (int x = 0; x < kFieldSize; ++x) {
@@ -102,12 +103,16 @@ std::string_view VerdictWord(VerdictKind kind) {
 std::string TaskVerdict::Text() const {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
+    if (!warnings.empty()) text += "Предупреждения:\n";
+    for (const std::string& warning : warnings) text += warning + "\n";
     return text;
 }
 
 std::string TaskVerdict::Detail() const {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
+    // A class's table stays short: the sentences are in the check of one file.
+    if (!warnings.empty()) text += (text.empty() ? "" : " ") + std::string("Предупреждений: ") + std::to_string(warnings.size()) + ".";
     return text;
 }
 
@@ -129,6 +134,13 @@ TaskChecker::~TaskChecker() = default;
 
 TaskVerdict TaskChecker::Check(const Task& task, CellGrid& cells, const NameTable& names) {
     if (!task.Valid()) return InvalidTaskVerdict(task);
+    TaskVerdict verdict = Judge(task, cells, names);
+    for (CircuitWarning& warning : FindCircuitWarnings(cells, *signals_, queue_))
+        verdict.warnings.push_back(std::move(warning.text));
+    return verdict;
+}
+
+TaskVerdict TaskChecker::Judge(const Task& task, CellGrid& cells, const NameTable& names) {
     TaskVerdict verdict;
     verdict.rowsTotal = TaskRows(task);
     const ShownNames shown = NameElements(names, cells);
@@ -230,13 +242,17 @@ TaskVerdict TaskChecker::CheckFile(const Task& task, const std::filesystem::path
 
 std::string LockedElementsMessage(const Task& task, const CellGrid& cells, const NameTable& names) {
     if (!task.locked) return {};
-    for (const std::vector<ShownName>* list : {&task.sources, &task.lamps}) {
-        for (const ShownName& element : *list) {
-            const std::int32_t code = cells.at(element.node.x, element.node.y);
-            const auto name = names.find(element.node);
-            const bool renamed = element.given ? name == names.end() || name->second != element.name : name != names.end();
-            if (TaskElementOfCode(code) != (list == &task.sources ? kTaskSource : kTaskLamp) || renamed)
-                return list == &task.sources
+    // Compared by shown name: a default name that another element pushed
+    // along breaks the matching as much as a new one.
+    const ShownNames shown = NameElements(names, cells);
+    for (const bool sources : {true, false}) {
+        const std::vector<ShownName>& mine = sources ? shown.sources : shown.lamps;
+        for (const ShownName& element : sources ? task.sources : task.lamps) {
+            const bool kept = std::any_of(mine.begin(), mine.end(), [&](const ShownName& s) {
+                return s.node == element.node && s.name == element.name;
+            });
+            if (!kept)
+                return sources
                            ? "Источник " + Quoted(element.name) + " дан в задании: его нельзя стереть, передвинуть или переименовать."
                            : "Лампочка " + Quoted(element.name) + " дана в задании: её нельзя стереть, передвинуть или переименовать.";
         }

@@ -100,6 +100,12 @@ TaskFileContent MakeTaskFile(const TaskChoice& choice, const CellGrid& solution,
                 const unsigned element = TaskElementOfCode(content.cells->at(x, y));
                 if (element != kTaskSource && element != kTaskLamp) content.cells->at(x, y) = Empty;
             }
+    const TaskLines given = GivenPartLines(*content.cells, content.names);
+    content.lines.insert(content.lines.end(), given.begin(), given.end());
+    if (content.lines.size() > kMaxTaskLines)
+        content.problem = "Элементов в данной части схемы слишком много: строк задания вышло бы " +
+                          std::to_string(content.lines.size()) + ", а можно не больше " +
+                          std::to_string(kMaxTaskLines) + ".";
     return content;
 }
 

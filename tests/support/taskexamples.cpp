@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "circuitfile.h"
+#include "task.h"
 
 namespace vorn::circuitgen {
 
@@ -130,6 +131,8 @@ TaskExampleFiles DrawTaskExample(const TaskExample& example) {
     keep(drawn->sources, example.sourceNames);
     keep(drawn->lamps, example.lampNames);
     for (const std::string& line : example.lines) files.lines.push_back({0, line});
+    const TaskLines given = GivenPartLines(*files.task, files.names);
+    files.lines.insert(files.lines.end(), given.begin(), given.end());
     return files;
 }
 

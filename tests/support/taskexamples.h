@@ -25,7 +25,8 @@ struct TaskExample {
 std::vector<TaskExample> TaskExamples();
 
 // The solution drawn and named, and the task file: the solution's sources
-// and lamps alone, with the same names. Both carry the task lines.
+// and lamps alone, with the same names. Both carry the task lines, ended
+// by the given lines of the task file.
 struct TaskExampleFiles {
     std::unique_ptr<CellGrid> task, solution;
     NameTable names;  // the same nodes in both

@@ -35,15 +35,17 @@ constexpr int kStatusPanelCount = 7;
 // Widths of the status panels; panel 1 takes the window width less 250.
 constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
 constexpr int kHintPanelReserve = 250;
-// The words the document-state panel shows.
-constexpr std::array<const char*, 4> kStateWords = {"Новый", "Открыт", "Изменено", "Сохранено"};
+// The words the document-state panel shows, as DocumentStateText translates them.
+constexpr std::array<const char*, 4> kStateWords = {
+    QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Новый"), QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Открыт"),
+    QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Изменено"), QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Сохранено")};
 
 // The state panel is as wide as its longest word needs with a blank either
 // side, and never narrower than designed.
 int StatePanelWidth(const QLabel& panel) {
     int width = kPanelWidths[0];
     for (const char* word : kStateWords) {
-        const QString padded = QStringLiteral(" %1 ").arg(QString::fromUtf8(word));
+        const QString padded = QStringLiteral(" %1 ").arg(CircuitDocument::tr(word));
         width = std::max(width, panel.fontMetrics().horizontalAdvance(padded) + 2 * panel.frameWidth());
     }
     return width;
@@ -58,7 +60,7 @@ bool IsInside(const QObject* object, const QObject* ancestor) {
 }  // namespace
 
 QString IdleHintText() {
-    return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn");
+    return Tmain::tr("%1  —  учебная программа по алгебре логики. © Авторы Vorn").arg(ProgramTitleText());
 }
 
 Tmain::Tmain(QWidget* parent)

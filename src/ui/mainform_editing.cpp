@@ -196,7 +196,7 @@ void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
     }
     const std::string name = ObjectName(ObjectCodeAt(cells, node.x, node.y));
     QString hint = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (hint == QStringLiteral(" ")) hint = QStringLiteral("Рабочее поле");
+    if (hint == QStringLiteral(" ")) hint = tr("Рабочее поле");
     Image3->SetHint(hint);
 
     const ViewGeometry view = View();

@@ -20,7 +20,8 @@ VornApplication::VornApplication(int& argc, char** argv) : QApplication(argc, ar
         ParseLanguageChoice(SettingsStore(SettingsStore::DefaultFilePath()).ReadOption(QLatin1String(kLanguageKey)));
     ApplyLanguage(ChooseLanguage(choice, SystemLanguages()), TranslationsFolder(applicationDirPath()));
     Dialogs::RouteHelpMessages();
-    HelpViewer::SetWindowTitle(QStringLiteral("Справка - ") + ProgramTitleText());
+    // Translated here, so the program's translators are installed before this line.
+    HelpViewer::SetWindowTitle(tr("Справка - %1").arg(ProgramTitleText()));
 }
 
 bool VornApplication::notify(QObject* receiver, QEvent* event) {

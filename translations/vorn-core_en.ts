@@ -370,10 +370,6 @@
         <translation>nothing may follow lock.</translation>
     </message>
     <message>
-        <source>неизвестное слово %1; строка задания начинается с title, text, expect, table, allow, limit или lock.</source>
-        <translation>unknown word %1; a task line starts with title, text, expect, table, allow, limit or lock.</translation>
-    </message>
-    <message>
         <source>Строка %1 (%2): %3</source>
         <translation>Line %1 (%2): %3</translation>
     </message>
@@ -448,6 +444,30 @@
     <message>
         <source>В задании нет ни одной строки expect или table: проверять нечего.</source>
         <translation>The task has no expect or table line: there is nothing to check.</translation>
+    </message>
+    <message>
+        <source>неизвестное слово %1; строка задания начинается с title, text, expect, table, allow, limit, lock или given.</source>
+        <translation>unknown word %1; a task line starts with title, text, expect, table, allow, limit, lock or given.</translation>
+    </message>
+    <message>
+        <source>источник и лампочка пишутся так: given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА ИМЯ.</source>
+        <translation>a source or lamp is written as: given ELEMENT COLUMN ROW NAME.</translation>
+    </message>
+    <message>
+        <source>вентиль пишется так: given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА.</source>
+        <translation>a gate is written as: given ELEMENT COLUMN ROW.</translation>
+    </message>
+    <message>
+        <source>в узле (%1, %2) уже есть элемент задания.</source>
+        <translation>node (%1, %2) already holds an element of the task.</translation>
+    </message>
+    <message>
+        <source>%1 не может быть именем.</source>
+        <translation>%1 cannot be a name.</translation>
+    </message>
+    <message>
+        <source>имя %1 в задании уже есть.</source>
+        <translation>the task has the name %1 already.</translation>
     </message>
 </context>
 <context>
@@ -580,6 +600,14 @@
         <source>Файл задания не читается.</source>
         <translation>The task file cannot be read.</translation>
     </message>
+    <message>
+        <source>Предупреждения:</source>
+        <translation>Warnings:</translation>
+    </message>
+    <message>
+        <source>Предупреждений: %1.</source>
+        <translation>Warnings: %1.</translation>
+    </message>
 </context>
 <context>
     <name>TaskMaker</name>
@@ -594,6 +622,10 @@
     <message>
         <source>Источников в схеме: %1, а задание берёт не больше %2.</source>
         <translation>The circuit has %1 sources, but a task takes no more than %2.</translation>
+    </message>
+    <message>
+        <source>Элементов в данной части схемы слишком много: строк задания вышло бы %1, а можно не больше %2.</source>
+        <translation>The given part has too many elements: the task would have %1 lines, but no more than %2 are allowed.</translation>
     </message>
 </context>
 </TS>

@@ -116,7 +116,7 @@ std::string_view VerdictWord(VerdictKind kind) {
 std::string TaskVerdict::Text() const {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
-    if (!warnings.empty()) text += "Предупреждения:\n";
+    if (!warnings.empty()) text += Tr("TaskCheck", "Предупреждения:") + "\n";
     for (const std::string& warning : warnings) text += warning + "\n";
     return text;
 }
@@ -125,7 +125,8 @@ std::string TaskVerdict::Detail() const {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
     // A class's table stays short: the sentences are in the check of one file.
-    if (!warnings.empty()) text += (text.empty() ? "" : " ") + std::string("Предупреждений: ") + std::to_string(warnings.size()) + ".";
+    if (!warnings.empty())
+        text += (text.empty() ? "" : " ") + Fill(Tr("TaskCheck", "Предупреждений: %1."), {std::to_string(warnings.size())});
     return text;
 }
 

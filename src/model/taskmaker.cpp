@@ -104,9 +104,9 @@ TaskFileContent MakeTaskFile(const TaskChoice& choice, const CellGrid& solution,
     const TaskLines given = GivenPartLines(*content.cells, content.names);
     content.lines.insert(content.lines.end(), given.begin(), given.end());
     if (content.lines.size() > kMaxTaskLines)
-        content.problem = "Элементов в данной части схемы слишком много: строк задания вышло бы " +
-                          std::to_string(content.lines.size()) + ", а можно не больше " +
-                          std::to_string(kMaxTaskLines) + ".";
+        content.problem = Fill(Tr("TaskMaker", "Элементов в данной части схемы слишком много: строк задания вышло бы %1, "
+                                               "а можно не больше %2."),
+                               {std::to_string(content.lines.size()), std::to_string(kMaxTaskLines)});
     return content;
 }
 

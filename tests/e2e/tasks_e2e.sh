@@ -13,6 +13,7 @@ program=${1:?usage: $0 PROGRAM [SCREENSHOT_FOLDER]}
 keep=${2:-}
 . "$(dirname "$0")/e2e_common.sh"
 command -v xclip >/dev/null || die "xclip is not installed"
+export LC_ALL=C.UTF-8 LANGUAGE=  # the Russian texts the checks read, whatever the caller's locale
 
 # The task: source A at node (1, 2), lamp F at node (10, 2), only inverters allowed.
 file="$work/inverter-task.vfl"

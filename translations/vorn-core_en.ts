@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>лишняя закрывающая скобка.</source>
-        <translation>a closing parenthesis too many.</translation>
+        <translation>an extra closing parenthesis.</translation>
     </message>
     <message>
         <source>ожидается знак операции, а стоит %1.</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>Источники, которых нет в задании (%1), проверены в том положении, в каком стоят.</source>
-        <translation>Sources that are not in the task (%1) were checked in the positions they are in.</translation>
+        <translation>Sources that are not part of the task (%1) were checked in the positions they are set to.</translation>
     </message>
     <message>
         <source>Ошибка в файле: программа не может открыть файл.</source>

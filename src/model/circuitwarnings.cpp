@@ -160,10 +160,10 @@ void FindSharedWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWa
         // A lamp is named only where no wire shows: right behind an element.
         const NodePos node = s.wire ? *s.wire : *s.lamp;
         out.push_back({WarningKind::SharedWire, node, std::move(s.marks),
-                       Fill(s.wire ? Tr("CircuitWarnings", "Провод в узле %1 получает сигнал от %2: его значение зависит "
-                                                  "от порядка вычисления.")
-                                   : Tr("CircuitWarnings", "Лампочка в узле %1 получает сигнал от %2: её значение зависит "
-                                                  "от порядка вычисления."),
+                       Fill(s.wire ? Tr("CircuitWarnings", "Провод в узле %1 получает сигнал от %2: его значение "
+                                                           "зависит от порядка вычисления.")
+                                   : Tr("CircuitWarnings", "Лампочка в узле %1 получает сигнал от %2: её значение "
+                                                           "зависит от порядка вычисления."),
                             {At(node), Drivers(net[root].sources, net[root].outputs)})});
     }
 }
@@ -310,7 +310,8 @@ void FindShortWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWar
                     std::vector<NodePos> marks{e, l};
                     std::sort(marks.begin(), marks.end(), ColumnMajorOrder{});
                     out.push_back({WarningKind::ShortWire, e, marks,
-                                   Fill(Tr("CircuitWarnings", "Провод обрывается в узле %1, не доходя одного узла до %2 в узле %3."),
+                                   Fill(Tr("CircuitWarnings", "Провод обрывается в узле %1, не доходя одного узла "
+                                                              "до %2 в узле %3."),
                                         {At(e), Tr(kContext, lead.what), At(lead.element)})});
                 }
             }

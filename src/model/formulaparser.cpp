@@ -52,7 +52,9 @@ public:
         if (failed_) return result_;
         const Lexeme& rest = Peek();
         if (rest.token == Token::Close) return Fail(rest.position, Tr("FormulaParser", "лишняя закрывающая скобка."));
-        if (rest.token != Token::End) return Fail(rest.position, Fill(Tr("FormulaParser", "ожидается знак операции, а стоит %1."), {Quoted(rest.text)}));
+        if (rest.token != Token::End)
+            return Fail(rest.position,
+                        Fill(Tr("FormulaParser", "ожидается знак операции, а стоит %1."), {Quoted(rest.text)}));
         result_.expression = std::move(expression_);
         return result_;
     }
@@ -196,8 +198,9 @@ private:
                 const int inner = Equivalence();
                 if (failed_) return -1;
                 if (Peek().token != Token::Close) {
-                    Fail(Peek().position, Fill(Tr("FormulaParser", "не хватает закрывающей скобки к открытой в позиции %1."),
-                                               {std::to_string(lexeme.position)}));
+                    Fail(Peek().position,
+                         Fill(Tr("FormulaParser", "не хватает закрывающей скобки к открытой в позиции %1."),
+                              {std::to_string(lexeme.position)}));
                     return -1;
                 }
                 Take();
@@ -209,7 +212,8 @@ private:
                 return -1;
             default:
                 Fail(lexeme.position,
-                     Fill(Tr("FormulaParser", "ожидается переменная, 0, 1 или «(», а стоит %1."), {Quoted(lexeme.text)}));
+                     Fill(Tr("FormulaParser", "ожидается переменная, 0, 1 или «(», а стоит %1."),
+                          {Quoted(lexeme.text)}));
                 return -1;
         }
     }

@@ -24,7 +24,8 @@ constexpr const char* kContext = "Quiz";
 const QuizTable& MasterQuestions() {
     static const QuizTable table{{
         {Tr("Quiz", "Какие из ниже перечисленных операций являются бинарными?"),
-         {Tr("Quiz", "Логическое сложение"), Tr("Quiz", "Конъюнкция"), Tr("Quiz", "Отрицание"), Tr("Quiz", "Импликация")},
+         {Tr("Quiz", "Логическое сложение"), Tr("Quiz", "Конъюнкция"), Tr("Quiz", "Отрицание"),
+          Tr("Quiz", "Импликация")},
          {1, 1, -2, 1}},
         {Tr("Quiz", "Укажите тождественные конъюнкции высказывания"),
          {Tr("Quiz", "Если A, то B"), Tr("Quiz", "И A, и B"), Tr("Quiz", "A либо B"), Tr("Quiz", "A несмотря на B")},
@@ -36,7 +37,8 @@ const QuizTable& MasterQuestions() {
          {Tr("Quiz", "0 и 0"), Tr("Quiz", "0 и 1"), Tr("Quiz", "1 и 0"), Tr("Quiz", "1 и 1")},
          {3, -1, -2, -1}},
         {Tr("Quiz", "Укажите формулы, тождественные ((A+(не B))((не A)(A+B)))~B"),
-         {Tr("Quiz", "(AB)~(не A)"), Tr("Quiz", "не B"), Tr("Quiz", "(A*(не(A+B)))*(не A)"), Tr("Quiz", "(не B)((не B)+A)")},
+         {Tr("Quiz", "(AB)~(не A)"), Tr("Quiz", "не B"), Tr("Quiz", "(A*(не(A+B)))*(не A)"),
+          Tr("Quiz", "(не B)((не B)+A)")},
          {-1, 7, -2, 7}},
     }};
     return table;

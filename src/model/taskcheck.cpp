@@ -136,7 +136,8 @@ TaskVerdict InvalidTaskVerdict(const Task& task) {
         verdict.lines.push_back(Tr("TaskCheck", "В файле нет задания: ни одной строки «; task …»."));
         return verdict;
     }
-    if (task.Present()) verdict.lines.push_back(Tr("TaskCheck", "Задание составлено с ошибками, проверить по нему нельзя."));
+    if (task.Present())
+        verdict.lines.push_back(Tr("TaskCheck", "Задание составлено с ошибками, проверить по нему нельзя."));
     verdict.lines.insert(verdict.lines.end(), task.problems.begin(), task.problems.end());
     return verdict;
 }
@@ -240,8 +241,9 @@ TaskVerdict TaskChecker::Judge(const Task& task, CellGrid& cells, const NameTabl
     if (extras > 0) {
         std::string list;
         for (const std::string& name : extraNames) list += (list.empty() ? "" : ", ") + name;
-        verdict.lines.push_back(Fill(
-            Tr("TaskCheck", "Источники, которых нет в задании (%1), проверены в том положении, в каком стоят."), {list}));
+        verdict.lines.push_back(Fill(Tr("TaskCheck", "Источники, которых нет в задании (%1), проверены в том "
+                                                     "положении, в каком стоят."),
+                                     {list}));
     }
     return verdict;
 }

@@ -1,6 +1,7 @@
 // The interface language: chosen from the setting and the system's
 // languages, and the model's texts in English once English is applied.
 #include <cerrno>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -72,6 +73,14 @@ private slots:
             {[] { return InvalidTaskVerdict(Task{}).Text(); },
              "The file holds no task: there is no “; task …” line.\n",
              "В файле нет задания: ни одной строки «; task …».\n"},
+            {[] {
+                 const std::filesystem::path task = VORN_TEST_TASKS "/01-inverter.vfl";
+                 return TaskChecker().CheckFile(ReadTaskFile(task), task).Text();
+             },
+             "The circuit does not work correctly: 1 of 2 rows of the table are right.\n"
+             "With A = 0, lamp F should be lit, but no signal reaches it.\n",
+             "Схема работает неверно: правильных строк таблицы 1 из 2.\n"
+             "При A = 0 лампочка F должна гореть, а до неё не доходит сигнал.\n"},
             {[] { return ParseFormula("A+").error; },
              "Position 3: the formula is not finished: a variable, 0, 1 or “(” is expected.",
              "Позиция 3: формула не закончена: ожидается переменная, 0, 1 или «(»."},

@@ -46,9 +46,9 @@ declare -A english=(
     [n2]="Elements of propositional logic"
     [n3]="Formulas of propositional algebra. Truth tables"
     [n4]="The basic laws of the algebra of logic"
-    [n5]="Building a formula from a given truth table"
+    [n5]="Building a formula of propositional algebra from a given truth table"
     [n7]="Learning to use the program"
-    [n8]="How to work with the program"
+    [n8]="How do I work with the program?"
 )
 
 # edition FOLDER CODEPAGE CAPTIONS-ARRAY LANGUAGE

@@ -320,8 +320,8 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("russian") << QStringLiteral("help/help.hlp") << kHelpMessages;
         QTest::newRow("english") << QStringLiteral("help/en/help.hlp")
-                                 << QStringList{QStringLiteral("Error in the file: the program cannot open the file."),
-                                                QStringLiteral("No file with this name was found, or it is not a "
+                                 << QStringList{QStringLiteral("Error in the file: the program cannot open it."),
+                                                QStringLiteral("No file of that name was found, or it is not a "
                                                                "circuit file. Please try again."),
                                                 QStringLiteral("The command-line parameters are wrong.")};
     }

@@ -99,7 +99,4 @@ Task ReadTask(const TaskLines& lines, const CellGrid& cells, const NameTable& na
 // under its shown name, and every inverter, conjunctor and disjunctor.
 TaskLines GivenPartLines(const CellGrid& cells, const NameTable& names);
 
-// "Строка N: " for a line read from a file, nothing for one made in the program.
-std::string TaskLinePlace(const TaskLine& line);
-
 }  // namespace vorn

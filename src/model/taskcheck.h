@@ -1,6 +1,7 @@
 // Checking a learner's circuit against a task: the sources and lamps are
 // matched with the task's by their shown names, every combination of the
-// task's sources is evaluated, and the verdict is told in plain Russian.
+// task's sources is evaluated, and the verdict is told in plain words of
+// the interface language.
 #pragma once
 
 #include <cstddef>

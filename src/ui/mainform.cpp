@@ -24,6 +24,7 @@
 #include "drawingsurface.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
+#include "languagefolder.h"
 #include "programtitle.h"
 #include "settingsstore.h"
 
@@ -93,9 +94,9 @@ Tmain::Tmain(QWidget* parent)
     CreateRecentFileItems();
 
     // 2. The help file lies in the help folder beside the program, or in the
-    // shared data folder of an installed one.
+    // shared data folder of an installed one; its English edition in help/en.
     s.DataFolder = ResolveDataFolder(s.ProgramFolder);
-    HelpViewer::SetHelpFile(s.DataFolder + QStringLiteral("/help/help.hlp"));
+    HelpViewer::SetHelpFile(LanguagePath(s.DataFolder + QStringLiteral("/help"), QStringLiteral("help.hlp")));
 
     // 3. The window menu's own commands.
     CreateSystemMenu();

@@ -12,6 +12,7 @@
 #include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
+#include "languagefolder.h"
 #include "mainform.h"
 #include "programtitle.h"
 #include "savefailure.h"
@@ -154,7 +155,7 @@ void Tmain::SaveTask1Click() {
 void Tmain::ReadyTasks1Click() {
     if (!AskToSaveChanges()) return;
     StopClip();
-    const QString folder = QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks"));
+    const QString folder = LanguagePath(QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks")));
     const QString name =
         Dialogs::Current().OpenFileName(this, tr("Готовые задания"), folder, kTaskFilter);
     if (!name.isEmpty()) LoadDocument(name);

@@ -24,6 +24,7 @@
 #include <QWindow>
 
 #include "dialogs.h"
+#include "languagefolder.h"
 #include "programtitle.h"
 #include "rtfview.h"
 #include "windowcontrol.h"
@@ -57,7 +58,7 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 }  // namespace
 
 QString WizardPageFile(const QString& dataFolder, int page) {
-    return dataFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
+    return LanguagePath(dataFolder + QStringLiteral("/help"), QStringLiteral("n%1.rtf").arg(page));
 }
 
 Tmaster::Tmaster(QWidget& owner, const QString& dataFolder)

@@ -191,6 +191,7 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
 
     BuildGeneralPage();
     BuildRecoveryRows();
+    BuildLanguageRow();
     BuildColoursPage();
     // A general page grown for its labels and rows widens and heightens the
     // colours page, the page tree and the dialog.

@@ -378,6 +378,22 @@ to check what you have learnt, and shows how things work and how to build and te
         <source>Толстые провода с сигналом &quot;1&quot;</source>
         <translation>Thick wires carrying &quot;1&quot;</translation>
     </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As in the system</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
 </context>
 <context>
     <name>vorn::TaskDialog</name>

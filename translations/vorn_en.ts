@@ -378,6 +378,22 @@ to check what you have learnt, and shows how things work and how to build and te
         <source>Толстые провода с сигналом &quot;1&quot;</source>
         <translation>Thick wires carrying &quot;1&quot;</translation>
     </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As in the system</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
 </context>
 <context>
     <name>vorn::TaskDialog</name>
@@ -477,11 +493,11 @@ to check what you have learnt, and shows how things work and how to build and te
     </message>
     <message>
         <source>Файл с таким именем не найден или не является файлом схем. Повторите попытку.</source>
-        <translation>No file of that name was found, or it is not a circuit file. Please try again.</translation>
+        <translation>No file with this name was found, or it is not a circuit file. Please try again.</translation>
     </message>
     <message>
         <source>Ошибка в файле: программа не может открыть файл.</source>
-        <translation>Error in the file: the program cannot open it.</translation>
+        <translation>Error in the file: the program cannot open the file.</translation>
     </message>
     <message>
         <source>Параметры командной строки заданы не верно.</source>

@@ -44,7 +44,7 @@ struct HelpParseResult {
     bool ok = false;
     HelpDocument document;  // complete only when ok
     int errorLine = 0;      // the first faulty line (from 1), when not ok
-    QString error;          // what is wrong there, in Russian, when not ok
+    QString error;          // what is wrong there, translated, when not ok
 };
 
 // Parses the bytes of a help file (UTF-8, optional byte-order mark, LF or
@@ -56,7 +56,7 @@ enum class HelpLoadStatus { Loaded, Missing, Unreadable, Damaged };
 struct HelpLoadResult {
     HelpLoadStatus status = HelpLoadStatus::Missing;
     HelpDocument document;  // when Loaded
-    QString message;        // a sentence for the user (Russian) when not Loaded
+    QString message;        // a sentence for the user, translated, when not Loaded
 };
 
 // Reads and parses the file. Never throws for a missing, unreadable, too

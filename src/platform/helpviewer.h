@@ -40,7 +40,7 @@ public:
     static QString WindowTitle();
 
     // Where a problem with the help file is told: parent is the widget that
-    // asked for help (may be nullptr), text a Russian sentence naming the
+    // asked for help (may be nullptr), text a translated sentence naming the
     // file and the fault. nullptr restores the default, a QMessageBox.
     using MessageHandler = void (*)(QWidget* parent, const QString& text);
     static void SetMessageHandler(MessageHandler handler);

@@ -127,8 +127,6 @@ public:
     bool LoadDocument(const QString& name);
     // Opens the command-line file once the start-up has finished.
     void OpenCommandLineFile();
-    // message: the source (Russian) words, shown translated; the help topic
-    // is the one named after the source words, in either language's file.
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------

@@ -39,14 +39,13 @@ namespace vorn {
 namespace {
 
 const QString kFilter = QStringLiteral("Vorn files (*.vfl)");
-// The messages that offer help, in their source words: their help topics are
-// named after these, and ErrorDialogWithHelp shows them translated.
-const QString kNotFound = QString::fromUtf8(
-    QT_TRANSLATE_NOOP("vorn::Tmain", "Файл с таким именем не найден или не является файлом схем. Повторите попытку."));
-const QString kBadFile =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Ошибка в файле: программа не может открыть файл."));
-const QString kBadCommandLine =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Параметры командной строки заданы не верно."));
+// The messages that offer help: the help file has a topic named after each
+// of them as shown, its blanks removed, in every language.
+QString NotFoundText() {
+    return Tmain::tr("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
+}
+QString BadFileText() { return Tmain::tr("Ошибка в файле: программа не может открыть файл."); }
+QString BadCommandLineText() { return Tmain::tr("Параметры командной строки заданы не верно."); }
 QString HelpCaption() { return Tmain::tr("Вывести справку"); }
 
 
@@ -157,7 +156,7 @@ void Tmain::Open1Click() {
     if (name.isEmpty()) return;
     RememberChooserFolder(*state_, name);
     if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
-        ErrorDialogWithHelp(kBadFile, HelpCaption());
+        ErrorDialogWithHelp(BadFileText(), HelpCaption());
         return;
     }
     LoadDocument(name);
@@ -166,13 +165,13 @@ void Tmain::Open1Click() {
 bool Tmain::LoadDocument(const QString& name) {
     const QString resolved = ResolveCircuitName(name);
     if (resolved.isEmpty() || !IsFile(resolved)) {
-        ErrorDialogWithHelp(kNotFound, HelpCaption());
+        ErrorDialogWithHelp(NotFoundText(), HelpCaption());
         reloadcanvas();
         return false;
     }
     // A file that is no circuit leaves the circuit on screen as it is.
     if (document_->Load(resolved) != ReadVerdict::Valid) {
-        ErrorDialogWithHelp(kBadFile, HelpCaption());
+        ErrorDialogWithHelp(BadFileText(), HelpCaption());
         return false;
     }
     ShowDocumentControls();
@@ -311,7 +310,7 @@ void Tmain::OpenCommandLineFile() {
         return;
     }
     QCoreApplication::processEvents();
-    ErrorDialogWithHelp(kBadCommandLine, HelpCaption());
+    ErrorDialogWithHelp(BadCommandLineText(), HelpCaption());
 }
 
 // ---- the error dialog that offers help ------------------------------------------
@@ -319,10 +318,8 @@ void Tmain::OpenCommandLineFile() {
 void Tmain::ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption) {
     bool checked = false;
     const QMessageBox::StandardButton answer =
-        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, ProgramTitleText(),
-                                               tr(message.toUtf8().constData()), checkBoxCaption, checked);
+        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, ProgramTitleText(), message, checkBoxCaption, checked);
     if (answer != QMessageBox::Ok || !checked) return;
-    // The topic is found by the source words, whatever language is shown.
     QString topic = message;
     topic.remove(QLatin1Char(' '));
     HelpViewer::OpenTopic(this, topic);

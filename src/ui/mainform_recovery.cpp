@@ -71,9 +71,7 @@ void Tmain::OfferRecovery() {
         }
         recovery_->Forget(copy);
         if (verdict != ReadVerdict::Valid) {
-            ErrorDialogWithHelp(
-                QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Ошибка в файле: программа не может открыть файл.")),
-                tr("Вывести справку"));
+            ErrorDialogWithHelp(tr("Ошибка в файле: программа не может открыть файл."), tr("Вывести справку"));
             continue;
         }
         ShowDocumentControls();

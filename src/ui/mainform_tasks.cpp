@@ -152,8 +152,7 @@ void Tmain::SaveTask1Click() {
 }
 
 void Tmain::ReadyTasks1Click() {
-    if (!AskToSaveChanges()) return;
-    StopClip();
+    if (!MayReplaceDocument()) return;
     const QString folder = QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks"));
     const QString name =
         Dialogs::Current().OpenFileName(this, QStringLiteral("Готовые задания"), folder, kTaskFilter);

@@ -17,6 +17,7 @@
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 class AboutFormTest : public QObject {
     Q_OBJECT
@@ -134,7 +135,7 @@ private slots:
     }
 
     void escapeGivesTheMainWindowBack() {
-        window_->AboutClick();
+        Inside(window_).AboutClick();
         QVERIFY(about_->isVisible());
         QVERIFY(!window_->isEnabled());
         QCOMPARE(about_->frameGeometry().center(), window_->frameGeometry().center());
@@ -142,7 +143,7 @@ private slots:
         QVERIFY(!about_->isVisible());
         QVERIFY(window_->isEnabled());
         // The close box goes the same way.
-        window_->AboutClick();
+        Inside(window_).AboutClick();
         QVERIFY(!window_->isEnabled());
         QVERIFY(about_->close());
         QVERIFY(window_->isEnabled());

@@ -29,6 +29,7 @@
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -242,7 +243,7 @@ private slots:
 
         dialog.ShiftFactorEdit->setValue(9);
         QCOMPARE(ReadBack(Path()).kmiddles.value_or("<absent>"), QStringLiteral("9"));
-        QCOMPARE(window->State().kmiddles, 9);
+        QCOMPARE(window->State().Settings.kmiddles, 9);
 
         // The user-name box is not among the saving controls.
         QTest::mouseClick(dialog.WriteNameBox, Qt::LeftButton);
@@ -301,18 +302,18 @@ private slots:
             offered = initial;
             return std::optional<QColor>(QColor(0, 200, 0));
         };
-        window->OpenSettings();
+        Inside(window).OpenSettings();
         QVERIFY(dialog.isVisible());
         QVERIFY(!window->isEnabled());
         QVERIFY(dialog.isEnabled());
-        const QImage before = window->Image3->Picture().copy();
+        const QImage before = Inside(window).Image3->Picture().copy();
 
         dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
         QTest::mousePress(dialog.SwatchLabels[2], Qt::LeftButton);
         QCOMPARE(offered, QColor(255, 0, 0));
         QCOMPARE(dialog.SwatchColour(2), QColor(0, 200, 0));
-        QCOMPARE(window->State().Colors.one, QColor(255, 0, 0));
-        QCOMPARE(window->Image3->Picture(), before);
+        QCOMPARE(window->State().Settings.colors.one, QColor(255, 0, 0));
+        QCOMPARE(Inside(window).Image3->Picture(), before);
 
         // Cancelling keeps the swatch.
         dialogs_.colour = [](const QColor&) { return std::optional<QColor>(); };
@@ -322,8 +323,8 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(window->isEnabled());
-        QCOMPARE(window->State().Colors.one, QColor(0, 200, 0));
-        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+        QCOMPARE(window->State().Settings.colors.one, QColor(0, 200, 0));
+        QCOMPARE(window->State().Settings.colors.zero, QColor(32, 188, 255));
     }
 
     void pagesShareOnePlaceAndTheTreeSwitchesThem() {

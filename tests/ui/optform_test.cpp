@@ -123,16 +123,13 @@ private slots:
 
         dialog.SaveSettings();
         const StoredSettings saved = ReadBack(Path());
-        QCOMPARE(saved.co.value_or("<absent>"), QStringLiteral("clBlack"));
-        QCOMPARE(saved.bc.value_or("<absent>"), QStringLiteral("$00FFBC20"));
-        QCOMPARE(saved.gc.value_or("<absent>"), QStringLiteral("clRed"));
-        QCOMPARE(saved.ShowMaster.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.writeuname.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.tbp.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.km.value_or("<absent>"), QString::number(wheelLines));
-        QCOMPARE(saved.kmiddles.value_or("<absent>"), QStringLiteral("5"));
-        QCOMPARE(saved.UndoSteps.value_or("<absent>"), QStringLiteral("5"));
-        QCOMPARE(saved.RecoverySeconds.value_or("<absent>"), QStringLiteral("30"));
+        const std::pair<std::optional<QString> StoredSettings::*, QString> written[] = {
+            {&StoredSettings::co, "clBlack"},   {&StoredSettings::bc, "$00FFBC20"}, {&StoredSettings::gc, "clRed"},
+            {&StoredSettings::ShowMaster, "1"}, {&StoredSettings::writeuname, "1"}, {&StoredSettings::tbp, "1"},
+            {&StoredSettings::km, QString::number(wheelLines)}, {&StoredSettings::kmiddles, "5"},
+            {&StoredSettings::UndoSteps, "5"},  {&StoredSettings::RecoverySeconds, "30"},
+        };
+        for (const auto& [field, value] : written) QCOMPARE((saved.*field).value_or("<absent>"), value);
     }
 
     void storedValuesAreReadClampedOrIgnoredWhenDamaged() {

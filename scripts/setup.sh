@@ -5,8 +5,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libqt6svg6 qt6-svg-dev qt6-translations-l10n libgl-dev libjpeg-dev
-          xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core unrtf poppler-utils)
+          qt6-base-dev libqt6svg6 qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libgl-dev libjpeg-dev
+          xvfb xauth xdotool xclip imagemagick x11-utils fonts-dejavu-core unrtf poppler-utils)
 
 # Installs every named package that is not installed yet.
 install_missing() {

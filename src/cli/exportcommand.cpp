@@ -12,13 +12,16 @@
 #include "elementnames.h"
 #include "pictureexport.h"
 #include "propagation.h"
+#include "settingsstore.h"
+#include "storedcolours.h"
 
 namespace vorn {
 
 const char* const kExportUsage =
     "vorn-cli export FILE -o OUT.png|OUT.svg|OUT.pdf [--zoom 1|2|3] [--signals]\n"
     "                                   a picture of the circuit; --signals colours the wires\n"
-    "                                   by their signals with the stored switch positions\n";
+    "                                   by their signals with the stored switch positions,\n"
+    "                                   in the colours of the program's settings\n";
 
 namespace {
 
@@ -100,6 +103,8 @@ int RunExportCommand(int argc, char** argv) {
     PictureOptions options;
     options.zoom = arguments->zoom;
     options.signalColours = arguments->signalColours;
+    // The colours the user chose in the program; its defaults without them.
+    if (options.signalColours) options.colors = StoredColours(SettingsStore::DefaultFilePath());
     const PictureResult result =
         WriteCircuitPicture(output, *format, PictureSource{*cells, *signalGrid, names}, options);
     switch (result.kind) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "translate.h"
 #include "truthtable.h"
 #include "utf8text.h"
 
@@ -131,7 +132,8 @@ std::string FormatGrades(const std::vector<GradeRow>& rows, GradeFormat format) 
 }
 
 std::string GradeSummary(const std::vector<GradeRow>& rows) {
-    std::string text = "Проверено файлов: " + std::to_string(rows.size()) + ".";
+    // The counts keep the verdict words of the table, which scripts read.
+    std::string text = Fill(Tr("Grading", "Проверено файлов: %1."), {std::to_string(rows.size())});
     for (VerdictKind kind : kKinds) {
         const auto count = std::count_if(rows.begin(), rows.end(), [&](const GradeRow& r) { return r.verdict.kind == kind; });
         text += std::string(kind == VerdictKind::Ok ? " " : ", ") + std::string(VerdictWord(kind)) + ": " +

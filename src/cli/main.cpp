@@ -23,6 +23,9 @@
 #include "taskcommands.h"
 #include "tableprogress.h"
 #include "truthtable.h"
+#ifdef VORN_CLI_TRANSLATED
+#include "clilanguage.h"
+#endif
 
 namespace {
 
@@ -31,7 +34,7 @@ constexpr const char* kUsage =
     "       vorn-cli table FILE [--csv] truth table: every combination of the sources\n"
     "       vorn-cli formula FILE [--dnf|--cnf]\n"
     "                                   a formula per lamp: minimal, or the perfect normal form\n"
-    "       vorn-cli check TASK FILE    the learner's circuit against the task, in Russian\n"
+    "       vorn-cli check TASK FILE    the learner's circuit against the task, in the locale's language\n"
     "       vorn-cli grade TASK FILE... | FOLDER [--csv | --json]\n"
     "                                   a row per file: file, verdict, rows right, rows in all, detail\n";
 
@@ -145,6 +148,9 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Beyond a file-size limit the output fails with EFBIG and is reported.
     std::signal(SIGXFSZ, SIG_IGN);
+#ifdef VORN_CLI_TRANSLATED
+    vorn::ApplyLocaleLanguage();
+#endif
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;

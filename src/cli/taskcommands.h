@@ -9,7 +9,7 @@ namespace vorn {
 // Returned for arguments that fit no command: the caller shows the usage.
 inline constexpr int kWrongArguments = -1;
 
-// check TASK FILE: the verdict in Russian on standard output; 0 when right,
+// check TASK FILE: the verdict in words on standard output; 0 when right,
 // 1 when not, 2 for a task that cannot be checked by (its problems go to
 // standard error), kWrongArguments for arguments that do not fit.
 int RunCheckCommand(const std::vector<std::string>& arguments);

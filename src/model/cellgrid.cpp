@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "translate.h"
+
 namespace vorn {
 
 namespace {
@@ -12,6 +14,8 @@ CodeSet MakeSet(std::initializer_list<int> codes) {
     return set;
 }
 
+// The name and its accusative are shown through Tr; the help topic is the
+// keyword of the help file's index and stays as it is.
 struct NameRow {
     std::string_view name, accusative, helpTopic;
 };
@@ -21,22 +25,22 @@ constexpr std::string_view kBlank = " ";
 // Indexed by code modulo 50; rows without an object are empty texts.
 constexpr std::array<NameRow, 21> kNames = {{
     {kBlank, kBlank, kBlank},                          // 0
-    {"Провод", "провод", "Провода"},                   // 1
-    {"Провод", "провод", "Провода"},                   // 2
-    {"Провода", "провода", "Провод"},                  // 3
-    {"Провода", "провода", "Провод"},                  // 4
+    {VORN_TR_NOOP("Objects", "Провод"), VORN_TR_NOOP("Objects", "провод"), "Провода"},  // 1
+    {VORN_TR_NOOP("Objects", "Провод"), VORN_TR_NOOP("Objects", "провод"), "Провода"},  // 2
+    {VORN_TR_NOOP("Objects", "Провода"), VORN_TR_NOOP("Objects", "провода"), "Провод"},  // 3
+    {VORN_TR_NOOP("Objects", "Провода"), VORN_TR_NOOP("Objects", "провода"), "Провод"},  // 4
     {},                                                // 5
-    {"Источник", "источник", "Источник"},              // 6
-    {"Источник", "источник", "Источник"},              // 7
-    {"Лампочка", "лампочку", "Лампочка"},              // 8
+    {VORN_TR_NOOP("Objects", "Источник"), VORN_TR_NOOP("Objects", "источник"), "Источник"},  // 6
+    {VORN_TR_NOOP("Objects", "Источник"), VORN_TR_NOOP("Objects", "источник"), "Источник"},  // 7
+    {VORN_TR_NOOP("Objects", "Лампочка"), VORN_TR_NOOP("Objects", "лампочку"), "Лампочка"},  // 8
     {}, {}, {},                                        // 9..11
-    {"Инвертор", "инвертор", "Инвертор"},              // 12
+    {VORN_TR_NOOP("Objects", "Инвертор"), VORN_TR_NOOP("Objects", "инвертор"), "Инвертор"},  // 12
     {}, {}, {},                                        // 13..15
-    {"Конъюнктор", "конъюнктор", "Конъюнктор"},        // 16
+    {VORN_TR_NOOP("Objects", "Конъюнктор"), VORN_TR_NOOP("Objects", "конъюнктор"), "Конъюнктор"},  // 16
     {kBlank, kBlank, kBlank},                          // 17
     {kBlank, kBlank, kBlank},                          // 18
     {kBlank, kBlank, kBlank},                          // 19
-    {"Дизъюнктор", "дизъюнктор", "Дизъюнктор"},        // 20
+    {VORN_TR_NOOP("Objects", "Дизъюнктор"), VORN_TR_NOOP("Objects", "дизъюнктор"), "Дизъюнктор"},  // 20
 }};
 
 const NameRow* FindNames(std::int32_t code) {
@@ -67,14 +71,19 @@ bool HasWestTerminal(std::int32_t code) {
     return IsSourceCode(code) || code == Lamp || code == Inverter || code == GateInput;
 }
 
-std::string_view ObjectName(std::int32_t code) {
-    const NameRow* row = FindNames(code);
-    return row ? row->name : std::string_view{};
+// The word in the interface language; blanks and gaps of the table as they are.
+std::string Shown(std::string_view word) {
+    return word.empty() || word == kBlank ? std::string(word) : Tr("Objects", word.data());
 }
 
-std::string_view ObjectNameAcc(std::int32_t code) {
+std::string ObjectName(std::int32_t code) {
     const NameRow* row = FindNames(code);
-    return row ? row->accusative : std::string_view{};
+    return row ? Shown(row->name) : std::string();
+}
+
+std::string ObjectNameAcc(std::int32_t code) {
+    const NameRow* row = FindNames(code);
+    return row ? Shown(row->accusative) : std::string();
 }
 
 std::string_view ObjectHelpTopic(std::int32_t code) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vorn {
@@ -88,11 +89,12 @@ inline bool IsGateAnchorCode(std::int32_t code) { return code == ConjunctorAncho
 // Codes of elements with a terminal on their west side.
 bool HasWestTerminal(std::int32_t code);
 
-// The words the interface shows for the object at a node, looked up by code
-// modulo 50 (so junctions 51..53 share the names of 1..3). Codes outside
+// The words the interface shows for the object at a node (the name and its
+// accusative in the interface language, the help topic as the help file's
+// index has it), looked up by code modulo 50 (so junctions 51..53 share the names of 1..3). Codes outside
 // the tables give an empty text.
-std::string_view ObjectName(std::int32_t code);
-std::string_view ObjectNameAcc(std::int32_t code);
+std::string ObjectName(std::int32_t code);
+std::string ObjectNameAcc(std::int32_t code);
 std::string_view ObjectHelpTopic(std::int32_t code);
 
 }  // namespace vorn

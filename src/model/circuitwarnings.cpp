@@ -12,6 +12,7 @@
 #include "gatenetwork.h"
 #include "propagation.h"
 #include "signals.h"
+#include "translate.h"
 #include "usedarea.h"
 #include "wirecodes.h"
 
@@ -87,20 +88,23 @@ private:
     std::vector<std::uint32_t> parent_;
 };
 
+constexpr const char* kContext = "CircuitWarnings";
+
+// Small counts in words, as the sentence says them ("от двух источников").
 std::string Count(int n) {
     switch (n) {
-        case 2: return "двух";
-        case 3: return "трёх";
-        case 4: return "четырёх";
+        case 2: return Tr("CircuitWarnings", "двух");
+        case 3: return Tr("CircuitWarnings", "трёх");
+        case 4: return Tr("CircuitWarnings", "четырёх");
         default: return std::to_string(n);
     }
 }
 
 std::string Drivers(int sources, int outputs) {
-    if (outputs == 0) return Count(sources) + " источников";
-    if (sources == 0) return Count(outputs) + " выходов элементов";
-    if (sources == 1 && outputs == 1) return "источника и выхода элемента";
-    return Count(sources + outputs) + " источников и выходов элементов";
+    if (outputs == 0) return Fill(Tr("CircuitWarnings", "%1 источников"), {Count(sources)});
+    if (sources == 0) return Fill(Tr("CircuitWarnings", "%1 выходов элементов"), {Count(outputs)});
+    if (sources == 1 && outputs == 1) return Tr("CircuitWarnings", "источника и выхода элемента");
+    return Fill(Tr("CircuitWarnings", "%1 источников и выходов элементов"), {Count(sources + outputs)});
 }
 
 // Sources, inverters and gate outputs write into the network of their node.
@@ -156,31 +160,42 @@ void FindSharedWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWa
         // A lamp is named only where no wire shows: right behind an element.
         const NodePos node = s.wire ? *s.wire : *s.lamp;
         out.push_back({WarningKind::SharedWire, node, std::move(s.marks),
-                       (s.wire ? "Провод" : "Лампочка") + std::string(" в узле ") + At(node) + " получает сигнал от " +
-                           Drivers(net[root].sources, net[root].outputs) + (s.wire ? ": его" : ": её") +
-                           " значение зависит от порядка вычисления."});
+                       Fill(s.wire ? Tr("CircuitWarnings", "Провод в узле %1 получает сигнал от %2: его значение зависит "
+                                                  "от порядка вычисления.")
+                                   : Tr("CircuitWarnings", "Лампочка в узле %1 получает сигнал от %2: её значение зависит "
+                                                  "от порядка вычисления."),
+                            {At(node), Drivers(net[root].sources, net[root].outputs)})});
     }
 }
 
 // Lamps, and the nodes inverters and gate inputs read, each with the node
-// and the words of its warning.
+// and the sentence of its warning (%1: the node).
 struct Watched {
     NodePos read;
     NodePos node;
-    const char* what;
+    const char* sentence;
 };
+
+constexpr const char* kSilentLamp =
+    VORN_TR_NOOP("CircuitWarnings", "Лампочка в узле %1 не получает сигнала ни при каком положении источников.");
+constexpr const char* kSilentInverter =
+    VORN_TR_NOOP("CircuitWarnings", "Вход инвертора в узле %1 не получает сигнала ни при каком положении источников.");
+constexpr const char* kSilentConjunctor = VORN_TR_NOOP(
+    "CircuitWarnings", "Вход конъюнктора в узле %1 не получает сигнала ни при каком положении источников.");
+constexpr const char* kSilentDisjunctor = VORN_TR_NOOP(
+    "CircuitWarnings", "Вход дизъюнктора в узле %1 не получает сигнала ни при каком положении источников.");
 
 std::vector<Watched> WatchedNodes(const CellGrid& cells, NodeArea area) {
     std::vector<Watched> watched;
     for (int x = area.left; x <= area.right; ++x)
         for (int y = area.top; y <= area.bottom; ++y) {
             const std::int32_t c = cells.at(x, y);
-            if (c == Lamp) watched.push_back({{x, y}, {x, y}, "Лампочка"});
-            if (c == Inverter) watched.push_back({{x - 1, y}, {x, y}, "Вход инвертора"});
+            if (c == Lamp) watched.push_back({{x, y}, {x, y}, kSilentLamp});
+            if (c == Inverter) watched.push_back({{x - 1, y}, {x, y}, kSilentInverter});
             if (c != GateInput) continue;
             const std::int32_t anchor = IsGateAnchorCode(cells.at(x, y + 1)) ? cells.at(x, y + 1) : cells.at(x, y - 1);
-            if (anchor == ConjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, "Вход конъюнктора"});
-            if (anchor == DisjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, "Вход дизъюнктора"});
+            if (anchor == ConjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, kSilentConjunctor});
+            if (anchor == DisjunctorAnchor) watched.push_back({{x - 1, y}, {x, y}, kSilentDisjunctor});
         }
     return watched;
 }
@@ -233,33 +248,41 @@ void FindSilentInputs(const CellGrid& cells, NodeArea area, SignalGrid& signalGr
     for (std::size_t i = 0; i < watched.size(); ++i)
         if (!reached[i])
             out.push_back({WarningKind::NoSignal, watched[i].node, {watched[i].node},
-                           std::string(watched[i].what) + " в узле " + At(watched[i].node) +
-                               " не получает сигнала ни при каком положении источников."});
+                           Fill(Tr(kContext, watched[i].sentence), {At(watched[i].node)})});
 }
 
 // The lead of an element: the node beside it that it reads or drives.
 struct Lead {
     NodePos node;
     NodePos element;
-    const char* what;  // the lead in the genitive, for the sentence
+    const char* what;  // the lead in the genitive, for the sentence (through Tr)
 };
+
+constexpr const char* kSourceLead = VORN_TR_NOOP("CircuitWarnings", "источника");
+constexpr const char* kLampLead = VORN_TR_NOOP("CircuitWarnings", "лампочки");
+constexpr const char* kInverterIn = VORN_TR_NOOP("CircuitWarnings", "входа инвертора");
+constexpr const char* kInverterOut = VORN_TR_NOOP("CircuitWarnings", "выхода инвертора");
+constexpr const char* kConjunctorIn = VORN_TR_NOOP("CircuitWarnings", "входа конъюнктора");
+constexpr const char* kConjunctorOut = VORN_TR_NOOP("CircuitWarnings", "выхода конъюнктора");
+constexpr const char* kDisjunctorIn = VORN_TR_NOOP("CircuitWarnings", "входа дизъюнктора");
+constexpr const char* kDisjunctorOut = VORN_TR_NOOP("CircuitWarnings", "выхода дизъюнктора");
 
 std::vector<Lead> LeadsOf(const CellGrid& cells, int x, int y) {
     switch (cells.at(x, y)) {
         case SourceOff:
         case SourceOn:
-            return {{{x - 1, y}, {x, y}, "источника"}, {{x + 1, y}, {x, y}, "источника"},
-                    {{x, y - 1}, {x, y}, "источника"}, {{x, y + 1}, {x, y}, "источника"}};
-        case Lamp: return {{{x - 1, y}, {x, y}, "лампочки"}, {{x + 1, y}, {x, y}, "лампочки"}};
-        case Inverter: return {{{x - 1, y}, {x, y}, "входа инвертора"}, {{x + 1, y}, {x, y}, "выхода инвертора"}};
+            return {{{x - 1, y}, {x, y}, kSourceLead}, {{x + 1, y}, {x, y}, kSourceLead},
+                    {{x, y - 1}, {x, y}, kSourceLead}, {{x, y + 1}, {x, y}, kSourceLead}};
+        case Lamp: return {{{x - 1, y}, {x, y}, kLampLead}, {{x + 1, y}, {x, y}, kLampLead}};
+        case Inverter: return {{{x - 1, y}, {x, y}, kInverterIn}, {{x + 1, y}, {x, y}, kInverterOut}};
         case ConjunctorAnchor:
-            return {{{x - 1, y - 1}, {x, y - 1}, "входа конъюнктора"},
-                    {{x - 1, y + 1}, {x, y + 1}, "входа конъюнктора"},
-                    {{x + 2, y}, {x + 1, y}, "выхода конъюнктора"}};
+            return {{{x - 1, y - 1}, {x, y - 1}, kConjunctorIn},
+                    {{x - 1, y + 1}, {x, y + 1}, kConjunctorIn},
+                    {{x + 2, y}, {x + 1, y}, kConjunctorOut}};
         case DisjunctorAnchor:
-            return {{{x - 1, y - 1}, {x, y - 1}, "входа дизъюнктора"},
-                    {{x - 1, y + 1}, {x, y + 1}, "входа дизъюнктора"},
-                    {{x + 2, y}, {x + 1, y}, "выхода дизъюнктора"}};
+            return {{{x - 1, y - 1}, {x, y - 1}, kDisjunctorIn},
+                    {{x - 1, y + 1}, {x, y + 1}, kDisjunctorIn},
+                    {{x + 2, y}, {x + 1, y}, kDisjunctorOut}};
         default: return {};
     }
 }
@@ -287,8 +310,8 @@ void FindShortWires(const CellGrid& cells, NodeArea area, std::vector<CircuitWar
                     std::vector<NodePos> marks{e, l};
                     std::sort(marks.begin(), marks.end(), ColumnMajorOrder{});
                     out.push_back({WarningKind::ShortWire, e, marks,
-                                   "Провод обрывается в узле " + At(e) + ", не доходя одного узла до " + lead.what +
-                                       " в узле " + At(lead.element) + "."});
+                                   Fill(Tr("CircuitWarnings", "Провод обрывается в узле %1, не доходя одного узла до %2 в узле %3."),
+                                        {At(e), Tr(kContext, lead.what), At(lead.element)})});
                 }
             }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "elementnames.h"
+#include "translate.h"
 #include "utf8text.h"
 
 namespace vorn {
@@ -32,12 +33,12 @@ Token SignToken(char32_t c) {
 }
 
 std::string Quoted(const std::u32string& text) {
-    std::string bytes = "«";
+    std::string bytes;
     for (char32_t c : text) bytes += EncodeUtf8(c);
-    return bytes + "»";
+    return Fill(Tr("FormulaParser", "«%1»"), {bytes});
 }
 
-std::string At(std::size_t position) { return "Позиция " + std::to_string(position) + ": "; }
+std::string At(std::size_t position) { return Fill(Tr("FormulaParser", "Позиция %1: "), {std::to_string(position)}); }
 
 class Parser {
 public:
@@ -46,12 +47,12 @@ public:
     FormulaParse Run() {
         Lex();
         if (failed_) return result_;
-        if (lexemes_.front().token == Token::End) return Fail(1, "формула пуста.");
+        if (lexemes_.front().token == Token::End) return Fail(1, Tr("FormulaParser", "формула пуста."));
         Equivalence();  // the formula's node is the last one added
         if (failed_) return result_;
         const Lexeme& rest = Peek();
-        if (rest.token == Token::Close) return Fail(rest.position, "лишняя закрывающая скобка.");
-        if (rest.token != Token::End) return Fail(rest.position, "ожидается знак операции, а стоит " + Quoted(rest.text) + ".");
+        if (rest.token == Token::Close) return Fail(rest.position, Tr("FormulaParser", "лишняя закрывающая скобка."));
+        if (rest.token != Token::End) return Fail(rest.position, Fill(Tr("FormulaParser", "ожидается знак операции, а стоит %1."), {Quoted(rest.text)}));
         result_.expression = std::move(expression_);
         return result_;
     }
@@ -90,7 +91,7 @@ private:
                 lexemes_.push_back({SignToken(c), position, std::u32string(1, c)});
                 ++i;
             } else {
-                Fail(position, "непонятный знак " + Quoted(std::u32string(1, c)) + ".");
+                Fail(position, Fill(Tr("FormulaParser", "непонятный знак %1."), {Quoted(std::u32string(1, c))}));
                 return;
             }
         }
@@ -157,7 +158,7 @@ private:
     // closedByGroup: whether the factor ends with a closing parenthesis.
     int Unary(bool& closedByGroup) {
         if (++depth_ > kDeepest) {
-            Fail(Peek().position, "слишком много вложенных скобок и отрицаний.");
+            Fail(Peek().position, Tr("FormulaParser", "слишком много вложенных скобок и отрицаний."));
             return -1;
         }
         const int node = Peek().token == Token::Not ? Negation(closedByGroup) : Primary(closedByGroup);
@@ -195,8 +196,8 @@ private:
                 const int inner = Equivalence();
                 if (failed_) return -1;
                 if (Peek().token != Token::Close) {
-                    Fail(Peek().position, "не хватает закрывающей скобки к открытой в позиции " +
-                                              std::to_string(lexeme.position) + ".");
+                    Fail(Peek().position, Fill(Tr("FormulaParser", "не хватает закрывающей скобки к открытой в позиции %1."),
+                                               {std::to_string(lexeme.position)}));
                     return -1;
                 }
                 Take();
@@ -204,10 +205,11 @@ private:
                 return inner;
             }
             case Token::End:
-                Fail(lexeme.position, "формула не закончена: ожидается переменная, 0, 1 или «(».");
+                Fail(lexeme.position, Tr("FormulaParser", "формула не закончена: ожидается переменная, 0, 1 или «(»."));
                 return -1;
             default:
-                Fail(lexeme.position, "ожидается переменная, 0, 1 или «(», а стоит " + Quoted(lexeme.text) + ".");
+                Fail(lexeme.position,
+                     Fill(Tr("FormulaParser", "ожидается переменная, 0, 1 или «(», а стоит %1."), {Quoted(lexeme.text)}));
                 return -1;
         }
     }
@@ -248,7 +250,7 @@ FormulaParse ParseFormula(std::string_view text) {
     if (!points) {
         FormulaParse result;
         result.errorPosition = 1;
-        result.error = At(1) + "текст формулы не в кодировке UTF-8.";
+        result.error = At(1) + Tr("FormulaParser", "текст формулы не в кодировке UTF-8.");
         return result;
     }
     return Parser(std::move(*points)).Run();

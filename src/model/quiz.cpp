@@ -3,6 +3,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "translate.h"
+
 namespace vorn {
 
 int TestQuestion::Maximum() const {
@@ -12,22 +14,29 @@ int TestQuestion::Maximum() const {
     return sum;
 }
 
+namespace {
+
+constexpr const char* kContext = "Quiz";
+
+}  // namespace
+
+// Made at the first use, in the language the program speaks by then.
 const QuizTable& MasterQuestions() {
     static const QuizTable table{{
-        {"Какие из ниже перечисленных операций являются бинарными?",
-         {"Логическое сложение", "Конъюнкция", "Отрицание", "Импликация"},
+        {Tr("Quiz", "Какие из ниже перечисленных операций являются бинарными?"),
+         {Tr("Quiz", "Логическое сложение"), Tr("Quiz", "Конъюнкция"), Tr("Quiz", "Отрицание"), Tr("Quiz", "Импликация")},
          {1, 1, -2, 1}},
-        {"Укажите тождественные конъюнкции высказывания",
-         {"Если A, то B", "И A, и B", "A либо B", "A несмотря на B"},
+        {Tr("Quiz", "Укажите тождественные конъюнкции высказывания"),
+         {Tr("Quiz", "Если A, то B"), Tr("Quiz", "И A, и B"), Tr("Quiz", "A либо B"), Tr("Quiz", "A несмотря на B")},
          {-1, 1, -1, 1}},
-        {"Какие значения ((не(A+B))+(не(A*B))), при A,B:0,1 и 1,1",
-         {"0 и 0", "0 и 1", "1 и 0", "1 и 1"},
+        {Tr("Quiz", "Какие значения ((не(A+B))+(не(A*B))), при A,B:0,1 и 1,1"),
+         {Tr("Quiz", "0 и 0"), Tr("Quiz", "0 и 1"), Tr("Quiz", "1 и 0"), Tr("Quiz", "1 и 1")},
          {-1, -2, 3, -1}},
-        {"Какие значения ((не A)*B)*(A+(не B)), при A,B:0,1 и 1,1",
-         {"0 и 0", "0 и 1", "1 и 0", "1 и 1"},
+        {Tr("Quiz", "Какие значения ((не A)*B)*(A+(не B)), при A,B:0,1 и 1,1"),
+         {Tr("Quiz", "0 и 0"), Tr("Quiz", "0 и 1"), Tr("Quiz", "1 и 0"), Tr("Quiz", "1 и 1")},
          {3, -1, -2, -1}},
-        {"Укажите формулы, тождественные ((A+(не B))((не A)(A+B)))~B",
-         {"(AB)~(не A)", "не B", "(A*(не(A+B)))*(не A)", "(не B)((не B)+A)"},
+        {Tr("Quiz", "Укажите формулы, тождественные ((A+(не B))((не A)(A+B)))~B"),
+         {Tr("Quiz", "(AB)~(не A)"), Tr("Quiz", "не B"), Tr("Quiz", "(A*(не(A+B)))*(не A)"), Tr("Quiz", "(не B)((не B)+A)")},
          {-1, 7, -2, 7}},
     }};
     return table;
@@ -76,18 +85,19 @@ std::string FormatMark(double mark, std::string_view decimalSeparator) {
 
 std::string QuizResultText(const QuizScore& score, std::string_view decimalSeparator) {
     const auto n = [](int value) { return std::to_string(value); };
-    const auto line = [&](std::string_view head, int q, std::string_view tail) {
+    const auto line = [&](const char* pattern, int q) {
         const auto i = static_cast<std::size_t>(q);
-        return std::string(head) + n(score.scores[i]) + " из " + n(score.maxima[i]) + std::string(tail) + "\r";
+        return Fill(Tr(kContext, pattern), {n(score.scores[i]), n(score.maxima[i])}) + "\r";
     };
-    std::string text = "Вы набрали " + n(score.total) + " из " + n(score.totalMaximum) + " возможных:\r";
-    text += line("В вопросе 1: ", 0, " возможных,");
-    text += line("В Вопросе 2: ", 1, ", возможных");
-    text += line("В вопросе 3: ", 2, ", возможных");
-    text += line("В вопросе 4: ", 3, ", возможных");
-    text += line("В вопросе 5: ", 4, " возможных.");
+    std::string text = Fill(Tr("Quiz", "Вы набрали %1 из %2 возможных:"), {n(score.total), n(score.totalMaximum)});
     text += "\r";
-    text += "Оценка ваших знаний: " + FormatMark(QuizMark(score.total), decimalSeparator) + ".";
+    text += line(VORN_TR_NOOP("Quiz", "В вопросе 1: %1 из %2 возможных,"), 0);
+    text += line(VORN_TR_NOOP("Quiz", "В Вопросе 2: %1 из %2, возможных"), 1);
+    text += line(VORN_TR_NOOP("Quiz", "В вопросе 3: %1 из %2, возможных"), 2);
+    text += line(VORN_TR_NOOP("Quiz", "В вопросе 4: %1 из %2, возможных"), 3);
+    text += line(VORN_TR_NOOP("Quiz", "В вопросе 5: %1 из %2 возможных."), 4);
+    text += "\r";
+    text += Fill(Tr("Quiz", "Оценка ваших знаний: %1."), {FormatMark(QuizMark(score.total), decimalSeparator)});
     return text;
 }
 

@@ -3,36 +3,37 @@
 #include <cerrno>
 
 #include "circuitfile.h"
+#include "translate.h"
 
 namespace vorn {
 
-std::optional<std::string_view> SaveFailureReason(int errorNumber) {
+std::optional<std::string> SaveFailureReason(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-        return "Папка, в которую сохраняется файл, не найдена.";
+        return Tr("SaveFailure", "Папка, в которую сохраняется файл, не найдена.");
     case EACCES:
     case EPERM:
-        return "Нет прав на запись в эту папку.";
+        return Tr("SaveFailure", "Нет прав на запись в эту папку.");
     case EROFS:
-        return "Диск доступен только для чтения.";
+        return Tr("SaveFailure", "Диск доступен только для чтения.");
     case ENOSPC:
     case EDQUOT:
-        return "На диске не хватает места.";
+        return Tr("SaveFailure", "На диске не хватает места.");
     case EISDIR:
-        return "Под этим именем уже есть папка.";
+        return Tr("SaveFailure", "Под этим именем уже есть папка.");
     case ENAMETOOLONG:
-        return "Имя файла слишком длинное.";
+        return Tr("SaveFailure", "Имя файла слишком длинное.");
     case EFBIG:
-        return "Файл получился бы больше, чем разрешено.";
+        return Tr("SaveFailure", "Файл получился бы больше, чем разрешено.");
     default:
         return std::nullopt;
     }
 }
 
-std::optional<std::string_view> SaveFailureReason(const CircuitFileError& failure) {
+std::optional<std::string> SaveFailureReason(const CircuitFileError& failure) {
     if (dynamic_cast<const ReadOnlyFileError*>(&failure))
-        return "Файл защищён от записи; сохраните схему под другим именем командой «Сохранить как».";
+        return Tr("SaveFailure", "Файл защищён от записи; сохраните схему под другим именем командой «Сохранить как».");
     return SaveFailureReason(failure.code().value());
 }
 

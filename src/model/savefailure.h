@@ -6,19 +6,19 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <string>
 
 namespace vorn {
 
-// The reason for the error number (errno) of a failed save, as one Russian
-// sentence in UTF-8 ending in a full stop; nullopt when the failure is not
+// The reason for the error number (errno) of a failed save, as one
+// sentence of the interface language in UTF-8 ending in a full stop; nullopt when the failure is not
 // one of the everyday ones and belongs to the error report.
-std::optional<std::string_view> SaveFailureReason(int errorNumber);
+std::optional<std::string> SaveFailureReason(int errorNumber);
 
 class CircuitFileError;
 
 // The same for a failure of WriteCircuit, which also tells a write-protected
 // file apart from a folder the user may not write in.
-std::optional<std::string_view> SaveFailureReason(const CircuitFileError& failure);
+std::optional<std::string> SaveFailureReason(const CircuitFileError& failure);
 
 }  // namespace vorn

@@ -14,10 +14,17 @@
 //   limit gates N       at most N inverters, conjunctors and disjunctors in all
 //   lock                the task file's sources and lamps cannot be moved,
 //                       erased or renamed
-// The sources and lamps are those of the task file's own circuit, under their
-// shown names (given, or the defaults A, B, ... and F1, F2, ...), the sources
-// in seeding order. Any broken line makes the whole task invalid, with a
-// message that names the line.
+//   given ELEMENT X Y [NAME]
+//                       an element of the task's given part at node (X, Y),
+//                       a source or lamp with its name, a gate by its anchor
+// The given lines say which sources (in the order of the table's columns),
+// lamps and gates the task gave, whatever the file holds now: a learner's
+// own saved file carries them on unchanged. A task without them (written
+// before they existed, or by hand) takes the sources and lamps of its file's
+// circuit, under their shown names (given, or the defaults A, B, ... and F1,
+// F2, ...), the sources in seeding order, and every element of it as given;
+// reading such a task adds the given lines that say so. Any broken line
+// makes the whole task invalid, with a message that names the line.
 #pragma once
 
 #include <cstdint>
@@ -58,12 +65,12 @@ struct ExpectedLamp {
 // An element of the task file's drawing: the learner may keep it whatever the
 // allow line says.
 struct GivenElement {
-    NodePos node;
-    std::int32_t code = Empty;  // a gate by its anchor's code
+    NodePos node;           // a gate's anchor
+    unsigned element = 0;   // a TaskElement
 };
 
 struct Task {
-    TaskLines lines;  // as read; written back unchanged
+    TaskLines lines;  // as read, and the given lines a task without them gets; written back
     std::string title;
     std::string text;
     std::vector<ShownName> sources;  // the task file's, in seeding order
@@ -88,7 +95,8 @@ inline constexpr std::size_t kMaxTaskSources = 16;
 // Lines without a task give a task that is not Present().
 Task ReadTask(const TaskLines& lines, const CellGrid& cells, const NameTable& names);
 
-// "Строка N: " for a line read from a file, nothing for one made in the program.
-std::string TaskLinePlace(const TaskLine& line);
+// The given lines of a circuit: every source (in seeding order) and lamp
+// under its shown name, and every inverter, conjunctor and disjunctor.
+TaskLines GivenPartLines(const CellGrid& cells, const NameTable& names);
 
 }  // namespace vorn

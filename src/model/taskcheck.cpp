@@ -7,8 +7,10 @@
 #include <utility>
 
 #include "circuitfile.h"
+#include "circuitwarnings.h"
 #include "signals.h"
 #include "tablerows.h"
+#include "translate.h"
 
 namespace vorn {
 
@@ -20,8 +22,11 @@ struct ElementWords {
 };
 
 constexpr ElementWords kPlurals[] = {
-    {kTaskSource, "источники"},     {kTaskLamp, "лампочки"},         {kTaskInverter, "инверторы"},
-    {kTaskConjunctor, "конъюнкторы"}, {kTaskDisjunctor, "дизъюнкторы"},
+    {kTaskSource, VORN_TR_NOOP("TaskCheck", "источники")},
+    {kTaskLamp, VORN_TR_NOOP("TaskCheck", "лампочки")},
+    {kTaskInverter, VORN_TR_NOOP("TaskCheck", "инверторы")},
+    {kTaskConjunctor, VORN_TR_NOOP("TaskCheck", "конъюнкторы")},
+    {kTaskDisjunctor, VORN_TR_NOOP("TaskCheck", "дизъюнкторы")},
 };
 
 const ShownName* Find(const std::vector<ShownName>& named, const std::string& name) {
@@ -29,25 +34,33 @@ const ShownName* Find(const std::vector<ShownName>& named, const std::string& na
     return found == named.end() ? nullptr : &*found;
 }
 
-std::string Quoted(const std::string& name) { return "«" + name + "»"; }
+std::string Quoted(const std::string& name) { return Fill(Tr("TaskCheck", "«%1»"), {name}); }
 
-// "При A = 1, B = 0 лампочка F ..." for one row of the task's table.
-std::string RowWords(const std::vector<ShownName>& sources, std::size_t row) {
-    if (sources.empty()) return "Лампочка ";
-    std::string words = "При ";
+// "A = 1, B = 0" for one row of the task's table.
+std::string RowValues(const std::vector<ShownName>& sources, std::size_t row) {
+    std::string words;
     const std::size_t n = sources.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0) words += ", ";
         words += sources[i].name + " = " + (((row >> (n - 1 - i)) & 1u) ? "1" : "0");
     }
-    return words + " лампочка ";
+    return words;
 }
 
+// "При A = 1, B = 0 лампочка F ...", or "Лампочка F ..." without sources.
 std::string Mistake(const std::vector<ShownName>& sources, std::size_t row, const std::string& lamp, bool expected,
                     std::int32_t signal) {
-    std::string text = RowWords(sources, row) + lamp;
-    if (!expected) return text + " не должна гореть, а она горит.";
-    return text + (signal == NoSignal ? " должна гореть, а до неё не доходит сигнал." : " должна гореть, а она не горит.");
+    if (sources.empty()) {
+        if (!expected) return Fill(Tr("TaskCheck", "Лампочка %1 не должна гореть, а она горит."), {lamp});
+        return Fill(signal == NoSignal ? Tr("TaskCheck", "Лампочка %1 должна гореть, а до неё не доходит сигнал.")
+                                       : Tr("TaskCheck", "Лампочка %1 должна гореть, а она не горит."),
+                    {lamp});
+    }
+    const std::string values = RowValues(sources, row);
+    if (!expected) return Fill(Tr("TaskCheck", "При %1 лампочка %2 не должна гореть, а она горит."), {values, lamp});
+    return Fill(signal == NoSignal ? Tr("TaskCheck", "При %1 лампочка %2 должна гореть, а до неё не доходит сигнал.")
+                                   : Tr("TaskCheck", "При %1 лампочка %2 должна гореть, а она не горит."),
+                {values, lamp});
 }
 
 std::size_t TaskRows(const Task& task) {
@@ -57,7 +70,7 @@ std::size_t TaskRows(const Task& task) {
 // What the circuit holds beyond the task's allowance: one sentence per excess.
 std::vector<std::string> LimitProblems(const Task& task, const CellGrid& cells, const std::set<std::pair<int, int>>& matched) {
     std::map<std::pair<int, int>, unsigned> given;
-    for (const GivenElement& g : task.given) given[{g.node.x, g.node.y}] = TaskElementOfCode(g.code);
+    for (const GivenElement& g : task.given) given[{g.node.x, g.node.y}] = g.element;
     std::map<unsigned, int> counts;  // by element
     int gates = 0;
     for (int x = 0; x < kFieldSize; ++x) {
@@ -77,12 +90,13 @@ std::vector<std::string> LimitProblems(const Task& task, const CellGrid& cells, 
     for (const ElementWords& words : kPlurals) {
         const int count = counts[words.element];
         if (!(task.allowed & words.element) && count > 0)
-            problems.push_back(std::string("Задание не разрешает ставить ") + words.plural + ", а в схеме их " +
-                               std::to_string(count) + ".");
+            problems.push_back(Fill(Tr("TaskCheck", "Задание не разрешает ставить %1, а в схеме их %2."),
+                                    {Tr("TaskCheck", words.plural), std::to_string(count)}));
     }
     if (task.gateLimit && gates > *task.gateLimit)
-        problems.push_back("Вентилей (инверторов, конъюнкторов и дизъюнкторов) в схеме: " + std::to_string(gates) +
-                           ", а задание разрешает не больше " + std::to_string(*task.gateLimit) + ".");
+        problems.push_back(Fill(Tr("TaskCheck", "Вентилей (инверторов, конъюнкторов и дизъюнкторов) в схеме: %1, "
+                                                "а задание разрешает не больше %2."),
+                                {std::to_string(gates), std::to_string(*task.gateLimit)}));
     return problems;
 }
 
@@ -102,22 +116,26 @@ std::string_view VerdictWord(VerdictKind kind) {
 std::string TaskVerdict::Text() const {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
+    if (!warnings.empty()) text += "Предупреждения:\n";
+    for (const std::string& warning : warnings) text += warning + "\n";
     return text;
 }
 
 std::string TaskVerdict::Detail() const {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
+    // A class's table stays short: the sentences are in the check of one file.
+    if (!warnings.empty()) text += (text.empty() ? "" : " ") + std::string("Предупреждений: ") + std::to_string(warnings.size()) + ".";
     return text;
 }
 
 TaskVerdict InvalidTaskVerdict(const Task& task) {
     TaskVerdict verdict;
     if (task.problems.empty()) {
-        verdict.lines.push_back("В файле нет задания: ни одной строки «; task …».");
+        verdict.lines.push_back(Tr("TaskCheck", "В файле нет задания: ни одной строки «; task …»."));
         return verdict;
     }
-    if (task.Present()) verdict.lines.push_back("Задание составлено с ошибками, проверить по нему нельзя.");
+    if (task.Present()) verdict.lines.push_back(Tr("TaskCheck", "Задание составлено с ошибками, проверить по нему нельзя."));
     verdict.lines.insert(verdict.lines.end(), task.problems.begin(), task.problems.end());
     return verdict;
 }
@@ -129,6 +147,13 @@ TaskChecker::~TaskChecker() = default;
 
 TaskVerdict TaskChecker::Check(const Task& task, CellGrid& cells, const NameTable& names) {
     if (!task.Valid()) return InvalidTaskVerdict(task);
+    TaskVerdict verdict = Judge(task, cells, names);
+    for (CircuitWarning& warning : FindCircuitWarnings(cells, *signals_, queue_))
+        verdict.warnings.push_back(std::move(warning.text));
+    return verdict;
+}
+
+TaskVerdict TaskChecker::Judge(const Task& task, CellGrid& cells, const NameTable& names) {
     TaskVerdict verdict;
     verdict.rowsTotal = TaskRows(task);
     const ShownNames shown = NameElements(names, cells);
@@ -141,14 +166,14 @@ TaskVerdict TaskChecker::Check(const Task& task, CellGrid& cells, const NameTabl
             sources.push_back(mine->node);
             matched.insert({mine->node.x, mine->node.y});
         } else {
-            verdict.lines.push_back("В схеме нет источника " + Quoted(s.name) + ".");
+            verdict.lines.push_back(Fill(Tr("TaskCheck", "В схеме нет источника %1."), {Quoted(s.name)}));
         }
     }
     for (const ShownName& l : task.lamps)
         if (const ShownName* mine = Find(shown.lamps, l.name)) matched.insert({mine->node.x, mine->node.y});
     for (const ExpectedLamp& e : task.expected) {
         if (const ShownName* mine = Find(shown.lamps, e.lamp)) lamps.push_back(mine->node);
-        else verdict.lines.push_back("В схеме нет лампочки " + Quoted(e.lamp) + ".");
+        else verdict.lines.push_back(Fill(Tr("TaskCheck", "В схеме нет лампочки %1."), {Quoted(e.lamp)}));
     }
     if (!verdict.lines.empty()) {
         verdict.kind = VerdictKind::Missing;
@@ -167,8 +192,8 @@ TaskVerdict TaskChecker::Check(const Task& task, CellGrid& cells, const NameTabl
     }
     std::vector<std::string> limits = LimitProblems(task, cells, matched);
     if (sources.size() > kMaxTaskSources) {
-        limits.push_back("Источников в схеме: " + std::to_string(sources.size()) + ", а проверка берёт не больше " +
-                         std::to_string(kMaxTaskSources) + ".");
+        limits.push_back(Fill(Tr("TaskCheck", "Источников в схеме: %1, а проверка берёт не больше %2."),
+                              {std::to_string(sources.size()), std::to_string(kMaxTaskSources)}));
         verdict.kind = VerdictKind::Limits;
         verdict.lines = std::move(limits);
         return verdict;
@@ -195,21 +220,27 @@ TaskVerdict TaskChecker::Check(const Task& task, CellGrid& cells, const NameTabl
     verdict.kind = !verdict.lines.empty() ? VerdictKind::Limits
                    : verdict.rowsRight < verdict.rowsTotal ? VerdictKind::Wrong
                                                             : VerdictKind::Ok;
-    const std::string counted = std::to_string(verdict.rowsRight) + " из " + std::to_string(verdict.rowsTotal);
+    const std::string right = std::to_string(verdict.rowsRight), total = std::to_string(verdict.rowsTotal);
     if (verdict.rowsRight == verdict.rowsTotal) {
-        verdict.lines.insert(verdict.lines.begin(), verdict.kind == VerdictKind::Ok
-                                                        ? "Всё верно: лампочки горят как надо во всех строках таблицы (" + counted + ")."
-                                                        : "Лампочки горят как надо во всех строках таблицы (" + counted + "), но:");
+        verdict.lines.insert(
+            verdict.lines.begin(),
+            Fill(verdict.kind == VerdictKind::Ok
+                     ? Tr("TaskCheck", "Всё верно: лампочки горят как надо во всех строках таблицы (%1 из %2).")
+                     : Tr("TaskCheck", "Лампочки горят как надо во всех строках таблицы (%1 из %2), но:"),
+                 {right, total}));
     } else {
-        verdict.lines.push_back("Схема работает неверно: правильных строк таблицы " + counted + ".");
+        verdict.lines.push_back(
+            Fill(Tr("TaskCheck", "Схема работает неверно: правильных строк таблицы %1 из %2."), {right, total}));
         verdict.lines.insert(verdict.lines.end(), mistakes.begin(), mistakes.end());
         if (mistakeCount > kToldMistakes)
-            verdict.lines.push_back("И ещё ошибок: " + std::to_string(mistakeCount - kToldMistakes) + ".");
+            verdict.lines.push_back(
+                Fill(Tr("TaskCheck", "И ещё ошибок: %1."), {std::to_string(mistakeCount - kToldMistakes)}));
     }
     if (extras > 0) {
         std::string list;
         for (const std::string& name : extraNames) list += (list.empty() ? "" : ", ") + name;
-        verdict.lines.push_back("Источники, которых нет в задании (" + list + "), проверены в том положении, в каком стоят.");
+        verdict.lines.push_back(Fill(
+            Tr("TaskCheck", "Источники, которых нет в задании (%1), проверены в том положении, в каком стоят."), {list}));
     }
     return verdict;
 }
@@ -221,24 +252,31 @@ TaskVerdict TaskChecker::CheckFile(const Task& task, const std::filesystem::path
     NameTable names;
     try {
         if (ReadCircuit(file, *cells_, names) == ReadVerdict::Valid) return Check(task, *cells_, names);
-        verdict.lines.push_back("Ошибка в файле: программа не может открыть файл.");
+        verdict.lines.push_back(Tr("TaskCheck", "Ошибка в файле: программа не может открыть файл."));
     } catch (const CircuitFileError& error) {
-        verdict.lines.push_back(error.code().value() == ENOENT ? "Файл не найден." : "Файл не читается.");
+        verdict.lines.push_back(error.code().value() == ENOENT ? Tr("TaskCheck", "Файл не найден.")
+                                                               : Tr("TaskCheck", "Файл не читается."));
     }
     return verdict;
 }
 
 std::string LockedElementsMessage(const Task& task, const CellGrid& cells, const NameTable& names) {
     if (!task.locked) return {};
-    for (const std::vector<ShownName>* list : {&task.sources, &task.lamps}) {
-        for (const ShownName& element : *list) {
-            const std::int32_t code = cells.at(element.node.x, element.node.y);
-            const auto name = names.find(element.node);
-            const bool renamed = element.given ? name == names.end() || name->second != element.name : name != names.end();
-            if (TaskElementOfCode(code) != (list == &task.sources ? kTaskSource : kTaskLamp) || renamed)
-                return list == &task.sources
-                           ? "Источник " + Quoted(element.name) + " дан в задании: его нельзя стереть, передвинуть или переименовать."
-                           : "Лампочка " + Quoted(element.name) + " дана в задании: её нельзя стереть, передвинуть или переименовать.";
+    // Compared by shown name: a default name that another element pushed
+    // along breaks the matching as much as a new one.
+    const ShownNames shown = NameElements(names, cells);
+    for (const bool sources : {true, false}) {
+        const std::vector<ShownName>& mine = sources ? shown.sources : shown.lamps;
+        for (const ShownName& element : sources ? task.sources : task.lamps) {
+            const bool kept = std::any_of(mine.begin(), mine.end(), [&](const ShownName& s) {
+                return s.node == element.node && s.name == element.name;
+            });
+            if (!kept)
+                return Fill(sources ? Tr("TaskCheck", "Источник %1 дан в задании: его нельзя стереть, передвинуть или "
+                                                      "переименовать.")
+                                    : Tr("TaskCheck", "Лампочка %1 дана в задании: её нельзя стереть, передвинуть или "
+                                                      "переименовать."),
+                            {Quoted(element.name)});
         }
     }
     return {};
@@ -251,9 +289,10 @@ Task ReadTaskFile(const std::filesystem::path& path) {
     std::string problem;
     try {
         if (ReadCircuit(path, *cells, names, lines) == ReadVerdict::Valid) return ReadTask(lines, *cells, names);
-        problem = "Ошибка в файле задания: программа не может открыть файл.";
+        problem = Tr("TaskCheck", "Ошибка в файле задания: программа не может открыть файл.");
     } catch (const CircuitFileError& error) {
-        problem = error.code().value() == ENOENT ? "Файл задания не найден." : "Файл задания не читается.";
+        problem = error.code().value() == ENOENT ? Tr("TaskCheck", "Файл задания не найден.")
+                                                 : Tr("TaskCheck", "Файл задания не читается.");
     }
     Task task;
     task.problems.push_back(problem);

@@ -1,6 +1,7 @@
 // Checking a learner's circuit against a task: the sources and lamps are
 // matched with the task's by their shown names, every combination of the
-// task's sources is evaluated, and the verdict is told in plain Russian.
+// task's sources is evaluated, and the verdict is told in plain words of
+// the interface language.
 #pragma once
 
 #include <cstddef>
@@ -32,10 +33,13 @@ struct TaskVerdict {
     VerdictKind kind = VerdictKind::Invalid;
     std::size_t rowsRight = 0;  // rows in which every expected lamp is right
     std::size_t rowsTotal = 0;  // rows of the task's truth table
-    std::vector<std::string> lines;  // the verdict, one sentence a line
+    std::vector<std::string> lines;     // the verdict, one sentence a line
+    std::vector<std::string> warnings;  // those of the truth table window, whatever the verdict
 
-    std::string Text() const;    // the lines, each ended by a line break
-    std::string Detail() const;  // the lines on one line, for a table of verdicts
+    // The lines, then the warnings under their heading, each ended by a line break.
+    std::string Text() const;
+    // The lines on one line and the warnings counted, for a table of verdicts.
+    std::string Detail() const;
 };
 
 // The most wrong lamps a verdict tells in words; the rest are counted.
@@ -48,14 +52,16 @@ public:
     TaskChecker();
     ~TaskChecker();
 
-    // Checks a circuit. Sources the task does not name keep the positions
-    // they are drawn in. The grid is left as it was.
+    // Checks a circuit and finds its warnings. Sources the task does not
+    // name keep the positions they are drawn in. The grid is left as it was.
     TaskVerdict Check(const Task& task, CellGrid& cells, const NameTable& names);
     // Reads a circuit file and checks it; a file that cannot be read or is
     // no circuit gives an Invalid verdict, never an exception.
     TaskVerdict CheckFile(const Task& task, const std::filesystem::path& file);
 
 private:
+    TaskVerdict Judge(const Task& task, CellGrid& cells, const NameTable& names);
+
     std::unique_ptr<CellGrid> cells_;
     std::unique_ptr<SignalGrid> signals_;
     WorkQueue queue_;

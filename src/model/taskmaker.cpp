@@ -5,6 +5,7 @@
 
 #include "lampformulas.h"
 #include "tablerows.h"
+#include "translate.h"
 #include "workqueue.h"
 
 namespace vorn {
@@ -63,11 +64,11 @@ TaskFileContent MakeTaskFile(const TaskChoice& choice, const CellGrid& solution,
         lamps.push_back(l.node);
         lampNames.push_back(l.name);
     }
-    if (shown.lamps.empty()) content.problem = "В схеме нет ни одной лампочки: проверять нечего.";
-    else if (lamps.empty()) content.problem = "Не выбрана ни одна лампочка: проверять нечего.";
+    if (shown.lamps.empty()) content.problem = Tr("TaskMaker", "В схеме нет ни одной лампочки: проверять нечего.");
+    else if (lamps.empty()) content.problem = Tr("TaskMaker", "Не выбрана ни одна лампочка: проверять нечего.");
     else if (sources.size() > kMaxTaskSources)
-        content.problem = "Источников в схеме: " + std::to_string(sources.size()) +
-                          ", а задание берёт не больше " + std::to_string(kMaxTaskSources) + ".";
+        content.problem = Fill(Tr("TaskMaker", "Источников в схеме: %1, а задание берёт не больше %2."),
+                               {std::to_string(sources.size()), std::to_string(kMaxTaskSources)});
     if (!content.problem.empty()) return content;
 
     for (const auto* list : {&shown.sources, &shown.lamps})
@@ -100,6 +101,12 @@ TaskFileContent MakeTaskFile(const TaskChoice& choice, const CellGrid& solution,
                 const unsigned element = TaskElementOfCode(content.cells->at(x, y));
                 if (element != kTaskSource && element != kTaskLamp) content.cells->at(x, y) = Empty;
             }
+    const TaskLines given = GivenPartLines(*content.cells, content.names);
+    content.lines.insert(content.lines.end(), given.begin(), given.end());
+    if (content.lines.size() > kMaxTaskLines)
+        content.problem = "Элементов в данной части схемы слишком много: строк задания вышло бы " +
+                          std::to_string(content.lines.size()) + ", а можно не больше " +
+                          std::to_string(kMaxTaskLines) + ".";
     return content;
 }
 

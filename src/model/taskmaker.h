@@ -44,7 +44,8 @@ struct TaskFileContent {
 // that a default name becomes a given one and the matching by name does not
 // depend on where the learner draws. Its lines: title, text, a table line for
 // each checked lamp in the order the lamps are seeded, then allow (only when
-// not every element is allowed), limit gates (only above 0) and lock.
+// not every element is allowed), limit gates (only above 0), lock, and the
+// given lines of what the file keeps.
 TaskFileContent MakeTaskFile(const TaskChoice& choice, const CellGrid& solution, const NameTable& names);
 
 }  // namespace vorn

@@ -1,5 +1,6 @@
 #include "helpfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -8,6 +9,11 @@
 namespace vorn {
 
 namespace {
+
+// The reader's messages are shown to the user, in the program's language.
+struct HelpFileText {
+    Q_DECLARE_TR_FUNCTIONS(HelpFileText)
+};
 
 constexpr qint64 kMaxHelpFileSize = 8 * 1024 * 1024;
 const QString kSignature = QStringLiteral("VORN-HELP");
@@ -56,12 +62,12 @@ bool ParseLinkAttributes(QStringView attributes, QString& id, QString& error) {
     const QString text = attributes.trimmed().toString();
     const QString prefix = QStringLiteral("href=\"") + QLatin1String(kHelpLinkScheme) + u':';
     if (!text.startsWith(prefix) || !text.endsWith(u'"') || text.size() <= prefix.size()) {
-        error = QStringLiteral("ссылка должна иметь вид <a href=\"topic:ИМЯ\">");
+        error = HelpFileText::tr("ссылка должна иметь вид <a href=\"topic:ИМЯ\">");
         return false;
     }
     id = text.mid(prefix.size(), text.size() - prefix.size() - 1);
     if (!IsValidTopicId(id)) {
-        error = QStringLiteral("неверное имя темы в ссылке: «%1»").arg(id);
+        error = HelpFileText::tr("неверное имя темы в ссылке: «%1»").arg(id);
         return false;
     }
     return true;
@@ -75,7 +81,7 @@ bool CheckBodyLine(const QString& line, QStringList& links, QString& error) {
         if (c == u'<') {
             const qsizetype close = line.indexOf(u'>', i + 1);
             if (close < 0) {
-                error = QStringLiteral("тег не закрыт в той же строке");
+                error = HelpFileText::tr("тег не закрыт в той же строке");
                 return false;
             }
             QStringView inside = QStringView(line).mid(i + 1, close - i - 1);
@@ -89,17 +95,17 @@ bool CheckBodyLine(const QString& line, QStringList& links, QString& error) {
             const QString name = inside.left(nameEnd).toString().toLower();
             QStringView rest = inside.mid(nameEnd);
             if (name.isEmpty() || !AllowedTags().contains(name)) {
-                error = QStringLiteral("недопустимый тег <%1>").arg(inside.toString());
+                error = HelpFileText::tr("недопустимый тег <%1>").arg(inside.toString());
                 return false;
             }
             if ((name == u"br" || name == u"hr") && rest.trimmed() == u"/") rest = {};
             if (!rest.isEmpty() && !rest.front().isSpace()) {
-                error = QStringLiteral("недопустимый тег <%1>").arg(inside.toString());
+                error = HelpFileText::tr("недопустимый тег <%1>").arg(inside.toString());
                 return false;
             }
             if (closing || name != u"a") {
                 if (!rest.trimmed().isEmpty()) {
-                    error = QStringLiteral("тег <%1> не может иметь атрибутов").arg(name);
+                    error = HelpFileText::tr("тег <%1> не может иметь атрибутов").arg(name);
                     return false;
                 }
             } else {
@@ -120,7 +126,7 @@ bool CheckBodyLine(const QString& line, QStringList& links, QString& error) {
                 ok = AllowedEntities().contains(entity);
             }
             if (!ok) {
-                error = QStringLiteral("знак & должен начинать допустимую ссылку на символ, например &amp;amp;");
+                error = HelpFileText::tr("знак & должен начинать допустимую ссылку на символ, например &amp;amp;");
                 return false;
             }
             i = semicolon;
@@ -160,7 +166,7 @@ const HelpTopic* HelpDocument::TopicByKeyword(const QString& keyword) const {
 HelpParseResult ParseHelpText(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError()) return Fail(0, QStringLiteral("файл не в кодировке UTF-8"));
+    if (decoder.hasError()) return Fail(0, HelpFileText::tr("файл не в кодировке UTF-8"));
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
 
     QStringList lines = text.split(u'\n');
@@ -171,11 +177,11 @@ HelpParseResult ParseHelpText(const QByteArray& bytes) {
     // Signature.
     const QStringList signature = lines.value(0).simplified().split(u' ');
     if (signature.size() != 2 || signature[0] != kSignature)
-        return Fail(1, QStringLiteral("нет первой строки «VORN-HELP 1»"));
+        return Fail(1, HelpFileText::tr("нет первой строки «VORN-HELP 1»"));
     bool versionOk = false;
     const int version = signature[1].toInt(&versionOk);
     if (!versionOk || version != kVersion)
-        return Fail(1, QStringLiteral("неизвестная версия формата: %1").arg(signature[1]));
+        return Fail(1, HelpFileText::tr("неизвестная версия формата: %1").arg(signature[1]));
 
     HelpParseResult result;
     QSet<QString> ids;
@@ -204,11 +210,11 @@ HelpParseResult ParseHelpText(const QByteArray& bytes) {
             const QString directive = space < 0 ? line : line.left(space);
             const QString argument = space < 0 ? QString() : line.mid(space + 1).trimmed();
             if (directive == u"@topic") {
-                if (!finishTopic()) return Fail(topic->line, QStringLiteral("у темы «%1» нет строки @title").arg(topic->id));
+                if (!finishTopic()) return Fail(topic->line, HelpFileText::tr("у темы «%1» нет строки @title").arg(topic->id));
                 if (!IsValidTopicId(argument))
-                    return Fail(lineNumber, QStringLiteral("неверное имя темы: «%1»").arg(argument));
+                    return Fail(lineNumber, HelpFileText::tr("неверное имя темы: «%1»").arg(argument));
                 if (ids.contains(argument))
-                    return Fail(lineNumber, QStringLiteral("тема «%1» уже есть в файле").arg(argument));
+                    return Fail(lineNumber, HelpFileText::tr("тема «%1» уже есть в файле").arg(argument));
                 ids.insert(argument);
                 result.document.topics.append(HelpTopic{});
                 topic = &result.document.topics.back();
@@ -218,37 +224,37 @@ HelpParseResult ParseHelpText(const QByteArray& bytes) {
                 sawTitle = false;
                 continue;
             }
-            if (!topic) return Fail(lineNumber, QStringLiteral("строка до первой темы: %1").arg(line));
+            if (!topic) return Fail(lineNumber, HelpFileText::tr("строка до первой темы: %1").arg(line));
             if (!inHeader)
-                return Fail(lineNumber, QStringLiteral("строка @ в тексте темы (пишите &#64;): %1").arg(line));
+                return Fail(lineNumber, HelpFileText::tr("строка @ в тексте темы (пишите &#64;): %1").arg(line));
             if (directive == u"@title") {
-                if (sawTitle) return Fail(lineNumber, QStringLiteral("второй заголовок темы"));
-                if (argument.isEmpty()) return Fail(lineNumber, QStringLiteral("пустой заголовок темы"));
+                if (sawTitle) return Fail(lineNumber, HelpFileText::tr("второй заголовок темы"));
+                if (argument.isEmpty()) return Fail(lineNumber, HelpFileText::tr("пустой заголовок темы"));
                 topic->title = argument;
                 sawTitle = true;
             } else if (directive == u"@keyword") {
-                if (argument.isEmpty()) return Fail(lineNumber, QStringLiteral("пустое ключевое слово"));
+                if (argument.isEmpty()) return Fail(lineNumber, HelpFileText::tr("пустое ключевое слово"));
                 topic->keywords.append(argument);
             } else {
-                return Fail(lineNumber, QStringLiteral("неизвестная строка: %1").arg(directive));
+                return Fail(lineNumber, HelpFileText::tr("неизвестная строка: %1").arg(directive));
             }
             continue;
         }
 
         if (!topic) {
             if (line.trimmed().isEmpty()) continue;
-            return Fail(lineNumber, QStringLiteral("текст до первой темы"));
+            return Fail(lineNumber, HelpFileText::tr("текст до первой темы"));
         }
         if (inHeader) {
-            if (!sawTitle) return Fail(topic->line, QStringLiteral("у темы «%1» нет строки @title").arg(topic->id));
+            if (!sawTitle) return Fail(topic->line, HelpFileText::tr("у темы «%1» нет строки @title").arg(topic->id));
             inHeader = false;
         }
         QString error;
         if (!CheckBodyLine(line, topic->links, error)) return Fail(lineNumber, error);
         body.append(line);
     }
-    if (!finishTopic()) return Fail(topic->line, QStringLiteral("у темы «%1» нет строки @title").arg(topic->id));
-    if (result.document.topics.isEmpty()) return Fail(0, QStringLiteral("в файле нет ни одной темы"));
+    if (!finishTopic()) return Fail(topic->line, HelpFileText::tr("у темы «%1» нет строки @title").arg(topic->id));
+    if (result.document.topics.isEmpty()) return Fail(0, HelpFileText::tr("в файле нет ни одной темы"));
     result.ok = true;
     return result;
 }
@@ -258,37 +264,37 @@ HelpLoadResult LoadHelpFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         result.status = HelpLoadStatus::Missing;
-        result.message = QStringLiteral("Файл справки не найден:\n%1").arg(path);
+        result.message = HelpFileText::tr("Файл справки не найден:\n%1").arg(path);
         return result;
     }
     if (!info.isFile()) {
         result.status = HelpLoadStatus::Unreadable;
-        result.message = QStringLiteral("Файл справки не удаётся прочитать:\n%1\nЭто не файл.").arg(path);
+        result.message = HelpFileText::tr("Файл справки не удаётся прочитать:\n%1\nЭто не файл.").arg(path);
         return result;
     }
     if (info.size() > kMaxHelpFileSize) {
         result.status = HelpLoadStatus::Damaged;
-        result.message = QStringLiteral("Файл справки повреждён:\n%1\nФайл слишком велик.").arg(path);
+        result.message = HelpFileText::tr("Файл справки повреждён:\n%1\nФайл слишком велик.").arg(path);
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = HelpLoadStatus::Unreadable;
-        result.message = QStringLiteral("Файл справки не удаётся прочитать:\n%1\n%2").arg(path, file.errorString());
+        result.message = HelpFileText::tr("Файл справки не удаётся прочитать:\n%1\n%2").arg(path, file.errorString());
         return result;
     }
     const QByteArray bytes = file.read(kMaxHelpFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         result.status = HelpLoadStatus::Unreadable;
-        result.message = QStringLiteral("Файл справки не удаётся прочитать:\n%1\n%2").arg(path, file.errorString());
+        result.message = HelpFileText::tr("Файл справки не удаётся прочитать:\n%1\n%2").arg(path, file.errorString());
         return result;
     }
     HelpParseResult parsed = ParseHelpText(bytes);
     if (!parsed.ok) {
         result.status = HelpLoadStatus::Damaged;
         result.message = parsed.errorLine > 0
-                             ? QStringLiteral("Файл справки повреждён:\n%1\nСтрока %2: %3.").arg(path, QString::number(parsed.errorLine), parsed.error)
-                             : QStringLiteral("Файл справки повреждён:\n%1\n%2.").arg(path, parsed.error);
+                             ? HelpFileText::tr("Файл справки повреждён:\n%1\nСтрока %2: %3.").arg(path, QString::number(parsed.errorLine), parsed.error)
+                             : HelpFileText::tr("Файл справки повреждён:\n%1\n%2.").arg(path, parsed.error);
         return result;
     }
     result.status = HelpLoadStatus::Loaded;
@@ -301,7 +307,7 @@ QStringList CheckHelpLinks(const HelpDocument& document) {
     for (const HelpTopic& topic : document.topics) {
         for (const QString& target : topic.links) {
             if (!document.TopicById(target))
-                faults.append(QStringLiteral("тема «%1» ссылается на несуществующую тему «%2»").arg(topic.id, target));
+                faults.append(HelpFileText::tr("тема «%1» ссылается на несуществующую тему «%2»").arg(topic.id, target));
         }
     }
     return faults;

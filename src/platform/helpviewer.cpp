@@ -18,7 +18,7 @@ QString& HelpFilePath() {
 }
 
 QString& Caption() {
-    static QString caption = QStringLiteral("Справка");
+    static QString caption = QCoreApplication::translate("vorn::HelpViewer", "Справка");
     return caption;
 }
 

@@ -15,10 +15,10 @@ namespace vorn {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Справка"));
+    setWindowTitle(tr("Справка"));
 
-    contentsButton_ = new QPushButton(QStringLiteral("&Содержание"), this);
-    backButton_ = new QPushButton(QStringLiteral("&Назад"), this);
+    contentsButton_ = new QPushButton(tr("&Содержание"), this);
+    backButton_ = new QPushButton(tr("&Назад"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contentsButton_);
     buttons->addWidget(backButton_);

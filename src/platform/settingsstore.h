@@ -4,7 +4,7 @@
 //     SOFTWARE/vorn           Default (the program title), About, Path
 //     SOFTWARE/vorn/options   writeuname, ShowMaster, co, bc, gc, tbp, km, kmiddles,
 //                             UndoSteps, RecoverySeconds, LampColour, LampFill,
-//                             ThickOnes, LastFolder, PrintFit,
+//                             ThickOnes, LastFolder, PrintFit, Language,
 //                             RecentFile1 .. RecentFile8
 //     AppPath                 Default (full path of the executable), Path (its folder)
 //

@@ -37,12 +37,12 @@ QString AboutAlternativePictureFile(const QString& dataFolder) {
 }
 
 QString MemoryLineText(const MemoryStatus& status) {
-    return QStringLiteral("Физическая память: ") + QString::number(status.totalKiB) + QStringLiteral(" КБ. ") +
-           QStringLiteral("Свободно: ") + QString::number(status.availableKiB) + QStringLiteral(" КБ.");
+    return TAbout::tr("Физическая память: %1 КБ. Свободно: %2 КБ.")
+        .arg(QString::number(status.totalKiB), QString::number(status.availableKiB));
 }
 
 QString AboutDescriptionText() {
-    return QStringLiteral(
+    return TAbout::tr(
         "    Программа предназначенна для тех кто хочет научиться строить простые схемы на \n"
         "основе цифровых микросхем. Так же программа может применяться в учебных \n"
         "заведениях для изучения темы \"Логика\" (булевая алгебра).\n"
@@ -60,7 +60,7 @@ TAbout::TAbout(QWidget& owner, const QString& dataFolder)
       owner_(owner),
       picture_(PictureOrBlank(AboutPictureFile(dataFolder))),
       alternativePicture_(PictureOrBlank(AboutAlternativePictureFile(dataFolder))) {
-    setWindowTitle(QStringLiteral("О программе..."));
+    setWindowTitle(tr("О программе..."));
     setFixedSize(kAboutClientWidth, kAboutClientHeight);
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -96,13 +96,13 @@ TAbout::TAbout(QWidget& owner, const QString& dataFolder)
     descriptionFont.setPixelSize(10);
     Description->setFont(descriptionFont);
 
-    ContactLabel = new QLabel(QStringLiteral("Связаться со мной можно:"), this);
+    ContactLabel = new QLabel(tr("Связаться со мной можно:"), this);
     ContactLabel->setGeometry(8, 252, 480, 16);
     EmailField = MakeLinkField(QString::fromLatin1(SupportAddress), 8, 270, 160);
     WebField = MakeLinkField(QString::fromLatin1(WebAddress), 176, 270, 140);
     MessengerField = MakeLinkField(QString::fromLatin1(MessengerNumber), 324, 270, 164);
 
-    CreditLabel = new QLabel(QStringLiteral("© Авторы Vorn, 2026"), this);
+    CreditLabel = new QLabel(tr("© Авторы Vorn, 2026"), this);
     CreditLabel->setGeometry(8, 292, 480, 16);
 
     Separator = new QFrame(this);

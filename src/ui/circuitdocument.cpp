@@ -20,17 +20,17 @@ std::filesystem::path FilePath(const QString& name) {
 QString DocumentStateText(DocumentState state) {
     switch (state) {
     case DocumentState::Closed: return {};
-    case DocumentState::New: return QStringLiteral("Новый");
-    case DocumentState::Opened: return QStringLiteral("Открыт");
-    case DocumentState::Modified: return QStringLiteral("Изменено");
-    case DocumentState::Saved: return QStringLiteral("Сохранено");
+    case DocumentState::New: return CircuitDocument::tr("Новый");
+    case DocumentState::Opened: return CircuitDocument::tr("Открыт");
+    case DocumentState::Modified: return CircuitDocument::tr("Изменено");
+    case DocumentState::Saved: return CircuitDocument::tr("Сохранено");
     }
     return {};
 }
 
 QString DocumentTitle(DocumentState state, const QString& fileName) {
     if (state == DocumentState::Closed) return ProgramTitleText();
-    const QString shown = fileName.isEmpty() ? QStringLiteral("Новая схема") : fileName;
+    const QString shown = fileName.isEmpty() ? CircuitDocument::tr("Новая схема") : fileName;
     return ProgramTitleText() + QStringLiteral(" - [") + shown + QStringLiteral("]");
 }
 

@@ -21,7 +21,7 @@ ElementNameDialog::ElementNameDialog(QWidget* parent, const QString& prompt, con
     NameEdit->setMaxLength(static_cast<int>(kMaxNameLength));
     NameEdit->selectAll();
     Message->setBuddy(NameEdit);
-    Rule = new QLabel(QStringLiteral("От 1 до 12 букв, цифр или знаков «_». Пустое поле убирает имя."), this);
+    Rule = new QLabel(tr("От 1 до 12 букв, цифр или знаков «_». Пустое поле убирает имя."), this);
     Refusal = new QLabel(this);
     Refusal->setWordWrap(true);
     Refusal->setStyleSheet(QStringLiteral("color: #C00000"));

@@ -193,13 +193,14 @@ QString ErrorReporter::ReportSubject(int errorNumber) {
 }
 
 QString ErrorReporter::ReportRequest() {
-    return QStringLiteral(" Пожалуста опишите ваши действия, повлекшие ошибку, также прикрипите к телу письма файл "
-                          "схем, который был запущен (если был запущен).");
+    return QCoreApplication::translate("vorn::ErrorReporter",
+                                       " Пожалуста опишите ваши действия, повлекшие ошибку, также прикрипите к телу "
+                                       "письма файл схем, который был запущен (если был запущен).");
 }
 
 QString ErrorReporter::ReportCheckBoxCaption() {
     // U+0043 LATIN CAPITAL LETTER C, then Cyrillic letters.
-    return QStringLiteral("C") + QStringLiteral("ообщить об ошибке");
+    return QCoreApplication::translate("vorn::ErrorReporter", "Cообщить об ошибке");
 }
 
 QUrl ErrorReporter::ReportLink(int errorNumber) {

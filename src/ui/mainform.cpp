@@ -24,6 +24,7 @@
 #include "drawingsurface.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
+#include "languagefolder.h"
 #include "programtitle.h"
 #include "settingsstore.h"
 
@@ -35,15 +36,17 @@ constexpr int kStatusPanelCount = 7;
 // Widths of the status panels; panel 1 takes the window width less 250.
 constexpr std::array<int, kStatusPanelCount> kPanelWidths = {64, 0, 50, 50, 40, 50, 50};
 constexpr int kHintPanelReserve = 250;
-// The words the document-state panel shows.
-constexpr std::array<const char*, 4> kStateWords = {"Новый", "Открыт", "Изменено", "Сохранено"};
+// The words the document-state panel shows, as DocumentStateText translates them.
+constexpr std::array<const char*, 4> kStateWords = {
+    QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Новый"), QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Открыт"),
+    QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Изменено"), QT_TRANSLATE_NOOP("vorn::CircuitDocument", "Сохранено")};
 
 // The state panel is as wide as its longest word needs with a blank either
 // side, and never narrower than designed.
 int StatePanelWidth(const QLabel& panel) {
     int width = kPanelWidths[0];
     for (const char* word : kStateWords) {
-        const QString padded = QStringLiteral(" %1 ").arg(QString::fromUtf8(word));
+        const QString padded = QStringLiteral(" %1 ").arg(CircuitDocument::tr(word));
         width = std::max(width, panel.fontMetrics().horizontalAdvance(padded) + 2 * panel.frameWidth());
     }
     return width;
@@ -58,7 +61,7 @@ bool IsInside(const QObject* object, const QObject* ancestor) {
 }  // namespace
 
 QString IdleHintText() {
-    return ProgramTitleText() + QStringLiteral("  —  учебная программа по алгебре логики. © Авторы Vorn");
+    return Tmain::tr("%1  —  учебная программа по алгебре логики. © Авторы Vorn").arg(ProgramTitleText());
 }
 
 Tmain::Tmain(QWidget* parent)
@@ -91,9 +94,9 @@ Tmain::Tmain(QWidget* parent)
     CreateRecentFileItems();
 
     // 2. The help file lies in the help folder beside the program, or in the
-    // shared data folder of an installed one.
+    // shared data folder of an installed one; its English edition in help/en.
     s.DataFolder = ResolveDataFolder(s.ProgramFolder);
-    HelpViewer::SetHelpFile(s.DataFolder + QStringLiteral("/help/help.hlp"));
+    HelpViewer::SetHelpFile(LanguagePath(s.DataFolder + QStringLiteral("/help"), QStringLiteral("help.hlp")));
 
     // 3. The window menu's own commands.
     CreateSystemMenu();

@@ -148,6 +148,8 @@ private:
 
     // ---- documents (mainform_documents.cpp) --------------------------------
     bool LoadDocument(const QString& name);
+    // message: the source (Russian) words, shown translated; the help topic
+    // is the one named after the source words, in either language's file.
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------

@@ -40,7 +40,7 @@ void Tmain::CreateClipControls() {
 
     // Ctrl+G starts recording the user's actions as a clip, and ends it with
     // the question where to save them.
-    RecordClip = new QAction(QStringLiteral("Запись ролика"), this);
+    RecordClip = new QAction(tr("Запись ролика"), this);
     RecordClip->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(RecordClip, &QAction::triggered, this, &Tmain::ToggleRecording);
     addAction(RecordClip);
@@ -179,7 +179,7 @@ void Tmain::ToggleRecording() {
     if (!clips_->Recording()) {
         StopClip();
         clips_->StartRecording();
-        ShowHintLine(QStringLiteral("Запись ролика"));
+        ShowHintLine(tr("Запись ролика"));
         return;
     }
     clips_->StopRecording();
@@ -188,15 +188,15 @@ void Tmain::ToggleRecording() {
 }
 
 void Tmain::SaveClipLog() {
-    const QString name = Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить ролик"), QString(),
-                                                          QStringLiteral("Ролики (*.txt)"));
+    const QString name = Dialogs::Current().SaveFileName(this, tr("Сохранить ролик"), QString(),
+                                                          tr("Ролики (*.txt)"));
     if (name.isEmpty()) return;
     QSaveFile file(name);
     const QByteArray text = (clips_->LogText() + QLatin1Char('\n')).toUtf8();
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) return;
     Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(),
-                               QStringLiteral("Не удалось записать ролик в файл ") + QFileInfo(name).absoluteFilePath() +
-                                   QStringLiteral(": ") + file.errorString(),
+                               tr("Не удалось записать ролик в файл %1: %2")
+                                   .arg(QFileInfo(name).absoluteFilePath(), file.errorString()),
                                QMessageBox::Ok, QMessageBox::Ok);
 }
 

@@ -39,11 +39,15 @@ namespace vorn {
 namespace {
 
 const QString kFilter = QStringLiteral("Vorn files (*.vfl)");
-const QString kNotFound =
-    QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку.");
-const QString kBadFile = QStringLiteral("Ошибка в файле: программа не может открыть файл.");
-const QString kBadCommandLine = QStringLiteral("Параметры командной строки заданы не верно.");
-const QString kHelpCaption = QStringLiteral("Вывести справку");
+// The messages that offer help, in their source words: their help topics are
+// named after these, and ErrorDialogWithHelp shows them translated.
+const QString kNotFound = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("vorn::Tmain", "Файл с таким именем не найден или не является файлом схем. Повторите попытку."));
+const QString kBadFile =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Ошибка в файле: программа не может открыть файл."));
+const QString kBadCommandLine =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Параметры командной строки заданы не верно."));
+QString HelpCaption() { return Tmain::tr("Вывести справку"); }
 
 
 bool IsFile(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
@@ -59,7 +63,7 @@ void RememberChooserFolder(const ProgramState& s, const QString& chosen) {
 }
 
 QString SaveFailedText(const QString& name, std::string_view reason) {
-    return QStringLiteral("Схема не сохранена в файл «%1». %2 Повторите попытку.")
+    return Tmain::tr("Схема не сохранена в файл «%1». %2 Повторите попытку.")
         .arg(name, QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())));
 }
 
@@ -80,7 +84,7 @@ QString SaveTargetName(const QString& chosen) {
 
 QMessageBox::StandardButton Tmain::AskSaveQuestion() {
     return Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
-                                      QStringLiteral("Схема не сохранена. Изменения будут утеряны. Сохранить?"),
+                                      tr("Схема не сохранена. Изменения будут утеряны. Сохранить?"),
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
@@ -154,11 +158,11 @@ void Tmain::ShowDocumentControls() {
 void Tmain::Open1Click() {
     if (!MayReplaceDocument()) return;
     const QString name =
-        Dialogs::Current().OpenFileName(this, QStringLiteral("Открыть ..."), ChooserFolder(*state_), kFilter);
+        Dialogs::Current().OpenFileName(this, tr("Открыть ..."), ChooserFolder(*state_), kFilter);
     if (name.isEmpty()) return;
     RememberChooserFolder(*state_, name);
     if (!IsFile(name) && !IsFile(name + QStringLiteral(".vfl"))) {
-        ErrorDialogWithHelp(kBadFile, kHelpCaption);
+        ErrorDialogWithHelp(kBadFile, HelpCaption());
         return;
     }
     LoadDocument(name);
@@ -167,13 +171,13 @@ void Tmain::Open1Click() {
 bool Tmain::LoadDocument(const QString& name) {
     const QString resolved = ResolveCircuitName(name);
     if (resolved.isEmpty() || !IsFile(resolved)) {
-        ErrorDialogWithHelp(kNotFound, kHelpCaption);
+        ErrorDialogWithHelp(kNotFound, HelpCaption());
         reloadcanvas();
         return false;
     }
     // A file that is no circuit leaves the circuit on screen as it is.
     if (document_->Load(resolved) != ReadVerdict::Valid) {
-        ErrorDialogWithHelp(kBadFile, kHelpCaption);
+        ErrorDialogWithHelp(kBadFile, HelpCaption());
         return false;
     }
     ShowDocumentControls();
@@ -214,20 +218,20 @@ void Tmain::Save1Click() {
 
 void Tmain::SaveAs1Click() {
     const QString chosen =
-        Dialogs::Current().SaveFileName(this, QStringLiteral("Сохранить как..."), ChooserFolder(*state_), kFilter);
+        Dialogs::Current().SaveFileName(this, tr("Сохранить как..."), ChooserFolder(*state_), kFilter);
     if (chosen.isEmpty()) return;
     RememberChooserFolder(*state_, chosen);
     if (chosen.size() >= 250) {
         Dialogs::Current().Message(
             nullptr, QMessageBox::Critical, ProgramTitleText(),
-            QStringLiteral("Имя файла или его расширение имеет слишком большую длину. Повторите попытку."),
+            tr("Имя файла или его расширение имеет слишком большую длину. Повторите попытку."),
             QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     const QString target = SaveTargetName(chosen);
     if (QFileInfo::exists(target) && target != document_->FileName() &&
         Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   tr("Файл с таким именем уже существует. Перезаписать?"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     // Only a file that was written becomes the document's file.
@@ -311,7 +315,7 @@ void Tmain::OpenCommandLineFile() {
         return;
     }
     QCoreApplication::processEvents();
-    ErrorDialogWithHelp(kBadCommandLine, kHelpCaption);
+    ErrorDialogWithHelp(kBadCommandLine, HelpCaption());
 }
 
 // ---- the error dialog that offers help ------------------------------------------
@@ -319,8 +323,10 @@ void Tmain::OpenCommandLineFile() {
 void Tmain::ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption) {
     bool checked = false;
     const QMessageBox::StandardButton answer =
-        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, ProgramTitleText(), message, checkBoxCaption, checked);
+        Dialogs::Current().MessageWithCheckBox(this, QMessageBox::Critical, ProgramTitleText(),
+                                               tr(message.toUtf8().constData()), checkBoxCaption, checked);
     if (answer != QMessageBox::Ok || !checked) return;
+    // The topic is found by the source words, whatever language is shown.
     QString topic = message;
     topic.remove(QLatin1Char(' '));
     HelpViewer::OpenTopic(this, topic);

@@ -194,9 +194,9 @@ void Tmain::ShowHoverFeedback(NodePos node, bool shift) {
         StatusPanel(2)->setText(QStringLiteral(" X: ") + QString::number(node.x));
         StatusPanel(3)->setText(QStringLiteral(" Y: ") + QString::number(node.y));
     }
-    const std::string_view name = ObjectName(ObjectCodeAt(cells, node.x, node.y));
+    const std::string name = ObjectName(ObjectCodeAt(cells, node.x, node.y));
     QString hint = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (hint == QStringLiteral(" ")) hint = QStringLiteral("Рабочее поле");
+    if (hint == QStringLiteral(" ")) hint = tr("Рабочее поле");
     Image3->SetHint(hint);
 
     const ViewGeometry view = View();

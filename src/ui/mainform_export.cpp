@@ -18,14 +18,14 @@ struct PictureType {
     const char* suffix;
 };
 constexpr PictureType kPictureTypes[] = {
-    {"Рисунок PNG (*.png)", ".png"},
-    {"Рисунок SVG (*.svg)", ".svg"},
-    {"Документ PDF (*.pdf)", ".pdf"},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Рисунок PNG (*.png)"), ".png"},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Рисунок SVG (*.svg)"), ".svg"},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Документ PDF (*.pdf)"), ".pdf"},
 };
 
 QString Filters() {
     QStringList filters;
-    for (const PictureType& type : kPictureTypes) filters << QString::fromUtf8(type.filter);
+    for (const PictureType& type : kPictureTypes) filters << Tmain::tr(type.filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -34,7 +34,7 @@ QString Filters() {
 QString PictureTarget(const QString& chosen, const QString& filter) {
     if (PictureFormatOf(chosen)) return chosen;
     for (const PictureType& type : kPictureTypes)
-        if (filter == QString::fromUtf8(type.filter)) return chosen + QLatin1String(type.suffix);
+        if (filter == Tmain::tr(type.filter)) return chosen + QLatin1String(type.suffix);
     return chosen + QLatin1String(kPictureTypes[0].suffix);
 }
 
@@ -49,7 +49,7 @@ void ExportWithDialogs(Tmain& window, int& lastZoom, bool& lastSignalColours) {
     const CircuitDocument& document = window.Document();
     const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
     if (!PictureArea(circuit)) {
-        Tell(window, QMessageBox::Information, QStringLiteral("На поле нет схемы: рисовать нечего."));
+        Tell(window, QMessageBox::Information, Tmain::tr("На поле нет схемы: рисовать нечего."));
         return;
     }
     int zoom = lastZoom > 0 ? lastZoom : s.ZoomFactor;
@@ -60,7 +60,7 @@ void ExportWithDialogs(Tmain& window, int& lastZoom, bool& lastSignalColours) {
 
     SettingsStore settings(s.SettingsFile);
     QString filter = QString::fromUtf8(kPictureTypes[0].filter);
-    const QString chosen = Dialogs::Current().SavePictureName(&window, QStringLiteral("Экспорт рисунка"),
+    const QString chosen = Dialogs::Current().SavePictureName(&window, Tmain::tr("Экспорт рисунка"),
                                                               ResolveChooserFolder(settings.ReadLastFolder()),
                                                               Filters(), filter);
     if (chosen.isEmpty()) return;
@@ -68,7 +68,7 @@ void ExportWithDialogs(Tmain& window, int& lastZoom, bool& lastSignalColours) {
     const QString target = PictureTarget(chosen, filter);
     if (QFileInfo::exists(target) &&
         Dialogs::Current().Message(&window, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   Tmain::tr("Файл с таким именем уже существует. Перезаписать?"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
 
@@ -79,7 +79,7 @@ void ExportWithDialogs(Tmain& window, int& lastZoom, bool& lastSignalColours) {
     const PictureResult result = WriteCircuitPicture(target, *PictureFormatOf(target), circuit, options);
     if (result.kind == PictureResult::CannotWrite)
         Tell(window, QMessageBox::Critical,
-             QStringLiteral("Не удалось записать рисунок в файл %1: %2").arg(target, result.detail));
+             Tmain::tr("Не удалось записать рисунок в файл %1: %2").arg(target, result.detail));
 }
 
 }  // namespace

@@ -83,12 +83,12 @@ void Tmain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 void Tmain::CreateSystemMenu() {
     SystemMenu = new WindowMenu(this);
-    SystemMenu->AppendCommand(1028, QStringLiteral("Опции                       Alt+O"), true);
+    SystemMenu->AppendCommand(1028, tr("Опции                       Alt+O"), true);
     SystemMenu->AppendSeparator();
-    SystemMenu->AppendCommand(1025, QStringLiteral("Запуск мастера      Ctrl+M"));
+    SystemMenu->AppendCommand(1025, tr("Запуск мастера      Ctrl+M"));
     SystemMenu->AppendSeparator();
-    SystemMenu->AppendCommand(1026, QStringLiteral("О программе           Alt+F1"));
-    SystemMenu->AppendCommand(1027, QStringLiteral("Помощь                          F1"));
+    SystemMenu->AppendCommand(1026, tr("О программе           Alt+F1"));
+    SystemMenu->AppendCommand(1027, tr("Помощь                          F1"));
     connect(SystemMenu, &WindowMenu::commandChosen, this, &Tmain::SystemCommand);
 }
 

@@ -31,15 +31,24 @@ struct ToolRow {
     const char* item;    // Tools menu item
 };
 
+// The rows' texts are translated where they are shown, in Tmain's context.
 constexpr std::array<ToolRow, 8> kTools = {{
-    {"Провод", "Провод", "&Провода и паяльник"},
-    {"Источник", "Источник", "&Источник"},
-    {"Лампочка", "Лампочка", "&Лампочка"},
-    {"Инвертор", "Инвектор", "&Инвертор"},
-    {"Конъюнктор", "Конъюнктор", "&Конъюнктор"},
-    {"Дизъюнктор", "Дизъюнктор", "&Дизъюнктор"},
-    {"Убрать", "Убрать", "&Убрать"},
-    {"Выделение", "Выделение", "&Выделение"},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Провод"), QT_TRANSLATE_NOOP("vorn::Tmain", "Провод"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Провода и паяльник")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Источник"), QT_TRANSLATE_NOOP("vorn::Tmain", "Источник"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Источник")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Лампочка"), QT_TRANSLATE_NOOP("vorn::Tmain", "Лампочка"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Лампочка")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Инвертор"), QT_TRANSLATE_NOOP("vorn::Tmain", "Инвектор"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Инвертор")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Конъюнктор"), QT_TRANSLATE_NOOP("vorn::Tmain", "Конъюнктор"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Конъюнктор")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Дизъюнктор"), QT_TRANSLATE_NOOP("vorn::Tmain", "Дизъюнктор"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Дизъюнктор")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Убрать"), QT_TRANSLATE_NOOP("vorn::Tmain", "Убрать"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Убрать")},
+    {QT_TRANSLATE_NOOP("vorn::Tmain", "Выделение"), QT_TRANSLATE_NOOP("vorn::Tmain", "Выделение"),
+     QT_TRANSLATE_NOOP("vorn::Tmain", "&Выделение")},
 }};
 
 constexpr int kButtonWidth = 72;
@@ -53,7 +62,7 @@ QFont ToolCaptionFont(QFont font) {
     const auto widest = [](const QFont& f) {
         const QFontMetrics metrics(f);
         int width = 0;
-        for (const ToolRow& row : kTools) width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(row.button)));
+        for (const ToolRow& row : kTools) width = std::max(width, metrics.horizontalAdvance(Tmain::tr(row.button)));
         return width;
     };
     if (font.pointSizeF() <= 0) return font;  // a pixel-sized font is left as it is
@@ -61,22 +70,22 @@ QFont ToolCaptionFont(QFont font) {
     return font;
 }
 
-QMenu* NewMenu(QMenuBar* bar, const char* title) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+QMenu* NewMenu(QMenuBar* bar, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
     // Separators stand where they are placed, the last one in a menu too.
     menu->setSeparatorsCollapsible(false);
     return menu;
 }
 
-QAction* AddItem(QMenu* menu, const char* text, const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+QAction* AddItem(QMenu* menu, const QString& text, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
     action->setShortcut(shortcut);
     return action;
 }
 
 // An item of the work-area pop-up that shows a shortcut of the menu bar: it
 // names the key but leaves the key itself to the menu bar's twin.
-QAction* AddPopupItem(QMenu* menu, const char* text, const QKeySequence& shortcut) {
+QAction* AddPopupItem(QMenu* menu, const QString& text, const QKeySequence& shortcut) {
     QAction* action = AddItem(menu, text, shortcut);
     action->setShortcutContext(Qt::WidgetShortcut);
     return action;
@@ -87,17 +96,17 @@ QAction* AddPopupItem(QMenu* menu, const char* text, const QKeySequence& shortcu
 void Tmain::CreateMenus() {
     QMenuBar* bar = menuBar();
 
-    File1 = NewMenu(bar, "&Файл");
-    New1 = AddItem(File1, "&Новый", QKeySequence(Qt::CTRL | Qt::Key_N));
-    Open1 = AddItem(File1, "&Открыть", QKeySequence(Qt::CTRL | Qt::Key_O));
-    Save1 = AddItem(File1, "&Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
-    SaveAs1 = AddItem(File1, "Сохранить &как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    Close1 = AddItem(File1, "&Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W));
+    File1 = NewMenu(bar, tr("&Файл"));
+    New1 = AddItem(File1, tr("&Новый"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    Open1 = AddItem(File1, tr("&Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1 = AddItem(File1, tr("&Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAs1 = AddItem(File1, tr("Сохранить &как..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Close1 = AddItem(File1, tr("&Закрыть"), QKeySequence(Qt::CTRL | Qt::Key_W));
     File1->addSeparator();
-    Print1 = AddItem(File1, "Напечатать схему", QKeySequence(Qt::Key_P));
-    Export1 = AddItem(File1, "Экспорт рисунка…");
+    Print1 = AddItem(File1, tr("Напечатать схему"), QKeySequence(Qt::Key_P));
+    Export1 = AddItem(File1, tr("Экспорт рисунка…"));
     File1->addSeparator();
-    Exit1 = AddItem(File1, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
+    Exit1 = AddItem(File1, tr("В&ыход"), QKeySequence(Qt::ALT | Qt::Key_X));
     connect(Exit1, &QAction::triggered, this, &Tmain::ExitClick);
     connect(New1, &QAction::triggered, this, &Tmain::New1Click);
     connect(Open1, &QAction::triggered, this, &Tmain::Open1Click);
@@ -107,14 +116,14 @@ void Tmain::CreateMenus() {
     connect(Print1, &QAction::triggered, this, &Tmain::PrintClick);
     connect(Export1, &QAction::triggered, this, &Tmain::ExportClick);
 
-    Edit1 = NewMenu(bar, "&Правка");
-    Undo1 = AddItem(Edit1, "&Отменить", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Rendo1 = AddItem(Edit1, "&Повторить", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    Edit1 = NewMenu(bar, tr("&Правка"));
+    Undo1 = AddItem(Edit1, tr("&Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Rendo1 = AddItem(Edit1, tr("&Повторить"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     // Ctrl+Y as well, the redo key of many editors; the menu shows the first.
     Rendo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     AddClipboardItems();
     Edit1->addSeparator();
-    Refresh1 = AddItem(Edit1, "Обновить", QKeySequence(Qt::Key_F5));
+    Refresh1 = AddItem(Edit1, tr("Обновить"), QKeySequence(Qt::Key_F5));
     Undo1->setEnabled(false);
     Rendo1->setEnabled(false);
     connect(Refresh1, &QAction::triggered, this, &Tmain::reloadcanvas);
@@ -123,8 +132,8 @@ void Tmain::CreateMenus() {
     // The menu is right whenever it is seen, whoever changed the counts.
     connect(Edit1, &QMenu::aboutToShow, this, &Tmain::UpdateHistoryCommands);
 
-    Tools1 = NewMenu(bar, "&Инструменты");
-    Showtoolkit1 = AddItem(Tools1, "Показать/скрыть &панель инструментов", QKeySequence(Qt::Key_F11));
+    Tools1 = NewMenu(bar, tr("&Инструменты"));
+    Showtoolkit1 = AddItem(Tools1, tr("Показать/скрыть &панель инструментов"), QKeySequence(Qt::Key_F11));
     Showtoolkit1->setCheckable(true);
     Showtoolkit1->setChecked(true);
     connect(Showtoolkit1, &QAction::triggered, this, [this](bool checked) {
@@ -136,31 +145,31 @@ void Tmain::CreateMenus() {
     toolItemGroup_ = new QActionGroup(this);
     for (std::size_t i = 0; i < kTools.size(); ++i) {
         if (static_cast<int>(i) + 1 == ToolEraser) Tools1->addSeparator();
-        QAction* item = AddItem(Tools1, kTools[i].item, QKeySequence(static_cast<int>(Qt::Key_1 + i)));
+        QAction* item = AddItem(Tools1, tr(kTools[i].item), QKeySequence(static_cast<int>(Qt::Key_1 + i)));
         item->setCheckable(true);
         toolItemGroup_->addAction(item);
         ToolItems[i] = item;
     }
     ToolItems[0]->setChecked(true);
 
-    Start1 = NewMenu(bar, "&Запуск");
-    Run2 = AddItem(Start1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
+    Start1 = NewMenu(bar, tr("&Запуск"));
+    Run2 = AddItem(Start1, tr("&Запустить/остановить"), QKeySequence(Qt::Key_F9));
     Run2->setCheckable(true);
     Run2->setChecked(false);
     connect(Run2, &QAction::triggered, this, &Tmain::Run2Click);
-    Checkup1 = AddItem(Start1, "&Проверка", QKeySequence(Qt::CTRL | Qt::Key_F9));
+    Checkup1 = AddItem(Start1, tr("&Проверка"), QKeySequence(Qt::CTRL | Qt::Key_F9));
     Checkup1->setVisible(false);
-    Table1 = AddItem(Start1, "&Таблица истинности", QKeySequence(Qt::CTRL | Qt::Key_T));
+    Table1 = AddItem(Start1, tr("&Таблица истинности"), QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(Table1, &QAction::triggered, this, &Tmain::Table1Click);
 
-    Options1 = NewMenu(bar, "&Опции");
-    Settings1 = AddItem(Options1, "&Настройки программы", QKeySequence(Qt::ALT | Qt::Key_O));
+    Options1 = NewMenu(bar, tr("&Опции"));
+    Settings1 = AddItem(Options1, tr("&Настройки программы"), QKeySequence(Qt::ALT | Qt::Key_O));
     connect(Settings1, &QAction::triggered, this, &Tmain::OpenSettings);
     Options1->addSeparator();
     zoomItemGroup_ = new QActionGroup(this);
-    Zoom1 = AddItem(Options1, "Увеличение &1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
-    Zoom2 = AddItem(Options1, "Увеличение &2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
-    Zoom3 = AddItem(Options1, "Увеличение &3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
+    Zoom1 = AddItem(Options1, tr("Увеличение &1 (50%)"), QKeySequence(Qt::ALT | Qt::Key_1));
+    Zoom2 = AddItem(Options1, tr("Увеличение &2 (100%)"), QKeySequence(Qt::ALT | Qt::Key_2));
+    Zoom3 = AddItem(Options1, tr("Увеличение &3 (150%)"), QKeySequence(Qt::ALT | Qt::Key_3));
     for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) {
         zoom->setCheckable(true);
         zoomItemGroup_->addAction(zoom);
@@ -170,10 +179,10 @@ void Tmain::CreateMenus() {
     connect(Zoom2, &QAction::triggered, this, &Tmain::Zoom2Click);
     connect(Zoom3, &QAction::triggered, this, &Tmain::Zoom3Click);
 
-    Help1 = NewMenu(bar, "&Справка");
-    Contents1 = AddItem(Help1, "Помощь", QKeySequence(Qt::Key_F1));
-    Master1 = AddItem(Help1, "Запустить мастера обучения работе с программой", QKeySequence(Qt::CTRL | Qt::Key_M));
-    About1 = AddItem(Help1, "&О программе ...", QKeySequence(Qt::ALT | Qt::Key_F1));
+    Help1 = NewMenu(bar, tr("&Справка"));
+    Contents1 = AddItem(Help1, tr("Помощь"), QKeySequence(Qt::Key_F1));
+    Master1 = AddItem(Help1, tr("Запустить мастера обучения работе с программой"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    About1 = AddItem(Help1, tr("&О программе ..."), QKeySequence(Qt::ALT | Qt::Key_F1));
     Help1->addSeparator();
     connect(Contents1, &QAction::triggered, this, &Tmain::ContentsClick);
     connect(Master1, &QAction::triggered, this, &Tmain::Master1Click);
@@ -182,24 +191,24 @@ void Tmain::CreateMenus() {
 
 void Tmain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
-    objmove = AddItem(PopupMenu1, "Переместить объект");
-    objdel = AddItem(PopupMenu1, "Удалить объект");
-    objname = AddItem(PopupMenu1, "Назвать…");
-    Objhelp = AddItem(PopupMenu1, "Вывести справку по объекту");
+    objmove = AddItem(PopupMenu1, tr("Переместить объект"));
+    objdel = AddItem(PopupMenu1, tr("Удалить объект"));
+    objname = AddItem(PopupMenu1, tr("Назвать…"));
+    Objhelp = AddItem(PopupMenu1, tr("Вывести справку по объекту"));
     PopupSeparator1 = PopupMenu1->addSeparator();
     zoomPopupGroup_ = new QActionGroup(this);
-    Zoom11 = AddPopupItem(PopupMenu1, "Увеличение 1 (50%)", QKeySequence(Qt::ALT | Qt::Key_1));
-    Zoom12 = AddPopupItem(PopupMenu1, "Увеличение 2 (100%)", QKeySequence(Qt::ALT | Qt::Key_2));
-    Zoom13 = AddPopupItem(PopupMenu1, "Увеличение 3 (150%)", QKeySequence(Qt::ALT | Qt::Key_3));
+    Zoom11 = AddPopupItem(PopupMenu1, tr("Увеличение 1 (50%)"), QKeySequence(Qt::ALT | Qt::Key_1));
+    Zoom12 = AddPopupItem(PopupMenu1, tr("Увеличение 2 (100%)"), QKeySequence(Qt::ALT | Qt::Key_2));
+    Zoom13 = AddPopupItem(PopupMenu1, tr("Увеличение 3 (150%)"), QKeySequence(Qt::ALT | Qt::Key_3));
     for (QAction* zoom : {Zoom11, Zoom12, Zoom13}) {
         zoom->setCheckable(true);
         zoomPopupGroup_->addAction(zoom);
     }
     Zoom12->setChecked(true);
     PopupSeparator2 = PopupMenu1->addSeparator();
-    checkup2 = AddPopupItem(PopupMenu1, "&Проверить", QKeySequence(Qt::CTRL | Qt::Key_F9));
+    checkup2 = AddPopupItem(PopupMenu1, tr("&Проверить"), QKeySequence(Qt::CTRL | Qt::Key_F9));
     checkup2->setVisible(false);
-    run3 = AddPopupItem(PopupMenu1, "&Запустить/остановить", QKeySequence(Qt::Key_F9));
+    run3 = AddPopupItem(PopupMenu1, tr("&Запустить/остановить"), QKeySequence(Qt::Key_F9));
     run3->setCheckable(true);
     connect(run3, &QAction::triggered, this, &Tmain::Run2Click);
     connect(objdel, &QAction::triggered, this, &Tmain::objdelClick);
@@ -236,11 +245,11 @@ void Tmain::CreateToolBar() {
 
     toolButtonGroup_ = new QActionGroup(this);
     for (std::size_t i = 0; i < kTools.size(); ++i) {
-        auto* button = new QAction(ToolIcon(static_cast<int>(i) + 1), QString::fromUtf8(kTools[i].button), this);
+        auto* button = new QAction(ToolIcon(static_cast<int>(i) + 1), tr(kTools[i].button), this);
         button->setCheckable(true);
-        button->setStatusTip(QString::fromUtf8(kTools[i].hint));
+        button->setStatusTip(tr(kTools[i].hint));
         // The caption is on the button already: the tooltip adds its key.
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(kTools[i].button),
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(tr(kTools[i].button),
                                                          ToolItems[i]->shortcut().toString(QKeySequence::NativeText)));
         toolButtonGroup_->addAction(button);
         ToolBar1->addAction(button);

@@ -12,7 +12,7 @@ namespace vorn {
 namespace {
 
 QString ElementNamePrompt(std::int32_t code) {
-    return code == Lamp ? QStringLiteral("Введите имя лампочки") : QStringLiteral("Введите имя источника");
+    return code == Lamp ? Tmain::tr("Введите имя лампочки") : Tmain::tr("Введите имя источника");
 }
 
 // Why a name was not taken; empty when it was.
@@ -21,12 +21,12 @@ QString RenameRefusal(RenameResult result, const QString& text) {
     case RenameResult::Renamed:
     case RenameResult::Cleared: return {};
     case RenameResult::Invalid:
-        return QStringLiteral("Такое имя не подходит. Имя — это от 1 до 12 букв, цифр или знаков «_»; "
+        return Tmain::tr("Такое имя не подходит. Имя — это от 1 до 12 букв, цифр или знаков «_»; "
                               "«не», «0» и «1» именами быть не могут.");
-    case RenameResult::Taken: return QStringLiteral("Имя «%1» уже носит другой элемент схемы.").arg(text);
+    case RenameResult::Taken: return Tmain::tr("Имя «%1» уже носит другой элемент схемы.").arg(text);
     case RenameResult::NotNameable: break;
     }
-    return QStringLiteral("Здесь нет ни источника, ни лампочки.");
+    return Tmain::tr("Здесь нет ни источника, ни лампочки.");
 }
 
 // The name the element at `node` is shown under: its own or its default.

@@ -47,8 +47,8 @@ void Tmain::PrepareObjectMenu(NodePos node) {
     const CellGrid& cells = document_->Cells();
     const std::int32_t code = StoredCode(cells, node.x, node.y);
     const QString name = Text(ObjectNameAcc(ObjectCodeAt(cells, node.x, node.y)));
-    objdel->setText(QStringLiteral("Удалить ") + name);
-    objmove->setText(QStringLiteral("Переместить ") + name);
+    objdel->setText(tr("Удалить %1").arg(name));
+    objmove->setText(tr("Переместить %1").arg(name));
     s.PopupNode = node;
 
     const bool empty = code == Empty;

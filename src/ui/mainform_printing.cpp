@@ -56,7 +56,7 @@ void PrintWithDialogs(Tmain& window, QString& senderName) {
         // No job was started (a file that cannot be written, a printer that
         // has gone): say so rather than let the user wait for a page.
         Dialogs::Current().Message(&window, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Не удалось начать печать: принтер или файл недоступен."),
+                                   Tmain::tr("Не удалось начать печать: принтер или файл недоступен."),
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;
     }

@@ -87,7 +87,7 @@ void Tmain::OpenRecentFile(const QString& name) {
         SettingsStore(state_->SettingsFile).WriteRecentFiles(files);
         ShowRecentFiles();
         Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Файл «%1» не найден. Он убран из списка последних файлов.")
+                                   tr("Файл «%1» не найден. Он убран из списка последних файлов.")
                                        .arg(QDir::toNativeSeparators(name)),
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;

@@ -21,8 +21,8 @@ constexpr int kOfferRetryMs = 500;
 QString OfferText(const StaleRecovery& copy) {
     const QString original = QString::fromStdString(copy.note.originalName);
     const QDateTime written = QFileInfo(QFile::decodeName(copy.circuit.c_str())).lastModified();
-    return QStringLiteral("Восстановить несохранённую схему «%1» от %2?")
-        .arg(original.isEmpty() ? QStringLiteral("Новая схема") : QDir::toNativeSeparators(original),
+    return Tmain::tr("Восстановить несохранённую схему «%1» от %2?")
+        .arg(original.isEmpty() ? Tmain::tr("Новая схема") : QDir::toNativeSeparators(original),
              written.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
 }
 
@@ -70,8 +70,9 @@ void Tmain::OfferRecovery() {
         }
         recovery_->Forget(copy);
         if (verdict != ReadVerdict::Valid) {
-            ErrorDialogWithHelp(QStringLiteral("Ошибка в файле: программа не может открыть файл."),
-                                QStringLiteral("Вывести справку"));
+            ErrorDialogWithHelp(
+                QString::fromUtf8(QT_TRANSLATE_NOOP("vorn::Tmain", "Ошибка в файле: программа не может открыть файл.")),
+                tr("Вывести справку"));
             continue;
         }
         ShowDocumentControls();

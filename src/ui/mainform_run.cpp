@@ -52,7 +52,7 @@ void Tmain::SyncRunCheck() {
     Run2->setChecked(state_->RunMode);
     run3->setChecked(state_->RunMode);
     // The status bar says so while the circuit runs.
-    StatusPanel(5)->setText(state_->RunMode ? QStringLiteral(" Запущено ") : QString());
+    StatusPanel(5)->setText(state_->RunMode ? tr(" Запущено ") : QString());
     LayoutStatusPanels();
 }
 

@@ -14,16 +14,16 @@ namespace vorn {
 
 void Tmain::AddClipboardItems() {
     Edit1->addSeparator();
-    const auto add = [this](const char* text, const QKeySequence& key, void (Tmain::*handler)()) {
-        QAction* action = Edit1->addAction(QString::fromUtf8(text));
+    const auto add = [this](const QString& text, const QKeySequence& key, void (Tmain::*handler)()) {
+        QAction* action = Edit1->addAction(text);
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    Cut1 = add("&Вырезать", QKeySequence(Qt::CTRL | Qt::Key_X), &Tmain::Cut1Click);
-    Copy1 = add("&Копировать", QKeySequence(Qt::CTRL | Qt::Key_C), &Tmain::Copy1Click);
-    Paste1 = add("Вст&авить", QKeySequence(Qt::CTRL | Qt::Key_V), &Tmain::Paste1Click);
-    Delete1 = add("&Удалить", QKeySequence(Qt::Key_Delete), &Tmain::Delete1Click);
+    Cut1 = add(tr("&Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X), &Tmain::Cut1Click);
+    Copy1 = add(tr("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), &Tmain::Copy1Click);
+    Paste1 = add(tr("Вст&авить"), QKeySequence(Qt::CTRL | Qt::Key_V), &Tmain::Paste1Click);
+    Delete1 = add(tr("&Удалить"), QKeySequence(Qt::Key_Delete), &Tmain::Delete1Click);
     // Cut and copy need a selection; paste and delete always have a use.
     Cut1->setEnabled(false);
     Copy1->setEnabled(false);

@@ -12,6 +12,7 @@
 #include "datafolder.h"
 #include "dialogs.h"
 #include "errorreporter.h"
+#include "languagefolder.h"
 #include "mainform.h"
 #include "programtitle.h"
 #include "savefailure.h"
@@ -52,12 +53,12 @@ void Tmain::CreateTaskControls() {
     connect(TaskWindow1, &TaskWindow::checkRequested, this, &Tmain::Checkup1Click);
     connect(Checkup1, &QAction::triggered, this, &Tmain::Checkup1Click);
     connect(checkup2, &QAction::triggered, this, &Tmain::Checkup1Click);
-    SaveTask1 = new QAction(QStringLiteral("Сохранить как за&дание…"), this);
+    SaveTask1 = new QAction(tr("Сохранить как за&дание…"), this);
     File1->insertAction(Close1, SaveTask1);
     connect(SaveTask1, &QAction::triggered, this, &Tmain::SaveTask1Click);
     // Like Save as, only while a document is open.
     connect(File1, &QMenu::aboutToShow, this, [this] { SaveTask1->setEnabled(SaveAs1->isEnabled()); });
-    ReadyTasks1 = new QAction(QStringLiteral("Готовые задания…"), this);
+    ReadyTasks1 = new QAction(tr("Готовые задания…"), this);
     Help1->insertAction(About1, ReadyTasks1);
     connect(ReadyTasks1, &QAction::triggered, this, &Tmain::ReadyTasks1Click);
     connect(document_, &CircuitDocument::editRefused, this, [this](const QString& message) {
@@ -120,32 +121,32 @@ void Tmain::SaveTask1Click() {
     const TaskVerdict verdict = TaskChecker().Check(task, *solution, names);
     if (verdict.kind != VerdictKind::Ok &&
         Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Ваша схема не проходит это задание:\n%1Всё равно сохранить задание?")
+                                   tr("Ваша схема не проходит это задание:\n%1Всё равно сохранить задание?")
                                        .arg(QString::fromStdString(verdict.Text())),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
 
     const ProgramState& s = *state_;
     const QString chosen = Dialogs::Current().SaveFileName(
-        this, QStringLiteral("Сохранить как задание..."),
+        this, tr("Сохранить как задание..."),
         ResolveChooserFolder(SettingsStore(s.SettingsFile).ReadLastFolder()), kTaskFilter);
     if (chosen.isEmpty()) return;
     SettingsStore(s.SettingsFile).WriteLastFolder(QFileInfo(chosen).absolutePath());
     const QString target = SaveTargetName(chosen);
     if (QFileInfo::exists(target) &&
         Dialogs::Current().Message(this, QMessageBox::Warning, ProgramTitleText(),
-                                   QStringLiteral("Файл с таким именем уже существует. Перезаписать?"),
+                                   tr("Файл с таким именем уже существует. Перезаписать?"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
         WriteCircuit(std::filesystem::path(QFile::encodeName(target).toStdString()), *made.cells, made.names,
                      made.lines);
-        statusBar()->showMessage(QStringLiteral("Задание сохранено в файл «%1».").arg(target), kRefusalShownMs);
+        statusBar()->showMessage(tr("Задание сохранено в файл «%1».").arg(target), kRefusalShownMs);
     } catch (const CircuitFileError& failure) {
         const auto reason = SaveFailureReason(failure);
         if (!reason) return ErrorReporter::Report(std::current_exception());
         Dialogs::Current().Message(this, QMessageBox::Critical, ProgramTitleText(),
-                                   QStringLiteral("Задание не сохранено в файл «%1». %2 Повторите попытку.")
+                                   tr("Задание не сохранено в файл «%1». %2 Повторите попытку.")
                                        .arg(target, QString::fromUtf8(reason->data(), static_cast<qsizetype>(reason->size()))),
                                    QMessageBox::Ok, QMessageBox::Ok);
     }
@@ -153,9 +154,9 @@ void Tmain::SaveTask1Click() {
 
 void Tmain::ReadyTasks1Click() {
     if (!MayReplaceDocument()) return;
-    const QString folder = QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks"));
+    const QString folder = LanguagePath(QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks")));
     const QString name =
-        Dialogs::Current().OpenFileName(this, QStringLiteral("Готовые задания"), folder, kTaskFilter);
+        Dialogs::Current().OpenFileName(this, tr("Готовые задания"), folder, kTaskFilter);
     if (!name.isEmpty()) LoadDocument(name);
 }
 

@@ -24,6 +24,7 @@
 #include <QWindow>
 
 #include "dialogs.h"
+#include "languagefolder.h"
 #include "programtitle.h"
 #include "rtfview.h"
 #include "windowcontrol.h"
@@ -39,15 +40,15 @@ constexpr QPoint kContentsMenuOffset(349, 415);
 
 // The contents menu's item of each page, 1..9.
 const std::array<const char*, kWizardPageCount> kPageTitles{
-    "Введение",
-    "Элементы логики высказываний",
-    "Формулы алгебры высказываний. Таблицы истинности",
-    "Основные законы алгебры логики",
-    "Построение формул алгебры высказываний по заданной таблице истинности",
-    "Тестирование",
-    "Обучение работе с программой",
-    "Как работать с программой?",
-    "Показ роликов",
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Введение"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Элементы логики высказываний"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Формулы алгебры высказываний. Таблицы истинности"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Основные законы алгебры логики"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Построение формул алгебры высказываний по заданной таблице истинности"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Тестирование"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Обучение работе с программой"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Как работать с программой?"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "Показ роликов"),
 };
 
 bool IsRichTextPage(int page) { return page != kTestPage && page != kClipPage; }
@@ -57,17 +58,17 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 }  // namespace
 
 QString WizardPageFile(const QString& dataFolder, int page) {
-    return dataFolder + QStringLiteral("/help/n") + QString::number(page) + QStringLiteral(".rtf");
+    return LanguagePath(dataFolder + QStringLiteral("/help"), QStringLiteral("n%1.rtf").arg(page));
 }
 
 Tmaster::Tmaster(QWidget& owner, const QString& dataFolder)
     // No parent: the main window is disabled while the wizard is up, and a
     // child window would be disabled with it.
     : QDialog(nullptr), owner_(owner), dataFolder_(dataFolder), questions_(MasterQuestions()) {
-    setWindowTitle(QStringLiteral("Мастер обучения работе с программой"));
+    setWindowTitle(tr("Мастер обучения работе с программой"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Heading = new QLabel(QStringLiteral("Вас приветствует мастер работы с программой"), this);
+    Heading = new QLabel(tr("Вас приветствует мастер работы с программой"), this);
     Heading->setGeometry(8, 6, 576, 22);
     QFont headingFont = Heading->font();
     headingFont.setBold(true);
@@ -96,15 +97,15 @@ Tmaster::Tmaster(QWidget& owner, const QString& dataFolder)
 void Tmaster::BuildButtons() {
     PageNumberLabel = new QLabel(this);
     PageNumberLabel->setGeometry(8, 376, 60, 20);
-    CheckButton = new QPushButton(QStringLiteral("Проверить"), this);
+    CheckButton = new QPushButton(tr("Проверить"), this);
     CheckButton->setGeometry(8, 372, 90, 27);
-    ContentsButton = new QPushButton(QStringLiteral("Содержание"), this);
+    ContentsButton = new QPushButton(tr("Содержание"), this);
     ContentsButton->setGeometry(251, 372, 90, 27);
-    BackButton = new QPushButton(QStringLiteral("< Назад"), this);
+    BackButton = new QPushButton(tr("< Назад"), this);
     BackButton->setGeometry(345, 372, 75, 27);
-    NextButton = new QPushButton(QStringLiteral("Далее >"), this);
+    NextButton = new QPushButton(tr("Далее >"), this);
     NextButton->setGeometry(420, 372, 75, 27);
-    CloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    CloseButton = new QPushButton(tr("Закрыть"), this);
     CloseButton->setGeometry(509, 372, 75, 27);
 
     connect(CheckButton, &QPushButton::clicked, this, &Tmaster::CheckClick);
@@ -117,7 +118,7 @@ void Tmaster::BuildButtons() {
 void Tmaster::BuildContentsMenu() {
     ContentsMenu = new QMenu(this);
     for (int page = 1; page <= kWizardPageCount; ++page) {
-        QAction* item = ContentsMenu->addAction(QString::fromUtf8(kPageTitles[static_cast<std::size_t>(page - 1)]));
+        QAction* item = ContentsMenu->addAction(tr(kPageTitles[static_cast<std::size_t>(page - 1)]));
         // A page whose file is missing at start-up cannot be chosen; the
         // test and the clips are always there.
         item->setEnabled(!IsRichTextPage(page) ||
@@ -129,10 +130,10 @@ void Tmaster::BuildContentsMenu() {
 }
 
 void Tmaster::BuildTestGroup() {
-    TestGroup = new QGroupBox(QStringLiteral("Тестирование"), ContentArea);
+    TestGroup = new QGroupBox(tr("Тестирование"), ContentArea);
     TestGroup->setGeometry(0, 0, kContentRect.width(), kContentRect.height());
     TestInstruction = new QLabel(
-        QStringLiteral("Имеется 5 вопросов и задач, а также ответы на них. Отметьте ответы, которые вы считаете  верными"),
+        tr("Имеется 5 вопросов и задач, а также ответы на них. Отметьте ответы, которые вы считаете  верными"),
         TestGroup);
     TestInstruction->setGeometry(8, 18, 561, 32);
     TestInstruction->setWordWrap(true);
@@ -208,9 +209,9 @@ void Tmaster::ShowNotFound(const QString& path) {
     QTextCharFormat format;
     format.setFontPointSize(10);
     QTextCursor cursor(PageView->document());
-    cursor.insertText(QStringLiteral("Не найден файл: ") + path, format);
+    cursor.insertText(tr("Не найден файл: %1").arg(path), format);
     cursor.insertBlock();
-    cursor.insertText(QStringLiteral("Переустановка программы может решить эту проблему."), format);
+    cursor.insertText(tr("Переустановка программы может решить эту проблему."), format);
 }
 
 QuizTicks Tmaster::Ticks() const {
@@ -224,9 +225,9 @@ void Tmaster::CheckClick() {
     const QuizTicks ticks = Ticks();
     QString text;
     if (FirstUnansweredQuestion(ticks) >= 0) {
-        text = QStringLiteral("Ответьте на все вопросы!");
+        text = tr("Ответьте на все вопросы!");
     } else {
-        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        const std::string separator = QLocale().decimalPoint().toStdString();
         text = QString::fromStdString(QuizResultText(ScoreQuiz(questions_, ticks), separator));
     }
     Dialogs::Current().Message(nullptr, QMessageBox::Information, ProgramTitleText(), text, QMessageBox::Ok,

@@ -28,7 +28,8 @@ inline constexpr int kWizardPageCount = 9;
 inline constexpr int kTestPage = 6;
 inline constexpr int kClipPage = 9;
 
-// The file shown on a rich-text page: dataFolder/help/n<page>.rtf.
+// The file shown on a rich-text page: dataFolder/help/n<page>.rtf, or its
+// English edition in help/en when the program speaks English.
 QString WizardPageFile(const QString& dataFolder, int page);
 // The caption of a clip's row (1..4), also shown in the status bar while it plays.
 QString WizardClipLabel(int clip);

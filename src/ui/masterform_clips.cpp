@@ -15,20 +15,10 @@ namespace vorn {
 namespace {
 
 const std::array<const char*, kBuiltInClipCount> kClipLabels{
-    "1. Принцип построения и работы простейших схем.",
-    "2. Постройка схемы по формуле ((A+(не B))((не A)(A+B))).",
-    "3. Постройка полусумматора",
-    "4. Постройка схемы по формуле ((не A)*B+(не B)*A)+не(AB)",
-};
-
-const char* const kClipNotes[] = {
-    "  Далее приведены несколько примеров построения схем. Внимательно просмотрите их. Они помогут ",
-    "вам научиться правильно работаться с программой. ",
-    "  Во время просмотра роликов не рекомендуется нажимать клавиши (кроме Esc), а также двигать и ",
-    "щелкать мышкой. ",
-    "  Для временной остановки ролика нажмите клавишу Esc или Ctrl+M. Для полной остановки нажмите ",
-    "кнопку ",
-    "Stop. Для продолжения просмотра нажмите кнопку Play у соответствующего ролика.",
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "1. Принцип построения и работы простейших схем."),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "2. Постройка схемы по формуле ((A+(не B))((не A)(A+B)))."),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "3. Постройка полусумматора"),
+    QT_TRANSLATE_NOOP("vorn::Tmaster", "4. Постройка схемы по формуле ((не A)*B+(не B)*A)+не(AB)"),
 };
 
 bool IsClip(int clip) { return clip >= 1 && clip <= kBuiltInClipCount; }
@@ -36,15 +26,21 @@ std::size_t Slot(int clip) { return static_cast<std::size_t>(clip - 1); }
 
 }  // namespace
 
-QString WizardClipLabel(int clip) { return IsClip(clip) ? QString::fromUtf8(kClipLabels[Slot(clip)]) : QString(); }
+QString WizardClipLabel(int clip) { return IsClip(clip) ? Tmaster::tr(kClipLabels[Slot(clip)]) : QString(); }
 
 void Tmaster::BuildClipGroup() {
-    ClipGroup = new QGroupBox(QStringLiteral("Обучение работе с программой"), ContentArea);
+    ClipGroup = new QGroupBox(tr("Обучение работе с программой"), ContentArea);
     ClipGroup->setGeometry(0, 0, ContentArea->width(), ContentArea->height());
 
-    QStringList notes;
-    for (const char* line : kClipNotes) notes << QString::fromUtf8(line);
-    ClipNotes = new QPlainTextEdit(notes.join(QLatin1Char('\n')), ClipGroup);
+    ClipNotes = new QPlainTextEdit(
+        tr("  Далее приведены несколько примеров построения схем. Внимательно просмотрите их. Они помогут \n"
+           "вам научиться правильно работаться с программой. \n"
+           "  Во время просмотра роликов не рекомендуется нажимать клавиши (кроме Esc), а также двигать и \n"
+           "щелкать мышкой. \n"
+           "  Для временной остановки ролика нажмите клавишу Esc или Ctrl+M. Для полной остановки нажмите \n"
+           "кнопку \n"
+           "Stop. Для продолжения просмотра нажмите кнопку Play у соответствующего ролика."),
+        ClipGroup);
     ClipNotes->setGeometry(8, 18, 561, 122);
     ClipNotes->setReadOnly(true);
 
@@ -92,7 +88,7 @@ void Tmaster::PlayClick(int clip) {
     // The bar shows tenths of the events; the clip goes on after the very
     // event it stopped at, which the bar alone cannot tell.
     const int start = bar->value() == 0 ? 0 : resumeIndex_[Slot(clip)];
-    const QString caption = QStringLiteral("Ролик ") + WizardClipLabel(clip);
+    const QString caption = tr("Ролик %1").arg(WizardClipLabel(clip));
     if (!ClipStarter || !ClipStarter(BuiltInClip(clip), start, caption)) return;
     hide();  // which gives the main window back to the user
     for (int other = 1; other <= kBuiltInClipCount; ++other)

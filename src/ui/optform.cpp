@@ -161,11 +161,11 @@ QPixmap FileIconPicture(int number) {
 }
 
 QString WriteNameHelpText() {
-    return Text("Если стоит галочка, то  это имя будет указано в верху напечатанной  схемы.") +
+    return TOpt::tr("Если стоит галочка, то  это имя будет указано в верху напечатанной  схемы.") +
            QStringLiteral("\r\n") +
-           Text("Удобно при использовании программы в учебных заведениях при распечатке на сетевом принтере, "
-                "тогда проверка какой-нибудь контрольной сводится к проверке распечатанных документов "
-                "(можно установить виртуальный принтер для экономии бумаги).");
+           TOpt::tr("Удобно при использовании программы в учебных заведениях при распечатке на сетевом принтере, "
+                    "тогда проверка какой-нибудь контрольной сводится к проверке распечатанных документов "
+                    "(можно установить виртуальный принтер для экономии бумаги).");
 }
 
 TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QString& settingsPath)
@@ -177,7 +177,7 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
       exampleCells_(std::make_unique<CellGrid>()),
       exampleSignals_(std::make_unique<SignalGrid>()),
       preview_(kPreviewSide, kPreviewSide, QImage::Format_RGB32) {
-    setWindowTitle(Text("Настройки программы"));
+    setWindowTitle(tr("Настройки программы"));
     setFixedSize(448, 342);
 
     ExampleDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(kPreviewExamples + 1)); };
@@ -185,12 +185,13 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
     PageTree = new QTreeWidget(this);
     PageTree->setGeometry(4, 4, 126, 300);
     PageTree->setHeaderHidden(true);
-    auto* generalNode = new QTreeWidgetItem(PageTree, QStringList{Text("Общии")});
-    new QTreeWidgetItem(PageTree, QStringList{Text("Цвета")});
+    auto* generalNode = new QTreeWidgetItem(PageTree, QStringList{tr("Общии")});
+    new QTreeWidgetItem(PageTree, QStringList{tr("Цвета")});
     PageTree->expandAll();
 
     BuildGeneralPage();
     BuildRecoveryRows();
+    BuildLanguageRow();
     BuildColoursPage();
     // A general page grown for its labels and rows widens and heightens the
     // colours page, the page tree and the dialog.
@@ -219,21 +220,21 @@ TOpt::TOpt(const UserSettings& initial, const QString& programFolder, const QStr
 }
 
 void TOpt::BuildGeneralPage() {
-    GeneralPage = new QGroupBox(Text("Общие"), this);
+    GeneralPage = new QGroupBox(tr("Общие"), this);
     GeneralPage->setGeometry(134, 4, 306, 300);
 
-    ShowMasterBox = new QCheckBox(Text("Запускать мастера обучения при старте"), GeneralPage);
+    ShowMasterBox = new QCheckBox(tr("Запускать мастера обучения при старте"), GeneralPage);
     ShowMasterBox->setGeometry(8, 22, 290, 20);
     ShowMasterBox->setChecked(true);
 
-    auto* stepLabel = new QLabel(Text("Прокручивать скролом на"), GeneralPage);
+    auto* stepLabel = new QLabel(tr("Прокручивать скролом на"), GeneralPage);
     stepLabel->setGeometry(8, 52, 236, 20);
     ScrollStepEdit = new QSpinBox(GeneralPage);
     ScrollStepEdit->setGeometry(246, 50, 52, 24);
     ScrollStepEdit->setRange(kMinScrollStep, kMaxScrollStep);
     ScrollStepEdit->setValue(Clamped(applied_.km, kMinScrollStep, kMaxScrollStep));
 
-    auto* factorLabel = new QLabel(Text("Коэфициент при прокрутке с  Shift'ом"), GeneralPage);
+    auto* factorLabel = new QLabel(tr("Коэфициент при прокрутке с  Shift'ом"), GeneralPage);
     factorLabel->setGeometry(8, 82, 236, 20);
     ShiftFactorEdit = new QSpinBox(GeneralPage);
     ShiftFactorEdit->setGeometry(246, 80, 52, 24);
@@ -248,7 +249,7 @@ void TOpt::BuildGeneralPage() {
     for (QSpinBox* edit : {ScrollStepEdit, ShiftFactorEdit}) edit->move(edit->x() + extra, edit->y());
     GeneralPage->resize(GeneralPage->width() + extra, GeneralPage->height());
 
-    WriteNameBox = new QCheckBox(Text("Печатать имя отправителя."), GeneralPage);
+    WriteNameBox = new QCheckBox(tr("Печатать имя отправителя."), GeneralPage);
     WriteNameBox->setGeometry(8, 114, 200, 20);
     WriteNameBox->setChecked(true);
     connect(WriteNameBox, &QCheckBox::toggled, this, [this](bool on) {
@@ -256,7 +257,7 @@ void TOpt::BuildGeneralPage() {
         changed.writeUserName = on;
         Hand(changed);
     });
-    MoreLink = new QLabel(Text("Подробнее..."), GeneralPage);
+    MoreLink = new QLabel(tr("Подробнее..."), GeneralPage);
     MoreLink->setGeometry(210, 114, 88, 20);
     MoreLink->setCursor(Qt::PointingHandCursor);
     QFont linkFont = MoreLink->font();
@@ -267,7 +268,7 @@ void TOpt::BuildGeneralPage() {
     MoreLink->setPalette(linkPalette);
     MoreLink->installEventFilter(this);
 
-    auto* iconLabel = new QLabel(Text("Иконка для *.vfl файлов"), GeneralPage);
+    auto* iconLabel = new QLabel(tr("Иконка для *.vfl файлов"), GeneralPage);
     iconLabel->setGeometry(8, 146, 290, 20);
     IconPreview = new QLabel(GeneralPage);
     IconPreview->setGeometry(8, 170, 32, 32);
@@ -279,7 +280,7 @@ void TOpt::BuildGeneralPage() {
     IconSlider->setValue(1);
     connect(IconSlider, &QSlider::valueChanged, this, &TOpt::UpdateIconPreview);
 
-    AssociateButton = new QPushButton(Text("Ассоциировать файлы *.vfl c vorn"), GeneralPage);
+    AssociateButton = new QPushButton(tr("Ассоциировать файлы *.vfl c vorn"), GeneralPage);
     AssociateButton->setGeometry(8, 216, 290, 27);
     connect(AssociateButton, &QPushButton::clicked, this, &TOpt::associateRequested);
 
@@ -296,15 +297,15 @@ void TOpt::BuildGeneralPage() {
 }
 
 void TOpt::BuildColoursPage() {
-    ColoursPage = new QGroupBox(Text("Цвета"), this);
+    ColoursPage = new QGroupBox(tr("Цвета"), this);
     ColoursPage->setGeometry(134, 4, 306, 300);
 
     PreviewLabel = new QLabel(ColoursPage);
     PreviewLabel->setGeometry(8, 22, kPreviewSide, kPreviewSide);
     PreviewLabel->setFrameShape(QFrame::NoFrame);
 
-    const std::array<QString, 4> captions{Text("Цвет проводов"), Text("Цвет проводов \"0\""),
-                                          Text("Цвет проводов \"1\""), Text("Цвет горящей лампочки")};
+    const std::array<QString, 4> captions{tr("Цвет проводов"), tr("Цвет проводов \"0\""),
+                                          tr("Цвет проводов \"1\""), tr("Цвет горящей лампочки")};
     for (std::size_t i = 0; i < Swatches.size(); ++i) {
         const int top = 22 + static_cast<int>(i) * 46;
         auto* swatch = new QFrame(ColoursPage);
@@ -321,7 +322,7 @@ void TOpt::BuildColoursPage() {
         SetSwatch(static_cast<int>(i), swatchColours_[i]);
     }
 
-    DefaultColoursButton = new QPushButton(Text("Вернуть стандартные цвета"), ColoursPage);
+    DefaultColoursButton = new QPushButton(tr("Вернуть стандартные цвета"), ColoursPage);
     DefaultColoursButton->setGeometry(8, 216, 290, 27);
     connect(DefaultColoursButton, &QPushButton::clicked, this, &TOpt::RestoreDefaultColours);
     DefaultColoursButton->installEventFilter(this);
@@ -446,6 +447,7 @@ void TOpt::SaveSettings() {
     SaveRecoveryValues(values);
     SaveSignalCues(values);
     SettingsStore(settingsPath_)
+        // The file's own description line, never shown: the same in every language.
         .WriteAll(QString::fromUtf8(ProgramTitle), Text("Vorn — учебная программа по алгебре логики"),
                   programFolder_, values);
 }

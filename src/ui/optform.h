@@ -21,6 +21,7 @@
 #include "usersettings.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -117,6 +118,7 @@ public:
     QCheckBox* LitFillBox = nullptr;    // fill lit lamps
     QCheckBox* ThickOnesBox = nullptr;  // wires with "1" twice as thick
     QPushButton* CloseButton = nullptr;
+    QComboBox* LanguageBox = nullptr;  // the interface language, from the next start
 
 signals:
     // The association button was pressed.
@@ -136,6 +138,8 @@ private:
     void BuildRecoveryRows();
     void LoadRecoveryValues(const StoredSettings& values, UserSettings& settings);
     void SaveRecoveryValues(StoredSettings& values) const;
+    // optform_language.cpp: the interface language, written when chosen.
+    void BuildLanguageRow();
     // optform_signals.cpp: the colour-blind palette and the cue boxes.
     void BuildSignalCueRows();
     void LoadSignalCues(const StoredSettings& values, UserSettings& settings);

@@ -33,7 +33,7 @@ void TOpt::BuildRecoveryRows() {
     const int top = AssociateButton->geometry().bottom() + 9;
     std::array<QLabel*, 2> labels{};
     std::array<QSpinBox*, 2> edits{};
-    const std::array<QString, 2> captions{QStringLiteral("Шагов отмены"), QStringLiteral("Копия для восстановления, сек.")};
+    const std::array<QString, 2> captions{tr("Шагов отмены"), tr("Копия для восстановления, сек.")};
     for (std::size_t row = 0; row < captions.size(); ++row) {
         const int y = top + static_cast<int>(row) * kRowHeight;
         labels[row] = new QLabel(captions[row], GeneralPage);
@@ -55,7 +55,7 @@ void TOpt::BuildRecoveryRows() {
     UndoStepsEdit->setValue(applied_.undoSteps);
     RecoveryIntervalEdit = edits[1];
     RecoveryIntervalEdit->setRange(0, RecoverySchedule::kMaxInterval);
-    RecoveryIntervalEdit->setSpecialValueText(QStringLiteral("нет"));  // 0: no copies
+    RecoveryIntervalEdit->setSpecialValueText(tr("нет"));  // 0: no copies
     RecoveryIntervalEdit->setValue(applied_.recoverySeconds);
     for (QSpinBox* edit : edits)
         connect(edit, &QSpinBox::valueChanged, this, [this] {

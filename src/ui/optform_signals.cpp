@@ -32,13 +32,13 @@ bool StoredFlag(const std::optional<QString>& text, bool fallback) {
 
 void TOpt::BuildSignalCueRows() {
     const QRect defaults = DefaultColoursButton->geometry();
-    ColourBlindButton = new QPushButton(QStringLiteral("Палитра для дальтоников"), ColoursPage);
+    ColourBlindButton = new QPushButton(tr("Палитра для дальтоников"), ColoursPage);
     ColourBlindButton->setGeometry(defaults.x(), defaults.bottom() + 6, defaults.width(), defaults.height());
     connect(ColourBlindButton, &QPushButton::clicked, this, &TOpt::SetColourBlindPalette);
 
     const CircuitColors standard;
-    LitFillBox = new QCheckBox(QStringLiteral("Заливать горящие лампочки"), ColoursPage);
-    ThickOnesBox = new QCheckBox(QStringLiteral("Толстые провода с сигналом \"1\""), ColoursPage);
+    LitFillBox = new QCheckBox(tr("Заливать горящие лампочки"), ColoursPage);
+    ThickOnesBox = new QCheckBox(tr("Толстые провода с сигналом \"1\""), ColoursPage);
     LitFillBox->setChecked(standard.fillLitLamps);
     ThickOnesBox->setChecked(standard.thickOnes);
     int top = ColourBlindButton->geometry().bottom() + 8;

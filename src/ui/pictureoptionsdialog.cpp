@@ -12,13 +12,13 @@ namespace vorn {
 
 PictureOptionsDialog::PictureOptionsDialog(QWidget* parent, int zoom, bool signalColours, bool running)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Экспорт рисунка"));
+    setWindowTitle(tr("Экспорт рисунка"));
     auto* layout = new QFormLayout(this);
     ZoomBox = new QComboBox(this);
     ZoomBox->addItems({QStringLiteral("50%"), QStringLiteral("100%"), QStringLiteral("150%")});
     ZoomBox->setCurrentIndex(std::clamp(zoom, 1, 3) - 1);
-    layout->addRow(QStringLiteral("Масштаб рисунка:"), ZoomBox);
-    SignalBox = new QCheckBox(QStringLiteral("Цвета сигналов (схема запущена)"), this);
+    layout->addRow(tr("Масштаб рисунка:"), ZoomBox);
+    SignalBox = new QCheckBox(tr("Цвета сигналов (схема запущена)"), this);
     SignalBox->setChecked(running && signalColours);
     SignalBox->setEnabled(running);
     layout->addRow(SignalBox);

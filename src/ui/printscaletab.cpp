@@ -6,10 +6,10 @@
 namespace vorn {
 
 PrintScaleTab::PrintScaleTab(bool fitToPage, QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Масштаб"));
+    setWindowTitle(tr("Масштаб"));
     auto* layout = new QVBoxLayout(this);
-    ScreenScale = new QRadioButton(QStringLiteral("Как на экране"), this);
-    FitPage = new QRadioButton(QStringLiteral("Вписать в страницу"), this);
+    ScreenScale = new QRadioButton(tr("Как на экране"), this);
+    FitPage = new QRadioButton(tr("Вписать в страницу"), this);
     (fitToPage ? FitPage : ScreenScale)->setChecked(true);
     layout->addWidget(ScreenScale);
     layout->addWidget(FitPage);

@@ -145,11 +145,12 @@ void RecoveryKeeper::Fail(int errorNumber) {
     failed_ = true;
     timer_->stop();
     RemoveOwnCopy();
-    const std::string_view reason = SaveFailureReason(errorNumber).value_or("Ошибка записи.");
-    emit failed(QStringLiteral("Копия несохранённой схемы не записана в папку «%1». %2 Восстановление после сбоя "
-                               "выключено до следующего запуска программы; работать со схемой можно дальше.")
-                    .arg(QDir::toNativeSeparators(folder_),
-                         QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()))));
+    const auto known = SaveFailureReason(errorNumber);
+    const QString reason = known ? QString::fromUtf8(known->data(), static_cast<qsizetype>(known->size()))
+                                 : tr("Ошибка записи.");
+    emit failed(tr("Копия несохранённой схемы не записана в папку «%1». %2 Восстановление после сбоя "
+                   "выключено до следующего запуска программы; работать со схемой можно дальше.")
+                    .arg(QDir::toNativeSeparators(folder_), reason));
 }
 
 }  // namespace vorn

@@ -15,7 +15,7 @@
 namespace vorn {
 
 QString SenderNamePrompt() {
-    return QStringLiteral("Введите имя отправителя") + QStringLiteral(" (меньше 20 символов)");
+    return SenderNameDialog::tr("Введите имя отправителя (меньше 20 символов)");
 }
 
 SenderNameDialog::SenderNameDialog(QWidget* parent, const QString& prompt, const QImage& preview,
@@ -45,7 +45,7 @@ SenderNameDialog::SenderNameDialog(QWidget* parent, const QString& prompt, const
 
     // The caption under the field and the button, as large as its text,
     // centred over the picture, which starts below it.
-    PreviewCaption = new QLabel(QStringLiteral("Предпросмотр"), this);
+    PreviewCaption = new QLabel(tr("Предпросмотр"), this);
     PreviewCaption->adjustSize();
     const int captionTop = std::max(NameEdit->geometry().bottom(), OkButton->geometry().bottom()) + 1 +
                            PreviewCaption->fontMetrics().descent();

@@ -24,11 +24,11 @@ struct ElementBox {
 };
 
 constexpr std::array<ElementBox, 5> kElementBoxes{{
-    {kTaskSource, "источники"},
-    {kTaskLamp, "лампочки"},
-    {kTaskInverter, "инверторы"},
-    {kTaskConjunctor, "конъюнкторы"},
-    {kTaskDisjunctor, "дизъюнкторы"},
+    {kTaskSource, QT_TRANSLATE_NOOP("vorn::TaskDialog", "источники")},
+    {kTaskLamp, QT_TRANSLATE_NOOP("vorn::TaskDialog", "лампочки")},
+    {kTaskInverter, QT_TRANSLATE_NOOP("vorn::TaskDialog", "инверторы")},
+    {kTaskConjunctor, QT_TRANSLATE_NOOP("vorn::TaskDialog", "конъюнкторы")},
+    {kTaskDisjunctor, QT_TRANSLATE_NOOP("vorn::TaskDialog", "дизъюнкторы")},
 }};
 
 constexpr int kMostGates = 9999;
@@ -41,11 +41,11 @@ TaskDialog::TaskDialog(QWidget* parent, const QStringList& lamps, const TaskChoi
     auto* form = new QFormLayout;
     TitleEdit = new QLineEdit(QString::fromStdString(choice.title), this);
     TextEdit = new QPlainTextEdit(QString::fromStdString(choice.text), this);
-    form->addRow(QStringLiteral("Заголовок:"), TitleEdit);
-    form->addRow(QStringLiteral("Текст задания:"), TextEdit);
+    form->addRow(tr("Заголовок:"), TitleEdit);
+    form->addRow(tr("Текст задания:"), TextEdit);
     layout->addLayout(form);
 
-    auto* lampGroup = new QGroupBox(QStringLiteral("Проверять лампочки"), this);
+    auto* lampGroup = new QGroupBox(tr("Проверять лампочки"), this);
     auto* lampLayout = new QVBoxLayout(lampGroup);
     for (const QString& lamp : lamps) {
         auto* box = new QCheckBox(lamp, lampGroup);
@@ -56,10 +56,10 @@ TaskDialog::TaskDialog(QWidget* parent, const QStringList& lamps, const TaskChoi
     }
     layout->addWidget(lampGroup);
 
-    auto* elementGroup = new QGroupBox(QStringLiteral("Ученик может ставить"), this);
+    auto* elementGroup = new QGroupBox(tr("Ученик может ставить"), this);
     auto* elementLayout = new QVBoxLayout(elementGroup);
     for (const ElementBox& e : kElementBoxes) {
-        auto* box = new QCheckBox(QString::fromUtf8(e.caption), elementGroup);
+        auto* box = new QCheckBox(tr(e.caption), elementGroup);
         box->setChecked(choice.allowed & e.element);
         elementLayout->addWidget(box);
         ElementBoxes.push_back(box);
@@ -70,12 +70,12 @@ TaskDialog::TaskDialog(QWidget* parent, const QStringList& lamps, const TaskChoi
     GateLimit = new QSpinBox(this);
     GateLimit->setRange(0, kMostGates);
     GateLimit->setValue(choice.gateLimit);
-    GateLimit->setSpecialValueText(QStringLiteral("не ограничено"));
-    limits->addRow(QStringLiteral("Вентилей не больше:"), GateLimit);
+    GateLimit->setSpecialValueText(tr("не ограничено"));
+    limits->addRow(tr("Вентилей не больше:"), GateLimit);
     layout->addLayout(limits);
-    LockBox = new QCheckBox(QStringLiteral("Источники и лампочки задания нельзя стирать, передвигать и переименовывать"), this);
+    LockBox = new QCheckBox(tr("Источники и лампочки задания нельзя стирать, передвигать и переименовывать"), this);
     LockBox->setChecked(choice.locked);
-    KeepDrawingBox = new QCheckBox(QStringLiteral("Оставить в задании остальную часть схемы"), this);
+    KeepDrawingBox = new QCheckBox(tr("Оставить в задании остальную часть схемы"), this);
     KeepDrawingBox->setChecked(choice.keepDrawing);
     layout->addWidget(LockBox);
     layout->addWidget(KeepDrawingBox);

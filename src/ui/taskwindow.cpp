@@ -10,7 +10,7 @@ namespace vorn {
 
 TaskWindow::TaskWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TaskWindow"));
-    setWindowTitle(QStringLiteral("Задание"));
+    setWindowTitle(tr("Задание"));
     setModal(false);
     resize(420, 360);
     auto* layout = new QVBoxLayout(this);
@@ -25,11 +25,11 @@ TaskWindow::TaskWindow(QWidget* parent) : QDialog(parent) {
     TextLabel->setWordWrap(true);
     TextLabel->setTextFormat(Qt::PlainText);
     TextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    CheckButton = new QPushButton(QStringLiteral("Проверить"), this);
-    CheckButton->setToolTip(QStringLiteral("Проверить схему по заданию (Ctrl+F9)"));
+    CheckButton = new QPushButton(tr("Проверить"), this);
+    CheckButton->setToolTip(tr("Проверить схему по заданию (Ctrl+F9)"));
     VerdictView = new QPlainTextEdit(this);
     VerdictView->setReadOnly(true);
-    VerdictView->setPlaceholderText(QStringLiteral("Соберите схему и нажмите «Проверить» или Ctrl+F9."));
+    VerdictView->setPlaceholderText(tr("Соберите схему и нажмите «Проверить» или Ctrl+F9."));
     layout->addWidget(TitleLabel);
     layout->addWidget(TextLabel, 1);
     layout->addWidget(CheckButton, 0, Qt::AlignLeft);
@@ -38,7 +38,7 @@ TaskWindow::TaskWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void TaskWindow::ShowTask(const QString& title, const QString& text) {
-    TitleLabel->setText(title.isEmpty() ? QStringLiteral("Задание") : title);
+    TitleLabel->setText(title.isEmpty() ? tr("Задание") : title);
     TextLabel->setText(text);
     VerdictView->clear();
 }

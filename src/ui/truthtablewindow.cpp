@@ -122,7 +122,7 @@ struct TruthTableWindow::Counted {
 
 TruthTableWindow::TruthTableWindow(const CircuitDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(document) {
-    setWindowTitle(QStringLiteral("Таблица истинности"));
+    setWindowTitle(tr("Таблица истинности"));
     resize(560, 640);
     pool_.setMaxThreadCount(1);
 
@@ -140,16 +140,16 @@ TruthTableWindow::TruthTableWindow(const CircuitDocument& document, QWidget* par
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table->setToolTip(QStringLiteral("Щелчок по строке ставит источники в её положение"));
+    Table->setToolTip(tr("Щелчок по строке ставит источники в её положение"));
     connect(Table, &QTableView::clicked, this, [this](const QModelIndex& index) { emit rowChosen(index.row()); });
 
     auto* formulasPanel = new QWidget(splitter);
     auto* formulasLayout = new QVBoxLayout(formulasPanel);
     formulasLayout->setContentsMargins(0, 0, 0, 0);
     auto* formulasHead = new QHBoxLayout;
-    formulasHead->addWidget(Title(QStringLiteral("Формулы"), formulasPanel), 1);
-    CopyFormulas = new QPushButton(QStringLiteral("Копировать"), formulasPanel);
-    CopyFormulas->setToolTip(QStringLiteral("Копировать выделенные формулы, а если ничего не выделено, то все"));
+    formulasHead->addWidget(Title(tr("Формулы"), formulasPanel), 1);
+    CopyFormulas = new QPushButton(tr("Копировать"), formulasPanel);
+    CopyFormulas->setToolTip(tr("Копировать выделенные формулы, а если ничего не выделено, то все"));
     formulasHead->addWidget(CopyFormulas);
     formulasLayout->addLayout(formulasHead);
     Formulas = new QPlainTextEdit(formulasPanel);
@@ -166,7 +166,7 @@ TruthTableWindow::TruthTableWindow(const CircuitDocument& document, QWidget* par
     auto* warningsPanel = new QWidget(splitter);
     auto* warningsLayout = new QVBoxLayout(warningsPanel);
     warningsLayout->setContentsMargins(0, 0, 0, 0);
-    warningsLayout->addWidget(Title(QStringLiteral("Предупреждения"), warningsPanel));
+    warningsLayout->addWidget(Title(tr("Предупреждения"), warningsPanel));
     Warnings = new QListWidget(warningsPanel);
     Warnings->setWordWrap(true);
     warningsLayout->addWidget(Warnings);
@@ -272,13 +272,13 @@ void TruthTableWindow::TakeTable(std::uint64_t generation, std::shared_ptr<Count
     const std::size_t n = shownNames_.sources.size();
     QStringList notes;
     if (n > kTableWindowMaxSources) {
-        notes << QStringLiteral("Источников в схеме: %1. Таблица истинности строится не больше чем для %2 "
-                                "источников: уберите лишние, чтобы её увидеть.")
+        notes << tr("Источников в схеме: %1. Таблица истинности строится не больше чем для %2 "
+                    "источников: уберите лишние, чтобы её увидеть.")
                      .arg(n)
                      .arg(kTableWindowMaxSources);
     } else {
-        if (n == 0) notes << QStringLiteral("В схеме нет источников.");
-        if (shownNames_.lamps.empty()) notes << QStringLiteral("В схеме нет лампочек.");
+        if (n == 0) notes << tr("В схеме нет источников.");
+        if (shownNames_.lamps.empty()) notes << tr("В схеме нет лампочек.");
         model_->SetRows(std::move(counted->rows));
     }
     Message->setText(notes.join(QLatin1Char(' ')));
@@ -290,7 +290,7 @@ void TruthTableWindow::TakeTable(std::uint64_t generation, std::shared_ptr<Count
         Warnings->addItem(Text(w.text));
         marks_.insert(marks_.end(), w.marks.begin(), w.marks.end());
     }
-    if (counted->warnings.empty()) Warnings->addItem(QStringLiteral("Предупреждений нет."));
+    if (counted->warnings.empty()) Warnings->addItem(tr("Предупреждений нет."));
     tableReady_ = true;
     UpdateHighlight();
     emit marksChanged();
@@ -309,7 +309,7 @@ void TruthTableWindow::ShowFormulas() {
         return;
     }
     if (shownNames_.lamps.empty()) {
-        Formulas->setPlainText(QStringLiteral("В схеме нет лампочек: формулы описывают лампочки."));
+        Formulas->setPlainText(tr("В схеме нет лампочек: формулы описывают лампочки."));
         return;
     }
     const LampRows& rows = model_->Rows();
@@ -325,22 +325,21 @@ void TruthTableWindow::ShowFormulas() {
     const struct {
         QString title;
         std::string LampFormulas::*form;
-        const char* terms;
+        QString tooLong;  // %1 the lamp, %2 the number of terms; empty: always shown
         bool ones;
-    } sections[] = {{QStringLiteral("Минимальная форма:"), &LampFormulas::minimal, nullptr, true},
-                    {QStringLiteral("СДНФ:"), &LampFormulas::dnf, "слагаемых", true},
-                    {QStringLiteral("СКНФ:"), &LampFormulas::cnf, "множителей", false}};
+    } sections[] = {{tr("Минимальная форма:"), &LampFormulas::minimal, QString(), true},
+                    {tr("СДНФ:"), &LampFormulas::dnf,
+                     tr("%1: %2 слагаемых — слишком длинная формула, чтобы её показать\n"), true},
+                    {tr("СКНФ:"), &LampFormulas::cnf,
+                     tr("%1: %2 множителей — слишком длинная формула, чтобы её показать\n"), false}};
     for (const auto& section : sections) {
         if (!text.isEmpty()) text += QLatin1Char('\n');
         text += section.title + QLatin1Char('\n');
         for (std::size_t lamp = 0; lamp < formulas_.size(); ++lamp) {
             const QString name = Text(shownNames_.lamps[lamp].name);
             const QString formula = Text(formulas_[lamp].*section.form);
-            if (section.terms && formula.size() > kLongestShownForm)
-                text += QStringLiteral("%1: %2 %3 — слишком длинная формула, чтобы её показать\n")
-                            .arg(name)
-                            .arg(terms(lamp, section.ones))
-                            .arg(QString::fromUtf8(section.terms));
+            if (!section.tooLong.isEmpty() && formula.size() > kLongestShownForm)
+                text += section.tooLong.arg(name).arg(terms(lamp, section.ones));
             else
                 text += name + QStringLiteral(" = ") + formula + QLatin1Char('\n');
         }

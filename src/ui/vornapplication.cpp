@@ -3,26 +3,25 @@
 #include <cerrno>
 #include <exception>
 
-#include <QLibraryInfo>
-#include <QTranslator>
-
 #include "circuitfile.h"
 #include "dialogs.h"
 #include "errorreporter.h"
 #include "helpviewer.h"
 #include "programtitle.h"
+#include "settingsstore.h"
+#include "uilanguage.h"
 
 namespace vorn {
 
 VornApplication::VornApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // Qt's own texts (the buttons of message boxes, the file and print
-    // dialogs) in the program's language, whatever the user's locale; in
-    // English where the translations are not installed.
-    auto* qtTexts = new QTranslator(this);
-    if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTexts);
+    // The language first, before any text is made: the setting, or the
+    // user's locale; Qt's own dialogs follow it.
+    const LanguageChoice choice =
+        ParseLanguageChoice(SettingsStore(SettingsStore::DefaultFilePath()).ReadOption(QLatin1String(kLanguageKey)));
+    ApplyLanguage(ChooseLanguage(choice, SystemLanguages()), TranslationsFolder(applicationDirPath()));
     Dialogs::RouteHelpMessages();
-    HelpViewer::SetWindowTitle(QStringLiteral("Справка - ") + ProgramTitleText());
+    // Translated here, so the program's translators are installed before this line.
+    HelpViewer::SetWindowTitle(tr("Справка - %1").arg(ProgramTitleText()));
 }
 
 bool VornApplication::notify(QObject* receiver, QEvent* event) {

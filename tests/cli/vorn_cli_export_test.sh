@@ -33,6 +33,23 @@ export_ --signals "$examples/half-adder.vfl" -o "$scratch/a.PDF"; status=$?
 check "pdf status" 0 "$status"
 check "pdf header" "%PDF" "$(head -c 4 "$scratch/a.PDF")"
 
+# --signals draws in the colours and cues of the program's settings, and in
+# the defaults when there is no settings file or it is damaged.
+mkdir -p "$scratch/config/vorn"
+signals_svg() { XDG_CONFIG_HOME=$scratch/config export_ --signals "$examples/half-adder.vfl" -o "$scratch/$1.svg"; }
+doubled() { grep -c 'stroke-width="1"' "$1"; }  # lines are half a unit wide, thick ones a unit
+signals_svg defaults
+printf '[SOFTWARE]\nvorn\\options\\gc=$0000FF00\nvorn\\options\\LampColour=clFuchsia\nvorn\\options\\ThickOnes=1\n' \
+    >"$scratch/config/vorn/vorn.ini"
+signals_svg stored
+grep -q 'stroke="#00ff00"' "$scratch/stored.svg" || fail "stored colour of 1 not used"
+grep -q 'fill="#ff00ff"' "$scratch/stored.svg" || fail "stored lamp colour not used"
+grep -q '#ff0000' "$scratch/stored.svg" && fail "default colour of 1 still used"
+[ "$(doubled "$scratch/stored.svg")" -gt "$(doubled "$scratch/defaults.svg")" ] || fail "thick 1 wires not doubled"
+printf '\377[SOFTW\nvorn\\options\\gc=@Rect(1 2 3 4)\nvorn\\options\\ThickOnes=yes\n' >"$scratch/config/vorn/vorn.ini"
+signals_svg damaged; check "damaged settings status" 0 $?
+cmp -s "$scratch/defaults.svg" "$scratch/damaged.svg" || fail "damaged settings do not give the defaults"
+
 export_ "$scratch/missing.vfl" -o "$scratch/m.png" 2>/dev/null; check "missing input status" 1 $?
 export_ "$examples/half-adder.vfl" -o "$scratch/no/such/folder/a.png" 2>"$scratch/err"; status=$?
 check "unwritable output status" 1 "$status"

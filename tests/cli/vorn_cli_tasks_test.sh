@@ -4,10 +4,11 @@ set -u
 cli=$1 tasks=$2
 . "$(dirname "$0")/cli_check.sh"
 
-# Every solution passes its task; the task's own drawing and an empty circuit fail it.
+# Every solution passes its task, in both editions; the task's own drawing and
+# an empty circuit fail it.
 printf '; empty\r\n' >"$scratch/empty.vfl"
 count=0
-for task in "$tasks"/[0-9][0-9]-*.vfl; do
+for task in "$tasks"/[0-9][0-9]-*.vfl "$tasks"/en/[0-9][0-9]-*.vfl; do
     case $task in *-solution.vfl) continue ;; esac
     count=$((count + 1))
     "$cli" check "$task" "${task%.vfl}-solution.vfl" >"$scratch/out"; status=$?
@@ -17,7 +18,7 @@ for task in "$tasks"/[0-9][0-9]-*.vfl; do
         check "$(basename "$task") against $(basename "$learner")" 1 "$status"
     done
 done
-[ "$count" -ge 8 ] || check "ready tasks" "at least 8" "$count"
+[ "$count" -ge 16 ] || check "ready tasks in both editions" "at least 16" "$count"
 
 # A folder of mixed files: right, wrong, damaged, renamed, over the limit,
 # and a name that CSV and JSON have to quote.

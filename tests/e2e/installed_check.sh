@@ -3,7 +3,7 @@
 # program, its data and the desktop files; the installed program, started
 # from there under its own X server, finds its pictures (the splash shows
 # one) and its tutorial pages (the wizard's first page shows text); the ready
-# tasks lie in its data folder.
+# tasks lie in its data folder, and so do the English editions.
 #
 # Usage: installed_check.sh BUILD_FOLDER [SCREENSHOT_FOLDER]
 set -u
@@ -16,7 +16,8 @@ prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || die "cmake --install failed: $(cat "$work/install.log")"
 for path in bin/vorn bin/vorn-cli share/vorn/help/help.hlp share/vorn/help/n1.rtf share/vorn/pictures/logo.jpg \
     share/vorn/pictures/about.jpg share/vorn/examples/tasks/01-inverter.vfl share/applications/vorn.desktop share/mime/packages/vorn-vfl.xml \
-    share/icons/hicolor/scalable/mimetypes/vorn-circuit-0.svg; do
+    share/icons/hicolor/scalable/mimetypes/vorn-circuit-0.svg \
+    share/vorn/help/en/help.hlp share/vorn/help/en/n1.rtf share/vorn/examples/tasks/en/01-inverter.vfl; do
     [ -s "$prefix/$path" ] || fail "the installed tree has no $path"
 done
 grep -q '^Exec=vorn %f$' "$prefix/share/applications/vorn.desktop" || fail "the launcher entry does not run vorn"

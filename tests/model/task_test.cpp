@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "circuitfile.h"
+#include "circuitwarnings.h"
 #include "editing.h"
 #include "taskcheck.h"
 #include "taskexamples.h"
+#include "taskmaker.h"
 #include "temp_folder.h"
 
 namespace vorn::test {
@@ -34,9 +36,24 @@ struct BrokenCase {
     std::string problem;  // a part of the one message; it names the last line
 };
 
+std::vector<std::string> With(std::vector<std::string> lines, const std::string& last) {
+    lines.push_back(last);
+    return lines;
+}
+
 TEST(TaskLines, EveryBrokenLineMakesTheTaskInvalidAndIsNamed) {
     const std::string expect = "; task expect F A ^ B";
+    const std::vector<std::string> given{expect, "; task given source 1 1 A", "; task given source 1 3 B",
+                                         "; task given lamp 9 2 F"};
     const BrokenCase cases[] = {
+        {With(given, "; task given gate 4 4"), "неизвестный элемент «gate»"},
+        {With(given, "; task given source 256 4 C"), "given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА ИМЯ"},
+        {With(given, "; task given lamp 4 4"), "given ЭЛЕМЕНТ СТОЛБЕЦ СТРОКА ИМЯ"},
+        {With(given, "; task given inverter 4 x"), "вентиль пишется так"},
+        {With(given, "; task given conjunctor 4 4 G"), "вентиль пишется так"},
+        {With(given, "; task given inverter 1 3"), "в узле (1, 3) уже есть элемент задания"},
+        {With(given, "; task given lamp 9 4 не"), "«не» не может быть именем"},
+        {With(given, "; task given lamp 9 4 B"), "имя «B» в задании уже есть"},
         {{"; task expect F A +"}, "формула не читается. Позиция 4: формула не закончена"},
         {{"; task expect F A*C"}, "нет источника «C»"},
         {{"; task expect G A"}, "нет лампочки «G»"},
@@ -183,6 +200,71 @@ TEST(TaskCheck, ASourceTheTaskDoesNotNameKeepsItsPosition) {
     const TaskVerdict verdict = checker.Check(task, *files.solution, files.names);
     EXPECT_EQ(verdict.kind, VerdictKind::Wrong);
     EXPECT_EQ(verdict.lines.back(), "Источники, которых нет в задании (C), проверены в том положении, в каком стоят.");
+}
+
+TEST(TaskCheck, TheVerdictEndsWithTheWarningsOfTheTruthTable) {
+    const Task task = XorTask({"; task expect F A ^ B"});
+    const TaskExampleFiles files = Example("03-xor");
+    auto signalGrid = std::make_unique<SignalGrid>();
+    WorkQueue queue;
+    TaskChecker checker;
+    const std::pair<const CellGrid*, std::size_t> cases[] = {{files.solution.get(), 0}, {files.task.get(), 1}};
+    for (const auto& [drawn, count] : cases) {
+        CellGrid cells = *drawn;
+        const TaskVerdict verdict = checker.Check(task, cells, files.names);
+        std::vector<std::string> warnings;
+        for (const CircuitWarning& w : FindCircuitWarnings(cells, *signalGrid, queue)) warnings.push_back(w.text);
+        ASSERT_EQ(verdict.warnings.size(), count);
+        EXPECT_EQ(verdict.warnings, warnings);
+        if (count == 0) {
+            EXPECT_EQ(verdict.Text().find("Предупреждени"), std::string::npos);
+            EXPECT_EQ(verdict.Detail().find("Предупреждени"), std::string::npos);
+        } else {
+            // The sentences after the verdict in the text; only their number in a class's table.
+            EXPECT_TRUE(verdict.Text().ends_with("\nПредупреждения:\n" + warnings[0] + "\n")) << verdict.Text();
+            EXPECT_TRUE(verdict.Detail().ends_with("не доходит сигнал. Предупреждений: 1.")) << verdict.Detail();
+        }
+    }
+}
+
+TEST(TaskCheck, ALearnersSavedFileKeepsTheTeachersTask) {
+    TempFolder folder;
+    const TaskExampleFiles files = Example("03-xor");
+    TaskChoice choice = DefaultTaskChoice(*files.solution, files.names);
+    choice.allowed = kTaskSource | kTaskLamp | kTaskConjunctor | kTaskDisjunctor;  // the solution's inverters are not
+    const TaskFileContent made = MakeTaskFile(choice, *files.solution, files.names);
+    TaskLines older;  // as written before given lines existed
+    for (const TaskLine& line : made.lines)
+        if (!line.text.starts_with("; task given")) older.push_back(line);
+    ASSERT_EQ(older.size() + 3, made.lines.size());
+
+    TaskChecker checker;
+    for (const bool givenLines : {true, false}) {
+        for (const bool sourceInFront : {false, true}) {
+            SCOPED_TRACE(std::string(givenLines ? "task file of now" : "older task file") +
+                         (sourceInFront ? ", a source in front" : ""));
+            // Opened as the window opens it; an older task gets its given lines.
+            const Task teacher = ReadTask(givenLines ? made.lines : older, *made.cells, made.names);
+            EXPECT_EQ(teacher.lines.size(), made.lines.size());
+            CellGrid learner = *files.solution;
+            if (sourceInFront) learner.at(0, 0) = SourceOff;  // seeded first, called C
+            WriteCircuit(folder / "mine.vfl", learner, files.names, teacher.lines);
+            auto cells = std::make_unique<CellGrid>();
+            NameTable names;
+            TaskLines read;
+            ASSERT_EQ(ReadCircuit(folder / "mine.vfl", *cells, names, read), ReadVerdict::Valid);
+            const Task reread = ReadTask(read, *cells, names);
+            ASSERT_TRUE(reread.Valid()) << InvalidTaskVerdict(reread).Text();
+            std::vector<std::string> sources;
+            for (const ShownName& s : reread.sources) sources.push_back(s.name);
+            EXPECT_EQ(sources, (std::vector<std::string>{"A", "B"}));
+            EXPECT_EQ(reread.given.size(), 3u);
+            const TaskVerdict verdict = checker.Check(reread, *cells, names);
+            EXPECT_EQ(verdict.kind, VerdictKind::Limits);
+            EXPECT_EQ(verdict.lines, checker.Check(teacher, learner, files.names).lines);
+            EXPECT_EQ(verdict.lines.at(1), "Задание не разрешает ставить инверторы, а в схеме их 2.");
+        }
+    }
 }
 
 TEST(TaskCheck, LockedElementsRefuseErasingMovingAndRenaming) {

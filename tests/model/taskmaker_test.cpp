@@ -33,6 +33,12 @@ TEST(TaskMaker, EveryReadySolutionPassesTheTaskMadeFromIt) {
             EXPECT_EQ(*made.cells, keepDrawing ? *files.solution : *files.task);
             const Task task = ReadTask(made.lines, *made.cells, made.names);
             ASSERT_TRUE(task.Valid()) << InvalidTaskVerdict(task).Text();
+            // The given lines name every element the file keeps.
+            std::size_t elements = 0;
+            for (int x = 0; x < kFieldSize; ++x)
+                for (int y = 0; y < kFieldSize; ++y) elements += TaskElementOfCode(made.cells->at(x, y)) != 0;
+            EXPECT_EQ(task.given.size(), elements);
+            EXPECT_EQ(task.lines, made.lines);  // nothing added on reading
             EXPECT_EQ(checker.Check(task, *files.solution, files.names).kind, VerdictKind::Ok);
             auto empty = std::make_unique<CellGrid>();
             EXPECT_EQ(checker.Check(task, *empty, {}).kind, VerdictKind::Missing);
@@ -40,7 +46,7 @@ TEST(TaskMaker, EveryReadySolutionPassesTheTaskMadeFromIt) {
     }
 }
 
-enum class Circuit { Named, Unnamed, Empty };
+enum class Circuit { Named, Unnamed, Empty, Crowded };
 
 struct ChoiceCase {
     const char* what;
@@ -53,6 +59,8 @@ struct ChoiceCase {
 TEST(TaskMaker, TheChoiceBecomesTaskLines) {
     const TaskExampleFiles files = DrawTaskExample(circuitgen::TaskExamples()[2]);  // exclusive or: A, B, F
     const auto empty = std::make_unique<CellGrid>();
+    auto crowded = std::make_unique<CellGrid>(*files.solution);  // 1000 more inverters
+    for (int i = 0; i < 1000; ++i) crowded->at(100 + i / 100 * 2, 10 + i % 100 * 2) = Inverter;
     const ChoiceCase cases[] = {
         {"everything", Circuit::Named, {"Исключающее\nИЛИ", "Соберите схему.\r\n\nЛампочка F…\n\n", {"F"}, kTaskInverter | kTaskDisjunctor | kTaskConjunctor, 5, true, false},
          {"; task title Исключающее ИЛИ", "; task text Соберите схему.", "; task text", "; task text Лампочка F…",
@@ -62,12 +70,25 @@ TEST(TaskMaker, TheChoiceBecomesTaskLines) {
         {"nothing to place", Circuit::Named, {"", "", {"F"}, 0, 0, false, false}, {"; task table F 0110", "; task allow"}, ""},
         {"default names become given ones", Circuit::Unnamed, {"", "", {"F1"}, kAllTaskElements, 0, false, false}, {"; task table F1 0110"}, ""},
         {"no lamp checked", Circuit::Named, {"T", "", {"G"}, kAllTaskElements, 0, false, false}, {}, "Не выбрана ни одна лампочка: проверять нечего."},
+        {"a given part too large", Circuit::Crowded, {"", "", {"F"}, kAllTaskElements, 0, false, true}, {"; task table F 0110"},
+         "Элементов в данной части схемы слишком много: строк задания вышло бы 1009, а можно не больше 1000."},
         {"no lamp at all", Circuit::Empty, {"T", "", {}, kAllTaskElements, 0, false, false}, {}, "В схеме нет ни одной лампочки: проверять нечего."},
     };
     for (const ChoiceCase& c : cases) {
-        const CellGrid& cells = c.circuit == Circuit::Empty ? *empty : *files.solution;
-        const TaskFileContent made = MakeTaskFile(c.choice, cells, c.circuit == Circuit::Named ? files.names : NameTable{});
-        EXPECT_EQ(Texts(made.lines), c.lines) << c.what;
+        const CellGrid& cells = c.circuit == Circuit::Empty     ? *empty
+                                : c.circuit == Circuit::Crowded ? *crowded
+                                                                : *files.solution;
+        const TaskFileContent made = MakeTaskFile(c.choice, cells, c.circuit == Circuit::Unnamed ? NameTable{} : files.names);
+        if (c.circuit == Circuit::Crowded) {
+            EXPECT_EQ(made.problem, c.problem);
+            continue;
+        }
+        std::vector<std::string> lines = c.lines;
+        if (c.problem.empty())
+            for (const char* given : {"; task given source 1 2 A", "; task given source 1 6 B",
+                                      c.circuit == Circuit::Named ? "; task given lamp 35 4 F" : "; task given lamp 35 4 F1"})
+                lines.push_back(given);
+        EXPECT_EQ(Texts(made.lines), lines) << c.what;
         EXPECT_EQ(made.problem, c.problem) << c.what;
         if (c.problem.empty()) {
             EXPECT_EQ(made.names.size(), 3u) << c.what;  // A, B and the lamp, each under a given name

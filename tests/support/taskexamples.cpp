@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "circuitfile.h"
+#include "task.h"
 
 namespace vorn::circuitgen {
 
@@ -112,6 +113,88 @@ std::vector<TaskExample> TaskExamples() {
     return examples;
 }
 
+namespace {
+
+// The English edition of each ready task: the same circuit, the task lines and
+// the lamp names in English.
+struct EnglishText {
+    const char* file;
+    std::vector<std::string> lines;
+    std::vector<std::string> lampNames;
+};
+
+std::vector<EnglishText> EnglishTexts() {
+    const std::string lock = "; task lock";
+    return {
+        {"01-inverter",
+         {"; task title Inverter", "; task text Lamp F should be lit while source A is off, and go out when A is switched on.",
+          "; task expect F ¬A", "; task allow inverter", "; task limit gates 1", lock},
+         {"F"}},
+        {"02-and-from-or",
+         {"; task title AND without a conjunctor",
+          "; task text Build a circuit in which lamp F is lit only when both sources A and B are on.",
+          "; task text You may not use a conjunctor: only disjunctors and inverters.", "; task expect F A*B",
+          "; task allow inverter disjunctor", "; task limit gates 4", lock},
+         {"F"}},
+        {"03-xor",
+         {"; task title Exclusive OR", "; task text Lamp F should be lit when exactly one of the sources A and B is on.",
+          "; task expect F A ⊕ B", "; task allow inverter conjunctor disjunctor", "; task limit gates 5", lock},
+         {"F"}},
+        {"04-equivalence",
+         {"; task title Equivalence", "; task text Lamp F should be lit when sources A and B are in the same position.",
+          "; task expect F A ≡ B", "; task allow inverter conjunctor disjunctor", lock},
+         {"F"}},
+        {"05-majority",
+         {"; task title A vote of three",
+          "; task text Three people vote with sources A, B and C. Lamp F is lit when at least two of them vote yes.",
+          "; task table F 00010111", "; task allow conjunctor disjunctor", lock},
+         {"F"}},
+        {"06-half-adder",
+         {"; task title Half adder", "; task text Add two one-digit binary numbers A and B.",
+          "; task text Lamp Sum shows the low digit of the sum, lamp Carry the high digit.", "; task expect Sum A ^ B",
+          "; task expect Carry A & B", "; task allow inverter conjunctor disjunctor", lock},
+         {"Sum", "Carry"}},
+        {"07-full-adder",
+         {"; task title Full adder",
+          "; task text Add three one-digit binary numbers: A, B and the carry C from the lower digit.",
+          "; task text Lamp Sum shows the low digit of the sum, lamp Carry the high digit.", "; task expect Sum A ⊕ B ⊕ C",
+          "; task expect Carry A*B + C*(A ⊕ B)", "; task allow inverter conjunctor disjunctor", lock},
+         {"Sum", "Carry"}},
+        {"08-multiplexer",
+         {"; task title Multiplexer",
+          "; task text Source S chooses which signal lamp F shows: that of source A when S = 0, that of source B when S = 1.",
+          "; task expect F (¬S)A + S*B", "; task allow inverter conjunctor disjunctor", lock},
+         {"F"}},
+        {"09-de-morgan-and",
+         {"; task title De Morgan's law: the negation of a conjunction",
+          "; task text Lamp F should show ¬(A*B), but you may not use a conjunctor.",
+          "; task text Hint: ¬(A*B) = (¬A) + (¬B).", "; task expect F ¬(A ∧ B)", "; task allow inverter disjunctor",
+          "; task limit gates 3", lock},
+         {"F"}},
+        {"10-de-morgan-or",
+         {"; task title De Morgan's law: the negation of a disjunction",
+          "; task text Lamp F should show ¬(A+B), but you may not use a disjunctor.",
+          "; task text Hint: ¬(A+B) = (¬A)*(¬B).", "; task expect F !(A | B)", "; task allow inverter conjunctor",
+          "; task limit gates 3", lock},
+         {"F"}},
+    };
+}
+
+}  // namespace
+
+std::vector<TaskExample> EnglishTaskExamples() {
+    std::vector<TaskExample> examples = TaskExamples();
+    const std::vector<EnglishText> texts = EnglishTexts();
+    if (texts.size() != examples.size()) throw std::runtime_error("the English ready tasks are not the Russian ones");
+    for (std::size_t i = 0; i < examples.size(); ++i) {
+        if (examples[i].file != texts[i].file || examples[i].lampNames.size() != texts[i].lampNames.size())
+            throw std::runtime_error("no English edition of " + examples[i].file);
+        examples[i].lines = texts[i].lines;
+        examples[i].lampNames = texts[i].lampNames;
+    }
+    return examples;
+}
+
 TaskExampleFiles DrawTaskExample(const TaskExample& example) {
     std::optional<GeneratedCircuit> drawn;
     for (std::uint64_t seed = 1; !drawn && seed < 100; ++seed) drawn = DrawFormula(example.formula, seed);
@@ -130,15 +213,22 @@ TaskExampleFiles DrawTaskExample(const TaskExample& example) {
     keep(drawn->sources, example.sourceNames);
     keep(drawn->lamps, example.lampNames);
     for (const std::string& line : example.lines) files.lines.push_back({0, line});
+    const TaskLines given = GivenPartLines(*files.task, files.names);
+    files.lines.insert(files.lines.end(), given.begin(), given.end());
     return files;
 }
 
 void WriteTaskExamples(const std::filesystem::path& folder) {
-    for (const TaskExample& example : TaskExamples()) {
-        const TaskExampleFiles files = DrawTaskExample(example);
-        WriteCircuit(folder / (example.file + ".vfl"), *files.task, files.names, files.lines);
-        WriteCircuit(folder / (example.file + "-solution.vfl"), *files.solution, files.names, files.lines);
-    }
+    auto write = [](const std::filesystem::path& into, const std::vector<TaskExample>& examples) {
+        for (const TaskExample& example : examples) {
+            const TaskExampleFiles files = DrawTaskExample(example);
+            WriteCircuit(into / (example.file + ".vfl"), *files.task, files.names, files.lines);
+            WriteCircuit(into / (example.file + "-solution.vfl"), *files.solution, files.names, files.lines);
+        }
+    };
+    write(folder, TaskExamples());
+    std::filesystem::create_directories(folder / "en");
+    write(folder / "en", EnglishTaskExamples());
 }
 
 }  // namespace vorn::circuitgen

@@ -23,9 +23,13 @@ struct TaskExample {
 };
 
 std::vector<TaskExample> TaskExamples();
+// The same tasks and circuits with English task lines and lamp names, for the
+// program's English edition (examples/tasks/en).
+std::vector<TaskExample> EnglishTaskExamples();
 
 // The solution drawn and named, and the task file: the solution's sources
-// and lamps alone, with the same names. Both carry the task lines.
+// and lamps alone, with the same names. Both carry the task lines, ended
+// by the given lines of the task file.
 struct TaskExampleFiles {
     std::unique_ptr<CellGrid> task, solution;
     NameTable names;  // the same nodes in both
@@ -33,7 +37,8 @@ struct TaskExampleFiles {
 };
 TaskExampleFiles DrawTaskExample(const TaskExample& example);
 
-// Writes FILE.vfl and FILE-solution.vfl of every example into `folder`.
+// Writes FILE.vfl and FILE-solution.vfl of every example into `folder`, and
+// those of the English edition into `folder`/en.
 void WriteTaskExamples(const std::filesystem::path& folder);
 
 }  // namespace vorn::circuitgen

@@ -1,5 +1,6 @@
 // The help file format, keyword and topic lookup, the viewer window, the
-// message for a missing or damaged help file, and the shipped help/help.hlp.
+// message for a missing or damaged help file, and the shipped help/help.hlp
+// with its English edition help/en/help.hlp.
 #include <memory>
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "cellgrid.h"
@@ -52,9 +54,34 @@ const char kSample[] =
     "@keyword провода\n"
     "<p>Second topic with the keyword: never found by it.</p>\n";
 
-QString ShippedHelpFile() {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../help/help.hlp"));
+QString SourceFile(const QString& relative) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../") + relative);
 }
+
+QString ShippedHelpFile() { return SourceFile(QStringLiteral("help/help.hlp")); }
+
+// The translations of the given source texts in a translation file of the
+// repository, every one found; an empty map when the file is not there.
+QMultiHash<QString, QString> Translations(const QString& tsFile, const QStringList& sources) {
+    QMultiHash<QString, QString> found;
+    QFile file(SourceFile(tsFile));
+    if (!file.open(QIODevice::ReadOnly)) return found;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && sources.contains(source))
+            found.insert(source, xml.readElementText(QXmlStreamReader::IncludeChildElements));
+    }
+    return found;
+}
+
+const QStringList kHelpMessages = {
+    QStringLiteral("Ошибка в файле: программа не может открыть файл."),
+    QStringLiteral("Файл с таким именем не найден или не является файлом схем. Повторите попытку."),
+    QStringLiteral("Параметры командной строки заданы не верно."),
+};
 
 }  // namespace
 
@@ -288,8 +315,21 @@ private slots:
         QVERIFY(!HelpViewer::Window());
     }
 
+    void shippedHelpFileIsCompleteAndLinked_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("russian") << QStringLiteral("help/help.hlp") << kHelpMessages;
+        QTest::newRow("english") << QStringLiteral("help/en/help.hlp")
+                                 << QStringList{QStringLiteral("Error in the file: the program cannot open the file."),
+                                                QStringLiteral("No file with this name was found, or it is not a "
+                                                               "circuit file. Please try again."),
+                                                QStringLiteral("The command-line parameters are wrong.")};
+    }
+
     void shippedHelpFileIsCompleteAndLinked() {
-        const HelpLoadResult loaded = LoadHelpFile(ShippedHelpFile());
+        QFETCH(QString, file);
+        QFETCH(QStringList, messages);
+        const HelpLoadResult loaded = LoadHelpFile(SourceFile(file));
         QVERIFY2(loaded.status == HelpLoadStatus::Loaded, qPrintable(loaded.message));
         const HelpDocument& document = loaded.document;
         QCOMPARE(document.Contents()->id, QStringLiteral("contents"));
@@ -298,13 +338,60 @@ private slots:
         QVERIFY(document.topics.size() >= 15);
         for (const HelpTopic& topic : document.topics) QVERIFY2(!topic.body.trimmed().isEmpty(), qPrintable(topic.id));
         // The three messages that offer help have a topic titled as they read.
-        for (const QString& message : {QStringLiteral("Ошибка в файле: программа не может открыть файл."),
-                                       QStringLiteral("Файл с таким именем не найден или не является файлом схем. "
-                                                      "Повторите попытку."),
-                                       QStringLiteral("Параметры командной строки заданы не верно.")}) {
+        for (const QString& message : messages) {
             const HelpTopic* topic = document.TopicById(HelpTopicIdForMessage(message));
             QVERIFY2(topic, qPrintable(message));
             QCOMPARE(topic->title, message);
+        }
+    }
+
+    // The English edition has the Russian topics in the same order, and a
+    // Russian keyword finds the same topic in both, so a lookup by the
+    // Russian word still works when the program speaks English.
+    void englishHelpHasTheTopicsAndKeywordsOfTheRussian() {
+        const HelpDocument russian = LoadHelpFile(ShippedHelpFile()).document;
+        const HelpDocument english = LoadHelpFile(SourceFile(QStringLiteral("help/en/help.hlp"))).document;
+        QCOMPARE(english.topics.size(), russian.topics.size());
+        static const QRegularExpression latinId(QStringLiteral("^[a-z]+$"));
+        for (qsizetype i = 0; i < russian.topics.size(); ++i) {
+            const HelpTopic& topic = russian.topics[i];
+            if (latinId.match(topic.id).hasMatch()) QCOMPARE(english.topics[i].id, topic.id);
+            for (const QString& keyword : topic.keywords) {
+                const HelpTopic* found = english.TopicByKeyword(keyword);
+                QVERIFY2(found && found - english.topics.data() == russian.TopicByKeyword(keyword) - russian.topics.data(),
+                         qPrintable(keyword));
+            }
+        }
+    }
+
+    // What the program asks the help for in English, the translations of the
+    // messages and of the object keywords, the English edition answers with
+    // the topic the Russian one gives for the Russian text.
+    void englishHelpAnswersTheTranslatedLookups() {
+        QStringList keywords;
+        for (int code = 0; code <= 60; ++code) {
+            const QString keyword = Utf8(ObjectHelpTopic(code)).trimmed();
+            if (!keyword.isEmpty() && !keywords.contains(keyword)) keywords.append(keyword);
+        }
+        QMultiHash<QString, QString> translated = Translations(QStringLiteral("translations/vorn_en.ts"),
+                                                               kHelpMessages + keywords);
+        translated.unite(Translations(QStringLiteral("translations/vorn-core_en.ts"), keywords));
+        if (translated.isEmpty()) QSKIP("no translation file names these texts yet");
+        const HelpDocument russian = LoadHelpFile(ShippedHelpFile()).document;
+        const HelpDocument english = LoadHelpFile(SourceFile(QStringLiteral("help/en/help.hlp"))).document;
+        auto position = [](const HelpDocument& document, const HelpTopic* topic) {
+            return topic ? topic - document.topics.data() : -1;
+        };
+        for (auto it = translated.cbegin(); it != translated.cend(); ++it) {
+            const bool message = kHelpMessages.contains(it.key());
+            const HelpTopic* want = message ? russian.TopicById(HelpTopicIdForMessage(it.key()))
+                                            : russian.TopicByKeyword(it.key());
+            QString englishText = it.value();
+            englishText.remove(QLatin1Char('&'));
+            const HelpTopic* got = message ? english.TopicById(HelpTopicIdForMessage(englishText))
+                                           : english.TopicByKeyword(englishText);
+            QVERIFY2(position(english, got) == position(russian, want),
+                     qPrintable(it.key() + QStringLiteral(" -> ") + it.value()));
         }
     }
 

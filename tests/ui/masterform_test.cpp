@@ -200,7 +200,7 @@ private slots:
         w.CheckClick();
         const QString text = dialogs_.shown.last().text;
         QVERIFY(text.contains(QStringLiteral("\rВ вопросе 1: 1 из 3 возможных,\r")));
-        QVERIFY(text.endsWith(QStringLiteral("Оценка ваших знаний: 4") + QLocale::system().decimalPoint() +
+        QVERIFY(text.endsWith(QStringLiteral("Оценка ваших знаний: 4") + QLocale().decimalPoint() +
                               QStringLiteral("8.")));
     }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include "recoverykeeper.h"
 #include "settingsstore.h"
 #include "shown_window.h"
+#include "uilanguage.h"
 #include "windowlinks.h"
 
 using namespace vorn;
@@ -288,6 +290,24 @@ private slots:
         QCOMPARE(ReadBack(Path()).RecoverySeconds.value_or("<absent>"), QStringLiteral("0"));
         QCOMPARE(window->Recovery().Interval(), 0);
         QCOMPARE(linked->RecoveryIntervalEdit->text(), QStringLiteral("нет"));
+    }
+
+    // The language is shown as stored, written as soon as it is chosen, and
+    // kept when the other settings are written.
+    void languageChoiceIsReadAndWrittenAtOnce() {
+        const std::pair<const char*, const char*> rows[] = {
+            {"en", "English"}, {"ru", "Русский"}, {"system", "Как в системе"}, {"fr", "Как в системе"}};
+        for (const auto& [stored, shown] : rows) {
+            QVERIFY(SettingsStore(Path()).WriteOption(kLanguageKey, stored));
+            TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
+            QCOMPARE(dialog.LanguageBox->currentText(), QString::fromUtf8(shown));
+        }
+        TOpt dialog(UserSettings{}, QStringLiteral("/opt/vorn"), Path());
+        dialog.LanguageBox->setCurrentIndex(dialog.LanguageBox->findText(QStringLiteral("English")));
+        QCOMPARE(SettingsStore(Path()).ReadOption(kLanguageKey).value_or("<absent>"), QStringLiteral("en"));
+        dialog.ScrollStepEdit->setValue(9);
+        dialog.SaveSettings();
+        QCOMPARE(SettingsStore(Path()).ReadOption(kLanguageKey).value_or("<absent>"), QStringLiteral("en"));
     }
 
     void aChosenColourReachesTheMainWindowOnlyOnClosing() {

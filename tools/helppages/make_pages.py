@@ -2,6 +2,7 @@
 r"""Turns the tutorial's page sources into the RTF pages of help/.
 
     python3 tools/helppages/make_pages.py tools/helppages/pages help
+    python3 tools/helppages/make_pages.py --english tools/helppages/pages/en help/en
 
 Each source nN.txt is UTF-8 text, one paragraph per line:
   # heading          ## subheading
@@ -12,6 +13,9 @@ Each source nN.txt is UTF-8 text, one paragraph per line:
   [b]..[/b] bold, [i]..[/i] italic, [c]..[/c] dark red, inline
 Cyrillic is written as \'hh in code page 1251; characters outside it (arrows,
 logic signs) as \uN with an ASCII fallback, each in a group of its own.
+With --english the page declares code page 1252 and a Western font, and every
+character outside ASCII is written as \uN, so that no reader has to guess
+what a byte above 127 means.
 """
 import re, sys, pathlib
 
@@ -19,8 +23,20 @@ HEADER = (r"{\rtf1\ansi\ansicpg1251\deff0\uc1" "\n"
           r"{\fonttbl{\f0\fswiss\fcharset204 Arial;}}" "\n"
           r"{\colortbl;\red0\green0\blue0;\red0\green64\blue128;\red150\green0\blue0;}" "\n"
           r"\viewkind4\pard\plain\f0\fs22\cf1" "\n")
-FALLBACK = {"→": ">", "↔": "~", "∧": "&", "∨": "v", "×": "x", "≠": "#", "⇒": ">", "…": "."}
+ENGLISH_HEADER = HEADER.replace(r"\ansicpg1251", r"\ansicpg1252").replace(r"\fcharset204", r"\fcharset0")
+FALLBACK = {"→": ">", "↔": "~", "∧": "&", "∨": "v", "×": "x", "≠": "#", "⇒": ">", "…": ".",
+            "—": "-", "–": "-", "“": '"', "”": '"', "‘": "'", "’": "'", "•": "*", "¬": "!",
+            "≡": "=", "⊕": "+", "«": '"', "»": '"'}
+ENGLISH = False
 BODY = r"\fs22\cf1 "
+
+def cp1251_byte(ch):
+    if ENGLISH:
+        return None
+    try:
+        return ch.encode("cp1251")[0]
+    except UnicodeEncodeError:
+        return None
 
 def esc_text(s):
     out = []
@@ -30,16 +46,14 @@ def esc_text(s):
             out.append("\\" + ch)
         elif o < 128:
             out.append(ch)
+        elif cp1251_byte(ch) is not None:
+            out.append("\\'%02x" % cp1251_byte(ch))
         else:
-            try:
-                b = ch.encode("cp1251")
-                out.append("\\'%02x" % b[0])
-            except UnicodeEncodeError:
-                if o > 0xFFFF:
-                    raise SystemExit("character outside the BMP: %r" % ch)
-                n = o if o < 32768 else o - 65536
-                fb = FALLBACK.get(ch, "?")
-                out.append("{\\u%d%s}" % (n, fb))
+            if o > 0xFFFF:
+                raise SystemExit("character outside the BMP: %r" % ch)
+            n = o if o < 32768 else o - 65536
+            fb = FALLBACK.get(ch, "?")
+            out.append("{\\u%d%s}" % (n, fb))
     return "".join(out)
 
 INLINE = re.compile(r"\[(/?)([bic])\]")
@@ -57,7 +71,7 @@ def inline(s):
     return r
 
 def convert(text, name):
-    out = [HEADER]
+    out = [ENGLISH_HEADER if ENGLISH else HEADER]
     tabs = None
     opened = {"[b]": 0, "[i]": 0, "[c]": 0}
     for lineno, line in enumerate(text.splitlines(), 1):
@@ -98,7 +112,11 @@ def convert(text, name):
     return "\n".join(out) + "\n"
 
 def main():
-    src, dst = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    global ENGLISH
+    args = sys.argv[1:]
+    if args and args[0] == "--english":
+        ENGLISH, args = True, args[1:]
+    src, dst = pathlib.Path(args[0]), pathlib.Path(args[1])
     for page in sorted(src.glob("n*.txt")):
         rtf = convert(page.read_text(encoding="utf-8"), page.name)
         (dst / (page.stem + ".rtf")).write_bytes(rtf.encode("ascii"))

@@ -1,6 +1,5 @@
 #include "aboutform.h"
 
-#include <QDesktopServices>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QTimer>
 
 #include "contactinfo.h"
+#include "dialogs.h"
 #include "jpegimage.h"
 #include "mainform.h"
 #include "windowcontrol.h"
@@ -57,7 +57,6 @@ TAbout::TAbout(QWidget& owner, const QString& dataFolder)
     // child window would be disabled with it.
     : QDialog(nullptr),
       MemorySource(&ReadMemoryStatus),
-      LinkOpener([](const QUrl& link) { return QDesktopServices::openUrl(link); }),
       owner_(owner),
       picture_(PictureOrBlank(AboutPictureFile(dataFolder))),
       alternativePicture_(PictureOrBlank(AboutAlternativePictureFile(dataFolder))) {
@@ -177,7 +176,7 @@ bool TAbout::eventFilter(QObject* watched, QEvent* event) {
             else if (watched == MessengerField)
                 link = QUrl(QString::fromLatin1(MessengerLink));
             if (!link.isEmpty()) {
-                if (LinkOpener) LinkOpener(link);
+                Dialogs::Current().OpenLink(link);
                 return true;
             }
         }

@@ -61,8 +61,6 @@ public:
 
     // The memory figures; starts as ReadMemoryStatus. Tests replace it.
     std::function<std::optional<MemoryStatus>()> MemorySource;
-    // Opens a link; starts as QDesktopServices::openUrl. Tests replace it.
-    std::function<bool(const QUrl&)> LinkOpener;
 
     // Controls, for the tests.
     QLabel* Picture = nullptr;

@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
 
 #include "circuitfile.h"
 #include "elementnamedialog.h"
@@ -118,6 +120,7 @@ public:
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
     }
+    bool OpenLink(const QUrl& link) override { return QDesktopServices::openUrl(link); }
 };
 
 RealDialogs& Real() {
@@ -142,6 +145,8 @@ QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&, const QS
 std::optional<QColor> Dialogs::ChooseColour(QWidget*, const QColor&) { return std::nullopt; }
 
 bool Dialogs::AskTaskChoice(QWidget*, const QStringList&, TaskChoice&) { return false; }
+
+bool Dialogs::OpenLink(const QUrl&) { return false; }
 
 QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) { return {}; }
 

@@ -1,5 +1,6 @@
 // The one seam through which the windows ask the user something: message
-// boxes and file choosers. Tests install their own answers.
+// boxes and file choosers; also the links they hand to the desktop. Tests
+// install their own answers.
 #pragma once
 
 #include <functional>
@@ -12,6 +13,7 @@
 
 class QImage;
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace vorn {
@@ -92,6 +94,11 @@ public:
     // choice as the teacher left it when confirmed with OK. The default, for
     // test dialogs that do not override it, cancels.
     virtual bool AskTaskChoice(QWidget* parent, const QStringList& lamps, TaskChoice& choice);
+
+    // Hands a link (a web page, an e-mail to write) to the desktop; true
+    // when it was taken. The default, for test dialogs that do not override
+    // it, opens nothing.
+    virtual bool OpenLink(const QUrl& link);
 
     // The dialogs in use: real ones unless a test installed others.
     static Dialogs& Current();

@@ -9,7 +9,6 @@
 #include <system_error>
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -29,7 +28,6 @@ struct ReporterState {
     bool installed = false;
     QString folder;
     ErrorReporter::ExitFunction exit = nullptr;
-    ErrorReporter::LinkOpener opener = nullptr;
     ErrorReporter::Clock clock = nullptr;
     int depth = 0;  // Reports in progress (a dialog may run a nested event loop)
 };
@@ -40,8 +38,6 @@ ReporterState& State() {
 }
 
 [[noreturn]] void ExitNow(int status) { std::_Exit(status); }
-
-bool OpenWithDesktop(const QUrl& link) { return QDesktopServices::openUrl(link); }
 
 QDateTime Now() { return QDateTime::currentDateTime(); }
 
@@ -121,7 +117,7 @@ void ErrorReporter::Report(std::exception_ptr error, int lastError) noexcept {
             nullptr, QMessageBox::Critical, ProgramTitleText(), text, ReportCheckBoxCaption(), report);
         if (button == QMessageBox::Ok && report) {
             const QUrl link = ReportLink(errorNumber);
-            if (!(state.opener ? state.opener : &OpenWithDesktop)(link))
+            if (!Dialogs::Current().OpenLink(link))
                 TellStandardError(QStringLiteral("Vorn: cannot open the e-mail link %1").arg(QString::fromLatin1(link.toEncoded())));
         }
     } catch (...) {
@@ -213,7 +209,6 @@ QUrl ErrorReporter::ReportLink(int errorNumber) {
 }
 
 void ErrorReporter::SetExitFunction(ExitFunction exit) { State().exit = exit; }
-void ErrorReporter::SetLinkOpener(LinkOpener opener) { State().opener = opener; }
 void ErrorReporter::SetClock(Clock clock) { State().clock = clock; }
 
 }  // namespace vorn

@@ -62,12 +62,11 @@ public:
 
     static constexpr int OutOfMemoryExitStatus = 1;
 
-    // Seams for tests; nullptr restores the default.
-    using ExitFunction = void (*)(int status);      // default: std::_Exit
-    using LinkOpener = bool (*)(const QUrl& link);  // default: QDesktopServices::openUrl
-    using Clock = QDateTime (*)();                  // default: QDateTime::currentDateTime
+    // Seams for tests; nullptr restores the default. The report's e-mail
+    // link goes to the desktop through Dialogs::OpenLink.
+    using ExitFunction = void (*)(int status);  // default: std::_Exit
+    using Clock = QDateTime (*)();              // default: QDateTime::currentDateTime
     static void SetExitFunction(ExitFunction exit);
-    static void SetLinkOpener(LinkOpener opener);
     static void SetClock(Clock clock);
 };
 

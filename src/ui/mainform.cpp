@@ -102,7 +102,7 @@ Tmain::Tmain(QWidget* parent)
     CreateSystemMenu();
 
     // 4.-5. Default colours, a white surface and the first picture.
-    s.Colors = CircuitColors{};
+    s.Settings.colors = CircuitColors{};
     if (!Image3->Picture().isNull()) Image3->Picture().fill(Qt::white);
     Image3->show();
     reloadcanvas();
@@ -120,8 +120,8 @@ Tmain::Tmain(QWidget* parent)
     LayoutStatusPanels();
 
     // 9. Scroll steps, until the settings say otherwise.
-    s.kmiddles = 5;
-    s.km = QApplication::wheelScrollLines();
+    s.Settings.kmiddles = 5;
+    s.Settings.km = QApplication::wheelScrollLines();
     UpdateHistoryCommands();
 
     // 10. Dropped files are taken; white ground; the view at the top-left.

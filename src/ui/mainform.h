@@ -44,6 +44,9 @@ class TaskWindow;
 class TruthTableWindow;
 class WarningOverlay;
 class WindowMenu;
+namespace test {
+class WindowInternals;
+}
 
 // The file a document name stands for: the name itself when it ends in
 // ".vfl" (any case) and is a file, the name with ".vfl" appended when it has
@@ -75,6 +78,26 @@ public:
     // The clip player and recorder.
     ClipPlayer& Clips() { return *clips_; }
     const ClipPlayer& Clips() const { return *clips_; }
+
+    // Keeps the copy of unsaved changes; main() gives it its folder.
+    RecoveryKeeper& Recovery() { return *recovery_; }
+    // Opens the command-line file once the start-up has finished.
+    void OpenCommandLineFile();
+
+    // Plays a copy of the script from event start + 1 on, with its caption
+    // on the hint line. A start of 0 first runs the New command; false when
+    // its prompt was cancelled or its save failed, and nothing plays.
+    bool StartClip(ClipScript script, int start, const QString& caption = QString());
+    // The clip is forgotten and the window given back to the user.
+    void StopClip();
+
+    // The user's settings in use; new ones from the settings dialog.
+    UserSettings CurrentSettings() const;
+    void ApplySettings(const UserSettings& settings);
+
+private:
+    // The window tests reach the controls and inner commands through it.
+    friend class test::WindowInternals;
 
     // ---- repaint -------------------------------------------------------
     // Repaints the whole visible picture from the grids.
@@ -125,30 +148,20 @@ public:
 
     // ---- documents (mainform_documents.cpp) --------------------------------
     bool LoadDocument(const QString& name);
-    // Opens the command-line file once the start-up has finished.
-    void OpenCommandLineFile();
     void ErrorDialogWithHelp(const QString& message, const QString& checkBoxCaption);
 
     // ---- clips (mainform_clips.cpp) -----------------------------------------
-    // Plays a copy of the script from event start + 1 on, with its caption
-    // on the hint line. A start of 0 first runs the New command; false when
-    // its prompt was cancelled or its save failed, and nothing plays.
-    bool StartClip(ClipScript script, int start, const QString& caption = QString());
     // Esc while a clip is active: the clip stops and its progress is kept.
     void LeaveClip();
     // The wizard command (Ctrl+M, window menu): leaves a playing clip, then
     // disables this window and asks for the wizard.
     void Master1Click();
-    void StopClip();
     // Ctrl+G: recording on; again: recording off, and the log saved to a file.
     QAction* RecordClip = nullptr;
 
     // The settings command (menu, Alt+O, window menu): stops a playing clip
     // and asks for the settings dialog, which connects to settingsRequested.
     void OpenSettings();
-    // The user's settings in use; new ones from the settings dialog.
-    UserSettings CurrentSettings() const;
-    void ApplySettings(const UserSettings& settings);
 
     // ---- printing (mainform_printing.cpp) -----------------------------------
     // "Напечатать схему" (P): printer set-up, the sender's name, the page.
@@ -157,8 +170,6 @@ public:
     QString SenderName;
 
     // ---- recovery and recent files (mainform_recovery.cpp, mainform_recent.cpp)
-    // Keeps the copy of unsaved changes; main() gives it its folder.
-    RecoveryKeeper& Recovery() { return *recovery_; }
     // Offers the copies of programs that ended without saving, once, after
     // the command-line file: on "Yes" the copy becomes the open document.
     void OfferRecovery();
@@ -214,7 +225,7 @@ signals:
     void splashRequested();
     void aboutRequested();
 
-public:
+private:
     // ---- status bar and housekeeping ------------------------------------
     // Undo and redo commands from UndoCount and RedoCount, and the node
     // coordinates cleared once the pointer has left the work area. Called
@@ -317,6 +328,9 @@ private:
     // The prompt for unsaved changes; true when the command may go on. A
     // playing clip is paused for it and resumed when the command stays.
     bool AskToSaveChanges();
+    // The prompt before the document is replaced or closed: when the command
+    // may go on, a clip stops.
+    bool MayReplaceDocument();
     // Save, or Save as for a document without a file; true when it saved.
     bool SaveForPrompt();
     void ResetToNewDocument();

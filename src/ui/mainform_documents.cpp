@@ -99,6 +99,13 @@ bool Tmain::AskToSaveChanges() {
     return proceed;
 }
 
+bool Tmain::MayReplaceDocument() {
+    if (!AskToSaveChanges()) return false;
+    // A clip cannot go on over a circuit it did not build.
+    StopClip();
+    return true;
+}
+
 bool Tmain::SaveForPrompt() {
     if (!document_->FileName().isEmpty())
         Save1Click();
@@ -110,13 +117,12 @@ bool Tmain::SaveForPrompt() {
 // ---- New -------------------------------------------------------------------------
 
 void Tmain::New1Click() {
-    if (AskToSaveChanges()) ResetToNewDocument();  // which also stops a clip
+    if (MayReplaceDocument()) ResetToNewDocument();
 }
 
 void Tmain::ResetToNewDocument() {
     document_->Reset();
     ShowDocumentControls();
-    StopClip();
 }
 
 void Tmain::ShowDocumentControls() {
@@ -149,8 +155,7 @@ void Tmain::ShowDocumentControls() {
 // ---- Open ------------------------------------------------------------------------
 
 void Tmain::Open1Click() {
-    if (!AskToSaveChanges()) return;
-    StopClip();
+    if (!MayReplaceDocument()) return;
     const QString name =
         Dialogs::Current().OpenFileName(this, tr("Открыть ..."), ChooserFolder(*state_), kFilter);
     if (name.isEmpty()) return;
@@ -236,7 +241,7 @@ void Tmain::SaveAs1Click() {
 // ---- Close -------------------------------------------------------------------------
 
 void Tmain::Close1Click() {
-    if (AskToSaveChanges()) CloseDocument();
+    if (MayReplaceDocument()) CloseDocument();
 }
 
 void Tmain::CloseDocument() {
@@ -250,7 +255,6 @@ void Tmain::CloseDocument() {
     for (QMenu* menu : {Start1, Edit1, Tools1}) menu->menuAction()->setVisible(false);
     for (QAction* zoom : {Zoom1, Zoom2, Zoom3}) zoom->setVisible(false);
     statusBar()->setVisible(false);
-    StopClip();
 }
 
 // ---- closing the window --------------------------------------------------------

@@ -154,7 +154,7 @@ void Tmain::WireStepTo(NodePos node) {
     // Only the new segment and the dots around it are drawn now; the release
     // repaints the whole picture.
     if (step.anchorMoves) {
-        DrawWireSegment(Image3->Picture(), view.PixelOf(s.DrawingAnchor), snapped, s.Colors);
+        DrawWireSegment(Image3->Picture(), view.PixelOf(s.DrawingAnchor), snapped, s.Settings.colors);
         s.DrawingAnchor = node;
     }
     DrawSolderDotsAround(node);
@@ -168,7 +168,7 @@ void Tmain::DrawSolderDotsAround(NodePos node) {
         for (int dy = -1; dy <= 1; ++dy) {
             const std::int32_t code = StoredCode(document_->Cells(), node.x + dx, node.y + dy);
             if (code < 50 || code > 59) continue;
-            DrawSolderDot(Image3->Picture(), view.PixelOf({node.x + dx, node.y + dy}), s.Colors);
+            DrawSolderDot(Image3->Picture(), view.PixelOf({node.x + dx, node.y + dy}), s.Settings.colors);
         }
 }
 

@@ -42,7 +42,9 @@ void Tell(Tmain& window, QMessageBox::Icon icon, const QString& text) {
     Dialogs::Current().Message(&window, icon, ProgramTitleText(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void ExportWithDialogs(Tmain& window) {
+// lastZoom and lastSignalColours: the choices of the last export, kept until
+// the program ends.
+void ExportWithDialogs(Tmain& window, int& lastZoom, bool& lastSignalColours) {
     ProgramState& s = window.State();
     const CircuitDocument& document = window.Document();
     const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
@@ -50,11 +52,11 @@ void ExportWithDialogs(Tmain& window) {
         Tell(window, QMessageBox::Information, Tmain::tr("На поле нет схемы: рисовать нечего."));
         return;
     }
-    int zoom = window.ExportZoom > 0 ? window.ExportZoom : s.ZoomFactor;
-    bool signalColours = window.ExportSignalColours;
+    int zoom = lastZoom > 0 ? lastZoom : s.ZoomFactor;
+    bool signalColours = lastSignalColours;
     if (!Dialogs::Current().AskPictureOptions(&window, zoom, signalColours, s.RunMode)) return;
-    window.ExportZoom = zoom;
-    if (s.RunMode) window.ExportSignalColours = signalColours;
+    lastZoom = zoom;
+    if (s.RunMode) lastSignalColours = signalColours;
 
     SettingsStore settings(s.SettingsFile);
     QString filter = QString::fromUtf8(kPictureTypes[0].filter);
@@ -73,7 +75,7 @@ void ExportWithDialogs(Tmain& window) {
     PictureOptions options;
     options.zoom = zoom;
     options.signalColours = s.RunMode && signalColours;
-    options.colors = s.Colors;
+    options.colors = s.Settings.colors;
     const PictureResult result = WriteCircuitPicture(target, *PictureFormatOf(target), circuit, options);
     if (result.kind == PictureResult::CannotWrite)
         Tell(window, QMessageBox::Critical,
@@ -83,7 +85,7 @@ void ExportWithDialogs(Tmain& window) {
 }  // namespace
 
 void Tmain::ExportClick() {
-    WithClipPaused([this] { ExportWithDialogs(*this); });
+    WithClipPaused([this] { ExportWithDialogs(*this, ExportZoom, ExportSignalColours); });
 }
 
 }  // namespace vorn

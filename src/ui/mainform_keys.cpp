@@ -64,7 +64,7 @@ void Tmain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown: {
             QScrollBar* bar = shift ? HorzScroll : VertScroll;
-            const long long amount = ScrollAmount(bar, ctrl ? s.kmiddles : 1);
+            const long long amount = ScrollAmount(bar, ctrl ? s.Settings.kmiddles : 1);
             ScrollBy(bar, key == Qt::Key_PageUp ? -amount : amount);
             break;
         }

@@ -363,18 +363,17 @@ void Tmain::OpenSettings() {
 }
 
 UserSettings Tmain::CurrentSettings() const {
-    const ProgramState& s = *state_;
-    return UserSettings{s.Colors, s.km, s.kmiddles, s.WriteUserName, document_->HistoryDepth(), recovery_->Interval()};
+    UserSettings settings = state_->Settings;
+    settings.undoSteps = document_->HistoryDepth();
+    settings.recoverySeconds = recovery_->Interval();
+    return settings;
 }
 
 void Tmain::ApplySettings(const UserSettings& settings) {
-    ProgramState& s = *state_;
-    const bool recolour = settings.colors.wire != s.Colors.wire || settings.colors.zero != s.Colors.zero ||
-                          settings.colors.one != s.Colors.one;
-    s.Colors = settings.colors;
-    s.km = settings.km;
-    s.kmiddles = settings.kmiddles;
-    s.WriteUserName = settings.writeUserName;
+    const CircuitColors& colors = state_->Settings.colors;
+    const bool recolour = settings.colors.wire != colors.wire || settings.colors.zero != colors.zero ||
+                          settings.colors.one != colors.one;
+    state_->Settings = settings;
     document_->SetHistoryDepth(settings.undoSteps);
     recovery_->SetInterval(settings.recoverySeconds);
     if (recolour) reloadcanvas();

@@ -23,8 +23,8 @@ namespace {
 const QString kPrintFitKey = QStringLiteral("PrintFit");
 
 // Runs the dialogs and prints; returns without printing when the user
-// cancels one of them.
-void PrintWithDialogs(Tmain& window) {
+// cancels one of them. senderName: the last name accepted, offered again.
+void PrintWithDialogs(Tmain& window, QString& senderName) {
     ProgramState& s = window.State();
     const CircuitDocument& document = window.Document();
     const PictureSource circuit{document.Cells(), document.Signals(), document.Names()};
@@ -35,7 +35,7 @@ void PrintWithDialogs(Tmain& window) {
     settings.WriteOption(kPrintFitKey, fitToPage ? QStringLiteral("1") : QStringLiteral("0"));
 
     QString sender;
-    if (s.WriteUserName) {
+    if (s.Settings.writeUserName) {
         QImage preview(kSenderPreviewSide, kSenderPreviewSide, QImage::Format_RGB32);
         preview.fill(Qt::white);
         if (fitToPage) {  // the page's layout, shrunk to the preview
@@ -45,8 +45,8 @@ void PrintWithDialogs(Tmain& window) {
             PrintCircuit(preview, document.Cells(), s.ZoomFactor, document.Names());
         }
         const std::optional<QString> answer =
-            Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, window.SenderName);
-        if (answer) window.SenderName = *answer;
+            Dialogs::Current().AskSenderName(&window, SenderNamePrompt(), preview, senderName);
+        if (answer) senderName = *answer;
         sender = answer.value_or(QString());
         if (sender.isEmpty()) return;
     }
@@ -71,7 +71,7 @@ void PrintWithDialogs(Tmain& window) {
 }  // namespace
 
 void Tmain::PrintClick() {
-    WithClipPaused([this] { PrintWithDialogs(*this); });
+    WithClipPaused([this] { PrintWithDialogs(*this, SenderName); });
 }
 
 }  // namespace vorn

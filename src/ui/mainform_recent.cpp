@@ -92,8 +92,7 @@ void Tmain::OpenRecentFile(const QString& name) {
                                    QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    if (!AskToSaveChanges()) return;
-    StopClip();
+    if (!MayReplaceDocument()) return;
     LoadDocument(name);
 }
 

@@ -60,8 +60,7 @@ void Tmain::OfferRecovery() {
         }
         // The open document (a command-line file, say) is asked about
         // first; staying keeps the copy for the next start.
-        if (!AskToSaveChanges()) return;
-        StopClip();
+        if (!MayReplaceDocument()) return;
         ReadVerdict verdict = ReadVerdict::Invalid;
         try {
             verdict = document_->Recover(QFile::decodeName(copy.circuit.c_str()),

@@ -30,7 +30,7 @@ void Tmain::AddClipboardItems() {
 }
 
 void Tmain::CreateSelection() {
-    BlockSelection::Look look{[this] { return View(); }, [this] { return state_->Colors; }};
+    BlockSelection::Look look{[this] { return View(); }, [this] { return state_->Settings.colors; }};
     selection_ = new BlockSelection(*document_, Image3, std::move(look), this);
     connect(selection_, &BlockSelection::selectionChanged, this, [this](bool selected) {
         Cut1->setEnabled(selected);

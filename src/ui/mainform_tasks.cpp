@@ -153,8 +153,7 @@ void Tmain::SaveTask1Click() {
 }
 
 void Tmain::ReadyTasks1Click() {
-    if (!AskToSaveChanges()) return;
-    StopClip();
+    if (!MayReplaceDocument()) return;
     const QString folder = LanguagePath(QDir(state_->DataFolder).filePath(QStringLiteral("examples/tasks")));
     const QString name =
         Dialogs::Current().OpenFileName(this, tr("Готовые задания"), folder, kTaskFilter);

@@ -120,8 +120,8 @@ void Tmain::reloadcanvas() {
     const ProgramState& s = *state_;
     const ViewGeometry view = View();
     const CircuitView circuitView{view.zoom, view.originX, view.originY, s.RunMode};
-    RenderCircuit(picture, document_->Cells(), document_->Signals(), circuitView, s.Colors);
-    DrawElementNames(picture, document_->Cells(), document_->Names(), circuitView, s.Colors.wire);
+    RenderCircuit(picture, document_->Cells(), document_->Signals(), circuitView, s.Settings.colors);
+    DrawElementNames(picture, document_->Cells(), document_->Names(), circuitView, s.Settings.colors.wire);
     Image3->update();
 }
 
@@ -200,7 +200,7 @@ void Tmain::SyncToolbarCheck() { Showtoolkit1->setChecked(!ToolbarHolder->isHidd
 // ---- scrolling -----------------------------------------------------------
 
 long long Tmain::ScrollAmount(const QScrollBar* bar, int multiplier) const {
-    return ClampFactor(bar->singleStep()) * ClampFactor(state_->km) * ClampFactor(multiplier);
+    return ClampFactor(bar->singleStep()) * ClampFactor(state_->Settings.km) * ClampFactor(multiplier);
 }
 
 void Tmain::ScrollBy(QScrollBar* bar, long long pixels) {
@@ -212,7 +212,7 @@ void Tmain::ScrollBy(QScrollBar* bar, long long pixels) {
 void Tmain::FormMouseWheelDown(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
     if (s.GestureActive || clips_->Active()) return;
-    s.ScrollMultiplier = (modifiers & Qt::ControlModifier) ? s.kmiddles : 1;
+    s.ScrollMultiplier = (modifiers & Qt::ControlModifier) ? s.Settings.kmiddles : 1;
     QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? HorzScroll : VertScroll;
     ScrollBy(bar, ScrollAmount(bar, s.ScrollMultiplier));
 }
@@ -221,7 +221,7 @@ void Tmain::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
     ProgramState& s = *state_;
     if (s.GestureActive || clips_->Active()) return;
     if (modifiers & Qt::ControlModifier)
-        s.ScrollMultiplier = s.kmiddles;
+        s.ScrollMultiplier = s.Settings.kmiddles;
     else if (!s.MiddleButtonHeld)
         s.ScrollMultiplier = 1;
     QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? HorzScroll : VertScroll;
@@ -229,7 +229,7 @@ void Tmain::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
 }
 
 void Tmain::StartFastScroll() {
-    state_->ScrollMultiplier = state_->kmiddles;
+    state_->ScrollMultiplier = state_->Settings.kmiddles;
     state_->MiddleButtonHeld = true;
 }
 

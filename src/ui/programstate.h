@@ -14,6 +14,7 @@
 
 #include "cellgrid.h"
 #include "circuitrenderer.h"
+#include "usersettings.h"
 #include "viewgeometry.h"
 
 namespace vorn {
@@ -59,17 +60,13 @@ struct ProgramState {
     std::string MovedName;
     std::int32_t MovedCode = 0;
 
-    CircuitColors Colors;  // wire, "0" and "1"; the background is always white
+    // The user's settings in use, as the settings dialog handed them over:
+    // colours, scrolling, whether printing asks for the sender's name. The
+    // depth of undo and the recovery interval are the document's and the
+    // recovery keeper's, which hold them to their limits.
+    UserSettings Settings;
 
-    // The "writeuname" setting: printing asks for the sender's name and
-    // prints nothing without one. Handed over by the settings dialog.
-    bool WriteUserName = true;
-
-    // Wheel and page scrolling: scroll increments per wheel notch, and the
-    // factor of fast scrolling (Ctrl, middle button).
-    int km = 3;
-    int kmiddles = 5;
-    int ScrollMultiplier = 1;        // 1 or kmiddles, kept between wheel events
+    int ScrollMultiplier = 1;        // 1 or Settings.kmiddles, kept between wheel events
     bool MiddleButtonHeld = false;   // the middle button is down in the work area
 
     QString ProgramFolder;     // the program's folder, no trailing separator

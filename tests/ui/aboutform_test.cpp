@@ -12,39 +12,39 @@
 #include "aboutform.h"
 #include "contactinfo.h"
 #include "programtitle.h"
+#include "scripted_dialogs.h"
 #include "shown_window.h"
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 class AboutFormTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Tmain> window_;
     std::unique_ptr<TAbout> about_;
-    QList<QUrl> opened_;
+    test::ScriptedDialogs dialogs_;
     quint64 calls_ = 0;
 
     QString RepositoryFolder() { return QFileInfo(QFINDTESTDATA("../../pictures/about.jpg")).dir().filePath(".."); }
     void Create(const QString& dataFolder) {
         window_->State().DataFolder = dataFolder;
         about_ = std::make_unique<TAbout>(*window_, dataFolder);
-        about_->LinkOpener = [this](const QUrl& link) {
-            opened_.append(link);
-            return true;
-        };
         LinkAbout(*window_, *about_);
     }
     QImage Shown() const { return about_->Picture->pixmap().toImage(); }
 
 private slots:
     void init() {
-        opened_.clear();
+        dialogs_.openedLinks.clear();
+        Dialogs::Install(&dialogs_);
         calls_ = 0;
         window_ = test::ShownWindow();
         Create(RepositoryFolder());
     }
     void cleanup() {
+        Dialogs::Install(nullptr);
         about_.reset();
         window_.reset();
     }
@@ -103,10 +103,10 @@ private slots:
         QTest::mouseClick(about_->WebField, Qt::LeftButton);
         QTest::mouseClick(about_->MessengerField, Qt::LeftButton);
         QTest::mouseClick(about_->CreditLabel, Qt::LeftButton);  // not a link
-        QCOMPARE(opened_.size(), 3);
-        QCOMPARE(opened_.at(0).toEncoded(), QByteArray("mailto:support@vorn.example?subject=Vorn&body=%0D"));
-        QCOMPARE(opened_.at(1), QUrl(QString::fromLatin1(WebLink)));
-        QCOMPARE(opened_.at(2), QUrl(QString::fromLatin1(MessengerLink)));
+        QCOMPARE(dialogs_.openedLinks.size(), 3);
+        QCOMPARE(dialogs_.openedLinks.at(0).toEncoded(), QByteArray("mailto:support@vorn.example?subject=Vorn&body=%0D"));
+        QCOMPARE(dialogs_.openedLinks.at(1), QUrl(QString::fromLatin1(WebLink)));
+        QCOMPARE(dialogs_.openedLinks.at(2), QUrl(QString::fromLatin1(MessengerLink)));
     }
 
     void ctrlAltClickSwapsThePicture() {
@@ -135,7 +135,7 @@ private slots:
     }
 
     void escapeGivesTheMainWindowBack() {
-        window_->AboutClick();
+        Inside(window_).AboutClick();
         QVERIFY(about_->isVisible());
         QVERIFY(!window_->isEnabled());
         QCOMPARE(about_->frameGeometry().center(), window_->frameGeometry().center());
@@ -143,7 +143,7 @@ private slots:
         QVERIFY(!about_->isVisible());
         QVERIFY(window_->isEnabled());
         // The close box goes the same way.
-        window_->AboutClick();
+        Inside(window_).AboutClick();
         QVERIFY(!window_->isEnabled());
         QVERIFY(about_->close());
         QVERIFY(window_->isEnabled());

@@ -51,6 +51,12 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     bool tick = false;
     std::function<void()> whileShown;  // runs while the "dialog" is open
+    QList<QUrl> openedLinks;
+
+    bool OpenLink(const QUrl& link) override {
+        openedLinks.append(link);
+        return true;
+    }
 
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                         const QString& text, QMessageBox::StandardButtons buttons,
@@ -68,12 +74,6 @@ public:
         return answer;
     }
 };
-
-QList<QUrl> openedLinks;
-bool OpenLink(const QUrl& link) {
-    openedLinks.append(link);
-    return true;
-}
 
 QList<int> exitStatuses;
 void RecordExit(int status) { exitStatuses.append(status); }
@@ -110,20 +110,18 @@ private slots:
         folder_ = std::make_unique<QTemporaryDir>();
         ErrorReporter::Install(folder_->path() + u'/');
         ErrorReporter::SetClock(&FixedNow);
-        ErrorReporter::SetLinkOpener(&OpenLink);
         ErrorReporter::SetExitFunction(&RecordExit);
         dialogs_.calls.clear();
         dialogs_.answer = QMessageBox::Ok;
         dialogs_.tick = false;
         dialogs_.whileShown = nullptr;
         Dialogs::Install(&dialogs_);
-        openedLinks.clear();
+        dialogs_.openedLinks.clear();
         exitStatuses.clear();
     }
     void cleanup() {
         Dialogs::Install(nullptr);
         ErrorReporter::SetClock(nullptr);
-        ErrorReporter::SetLinkOpener(nullptr);
         ErrorReporter::SetExitFunction(nullptr);
         QLocale::setDefault(QLocale::c());
     }
@@ -191,7 +189,7 @@ private slots:
         if (reportBox)
             QCOMPARE(call.checkBoxCaption, QStringLiteral("\u0043\u043E\u043E\u0431\u0449\u0438\u0442\u044C \u043E\u0431 "
                                                           "\u043E\u0448\u0438\u0431\u043A\u0435"));
-        QVERIFY(openedLinks.isEmpty());  // the box was left unticked
+        QVERIFY(dialogs_.openedLinks.isEmpty());  // the box was left unticked
         QVERIFY(exitStatuses.isEmpty());
     }
 
@@ -200,11 +198,11 @@ private slots:
         dialogs_.answer = QMessageBox::NoButton;  // the box was closed
         ErrorReporter::Report(FileError(EIO), 0);
         QCOMPARE(dialogs_.calls.size(), 1);
-        QVERIFY(openedLinks.isEmpty());
+        QVERIFY(dialogs_.openedLinks.isEmpty());
         dialogs_.answer = QMessageBox::Ok;
         ErrorReporter::Report(FileError(EACCES), 0);
-        QCOMPARE(openedLinks, QList<QUrl>({ErrorReporter::ReportLink(EACCES)}));
-        const QUrl link = openedLinks[0];
+        QCOMPARE(dialogs_.openedLinks, QList<QUrl>({ErrorReporter::ReportLink(EACCES)}));
+        const QUrl link = dialogs_.openedLinks[0];
         const QByteArray encoded = link.toEncoded();
         QVERIFY2(encoded.startsWith("mailto:support@vorn.example?subject=Error%20in%20Vorn%20v1.1%3A%20"), encoded.constData());
         QVERIFY(encoded.contains("&body=%0D%0A%20%D0%9F%D0%BE%D0%B6%D0%B0%D0%BB%D1%83%D1%81%D1%82%D0%B0%20"));
@@ -329,7 +327,28 @@ private slots:
     }
 
     void realDialogsShowTheBoxAndReturnTheUsersChoice() {
+        // The real boxes; the link is recorded, not handed to the desktop.
         Dialogs::Install(nullptr);
+        struct RealBoxes : Dialogs {
+            Dialogs& real = Dialogs::Current();
+            QList<QUrl>& links;
+            explicit RealBoxes(QList<QUrl>& opened) : links(opened) {}
+            QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) override {
+                return real.Message(parent, icon, title, text, buttons, defaultButton);
+            }
+            QMessageBox::StandardButton MessageWithCheckBox(QWidget* parent, QMessageBox::Icon icon,
+                                                            const QString& title, const QString& text,
+                                                            const QString& caption, bool& checked) override {
+                return real.MessageWithCheckBox(parent, icon, title, text, caption, checked);
+            }
+            bool OpenLink(const QUrl& link) override {
+                links << link;
+                return true;
+            }
+        } boxes(dialogs_.openedLinks);
+        Dialogs::Install(&boxes);
         QString seenCaption, seenTitle, seenText;
         AnswerNextBox([&](QMessageBox* box) {
             seenCaption = box->checkBox() ? box->checkBox()->text() : QString();
@@ -343,7 +362,7 @@ private slots:
         QCOMPARE(seenCaption, ErrorReporter::ReportCheckBoxCaption());
         QCOMPARE(seenTitle, ProgramTitleText());
         QCOMPARE(seenText, SystemErrorText(EACCES));
-        QCOMPARE(openedLinks, QList<QUrl>({ErrorReporter::ReportLink(EACCES)}));
+        QCOMPARE(dialogs_.openedLinks, QList<QUrl>({ErrorReporter::ReportLink(EACCES)}));
 
         AnswerNextBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
         bool checked = true;
@@ -367,11 +386,16 @@ private slots:
                 texts.append(text);
                 return QMessageBox::Ok;
             }
+            QList<QUrl> links;
+            bool OpenLink(const QUrl& link) override {
+                links << link;
+                return true;
+            }
         } only;
         Dialogs::Install(&only);
         ErrorReporter::Report(FileError(EACCES), 0);
         QCOMPARE(only.texts, QStringList({SystemErrorText(EACCES)}));
-        QVERIFY(openedLinks.isEmpty());
+        QVERIFY(only.links.isEmpty());
     }
 
 private:

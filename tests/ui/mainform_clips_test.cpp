@@ -22,6 +22,7 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -122,11 +123,12 @@ private slots:
     void eachClipBuildsItsCircuitInsideTheWindow() {
         QFETCH(int, clip);
         auto w = PlayerWindow();
+        auto ui = Inside(w);
         QSignalSpy halted(w.get(), &Tmain::clipHalted);
         QVERIFY(w->StartClip(BuiltInClip(clip), 0));
         QCOMPARE(w->size(), QSize(600, 480));
         QCOMPARE(w->State().ZoomFactor, 2);
-        QVERIFY(!w->InnerPanel->isEnabled());
+        QVERIFY(!ui.InnerPanel->isEnabled());
 
         const int length = static_cast<int>(BuiltInClip(clip).size());
         QCOMPARE(PlayToEnd(*w), length);
@@ -135,7 +137,7 @@ private slots:
         QCOMPARE(halted.at(0).at(1).toInt(), length);
         QVERIFY(!w->Clips().Playing());
         QVERIFY(!w->isEnabled());
-        QVERIFY(w->InnerPanel->isEnabledTo(w.get()));
+        QVERIFY(ui.InnerPanel->isEnabledTo(w.get()));
         QCOMPARE(w->Document().State(), DocumentState::Modified);
         QVERIFY(!w->State().GestureActive);
 
@@ -144,61 +146,55 @@ private slots:
         for (int x = 0; x < kFieldSize; ++x)
             for (int y = 0; y < kFieldSize; ++y)
                 if (cells.at(x, y) != Empty) {
-                    QVERIFY2(x >= 1 && (x + 1) * 24 <= w->Image3->width() && y >= 1 &&
-                                 (y + 1) * 24 <= w->Image3->height(),
+                    QVERIFY2(x >= 1 && (x + 1) * 24 <= ui.Image3->width() && y >= 1 &&
+                                 (y + 1) * 24 <= ui.Image3->height(),
                              qPrintable(QStringLiteral("node (%1, %2)").arg(x).arg(y)));
                 }
 
+        // What each clip builds: its elements, its sources (by column, then
+        // row), the nodes that must follow them, and whether it ends running.
         using In = const std::vector<bool>&;
-        std::map<std::int32_t, int> elements = ElementCounts(cells);
-        switch (clip) {
-        case 1:
-            // Sources by column, then row: (2,3), (2,10), (2,13), (12,10), (12,13).
-            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 5}, {Lamp, 5}, {Inverter, 2},
-                                                           {ConjunctorAnchor, 1}, {DisjunctorAnchor, 1},
-                                                           {Crossing, 0}}));
-            CheckTruthTable(cells, 5,
-                            {{{7, 3}, [](In s) { return s[0]; }},
-                             {{11, 6}, [](In s) { return !s[0]; }},
-                             {{4, 2}, [](In s) { return !s[0]; }},
-                             {{10, 11}, [](In s) { return s[1] && s[2]; }},
-                             {{19, 11}, [](In s) { return s[3] || s[4]; }}});
-            QVERIFY(!w->State().RunMode);
-            break;
-        case 2:
+        const struct {
+            std::map<std::int32_t, int> elements;
+            int sources;
+            std::vector<Expectation> expected;
+            bool running;
+        } built[] = {
+            // Sources (2,3), (2,10), (2,13), (12,10), (12,13).
+            {{{SourceOff, 5}, {Lamp, 5}, {Inverter, 2}, {ConjunctorAnchor, 1}, {DisjunctorAnchor, 1}, {Crossing, 0}},
+             5,
+             {{{7, 3}, [](In s) { return s[0]; }},
+              {{11, 6}, [](In s) { return !s[0]; }},
+              {{4, 2}, [](In s) { return !s[0]; }},
+              {{10, 11}, [](In s) { return s[1] && s[2]; }},
+              {{19, 11}, [](In s) { return s[3] || s[4]; }}},
+             false},
             // A (3,4), B (3,14). Every gate is checked, since the formula
             // itself is 0 everywhere.
-            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 1}, {Inverter, 2},
-                                                           {ConjunctorAnchor, 2}, {DisjunctorAnchor, 2},
-                                                           {Crossing, 0}}));
-            CheckTruthTable(cells, 2,
-                            {{{9, 3}, [](In s) { return s[0] || !s[1]; }},
-                             {{11, 10}, [](In s) { return s[0] || s[1]; }},
-                             {{13, 9}, [](In s) { return !s[0] && (s[0] || s[1]); }},
-                             {{16, 8}, [](In s) { return (s[0] || !s[1]) && (!s[0] && (s[0] || s[1])); }}});
-            QVERIFY(!w->State().RunMode);
-            break;
-        case 3:
+            {{{SourceOff, 2}, {Lamp, 1}, {Inverter, 2}, {ConjunctorAnchor, 2}, {DisjunctorAnchor, 2}, {Crossing, 0}},
+             2,
+             {{{9, 3}, [](In s) { return s[0] || !s[1]; }},
+              {{11, 10}, [](In s) { return s[0] || s[1]; }},
+              {{13, 9}, [](In s) { return !s[0] && (s[0] || s[1]); }},
+              {{16, 8}, [](In s) { return (s[0] || !s[1]) && (!s[0] && (s[0] || s[1])); }}},
+             false},
             // A (4,2), B (4,8); carry lamp (17,5), sum lamp (19,9).
-            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 2}, {Inverter, 1},
-                                                           {ConjunctorAnchor, 2}, {DisjunctorAnchor, 1},
-                                                           {Crossing, 0}}));
-            CheckTruthTable(cells, 2,
-                            {{{17, 5}, [](In s) { return s[0] && s[1]; }},
-                             {{19, 9}, [](In s) { return s[0] != s[1]; }}});
-            QVERIFY(!w->State().RunMode);
-            break;
-        case 4:
+            {{{SourceOff, 2}, {Lamp, 2}, {Inverter, 1}, {ConjunctorAnchor, 2}, {DisjunctorAnchor, 1}, {Crossing, 0}},
+             2,
+             {{{17, 5}, [](In s) { return s[0] && s[1]; }}, {{19, 9}, [](In s) { return s[0] != s[1]; }}},
+             false},
             // A (3,3), B (3,12); the result on the wire that ends at (17,6).
-            QCOMPARE(elements, (std::map<std::int32_t, int>{{SourceOff, 2}, {Lamp, 0}, {Inverter, 3},
-                                                           {ConjunctorAnchor, 3}, {DisjunctorAnchor, 2},
-                                                           {Crossing, 1}}));
-            CheckTruthTable(cells, 2,
-                            {{{11, 5}, [](In s) { return (!s[0] && s[1]) || (!s[1] && s[0]); }},
-                             {{17, 6}, [](In s) { return ((!s[0] && s[1]) || (!s[1] && s[0])) || !(s[0] && s[1]); }}});
-            QVERIFY(w->State().RunMode);
-            break;
-        }
+            {{{SourceOff, 2}, {Lamp, 0}, {Inverter, 3}, {ConjunctorAnchor, 3}, {DisjunctorAnchor, 2}, {Crossing, 1}},
+             2,
+             {{{11, 5}, [](In s) { return (!s[0] && s[1]) || (!s[1] && s[0]); }},
+              {{17, 6}, [](In s) { return ((!s[0] && s[1]) || (!s[1] && s[0])) || !(s[0] && s[1]); }}},
+             true},
+        };
+        static_assert(static_cast<int>(std::size(built)) == kBuiltInClipCount);
+        const auto& circuit = built[clip - 1];
+        QCOMPARE(ElementCounts(cells), circuit.elements);
+        CheckTruthTable(cells, circuit.sources, circuit.expected);
+        QCOMPARE(w->State().RunMode, circuit.running);
     }
 
     // Esc after 1234 events keeps the place; playing on from there gives
@@ -212,13 +208,13 @@ private slots:
         QSignalSpy halted(w.get(), &Tmain::clipHalted);
         QVERIFY(w->StartClip(BuiltInClip(1), 0));
         Tick(*w, 1234);
-        w->LeaveClip();
+        Inside(w).LeaveClip();
         QCOMPARE(halted.count(), 1);
         QCOMPARE(halted.at(0).at(1).toInt(), 1234);
         QCOMPARE(ProgressPosition(1234), 123);
         QVERIFY(!w->Clips().Active());
         QVERIFY(!w->Clips().Playing());
-        QVERIFY(!w->InnerPanel->isEnabled());  // until the wizard is closed
+        QVERIFY(!Inside(w).InnerPanel->isEnabled());  // until the wizard is closed
         QVERIFY(!w->isEnabled());  // the wizard comes back over the window
 
         const CellGrid before = w->Document().Cells();
@@ -259,7 +255,7 @@ private slots:
         if (toTheEnd)
             PlayToEnd(*w);
         else
-            w->LeaveClip();
+            Inside(w).LeaveClip();
         if (maximised)
             QTRY_VERIFY(w->isMaximized());
         else
@@ -275,7 +271,7 @@ private slots:
         QVERIFY(!w->Clips().Active());
         QVERIFY(!w->Clips().Playing());
         QCOMPARE(w->Document().Cells().at(5, 5), Lamp);
-        QVERIFY(w->InnerPanel->isEnabled());
+        QVERIFY(Inside(w).InnerPanel->isEnabled());
     }
 
     // Playback waits while the window is not active and goes on after.
@@ -296,6 +292,7 @@ private slots:
     // unless the clip is at that very command.
     void userCommandsAreLockedOut() {
         auto w = PlayerWindow();
+        auto ui = Inside(w);
         QVERIFY(w->StartClip(BuiltInClip(1), 0));
         const ClipScript clip = BuiltInClip(1);
         // Up to just before the first tool choice (source).
@@ -303,28 +300,48 @@ private slots:
         while (clip[firstTool].code != -2) ++firstTool;
         Tick(*w, firstTool);
         const int tool = w->State().CurrentTool;
-        w->LampClick();
-        w->ToolButtons[4]->trigger();  // the conjunctor's button
+        ui.LampClick();
+        ui.ToolButtons[4]->trigger();  // the conjunctor's button
         QCOMPARE(w->State().CurrentTool, tool);
-        w->Run2Click();
+        ui.Run2Click();
         QVERIFY(!w->State().RunMode);
         w->Clips().Tick();  // the clip's own choice passes
         QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));
         QVERIFY(w->Clips().LogText().contains(QStringLiteral("(-3,-3,-3),")));
     }
 
-    void undoStopsTheClipAndClearsTheProgress() {
+    // A command that replaces the document, walks its history or hands the
+    // window to another one stops a playing clip, once: its progress is lost
+    // and the surface is the user's again.
+    void commandsStopThePlayingClip_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"undo", "redo", "new", "open", "close", "settings", "about"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+    void commandsStopThePlayingClip() {
+        QFETCH(QString, command);
         auto w = PlayerWindow();
+        auto ui = Inside(w);
+        const std::map<QString, std::function<void()>> commands{
+            {"undo", [&] { ui.Undo1Click(); }},
+            {"redo", [&] { ui.Rendo1Click(); }},
+            {"new", [&] { ui.New1->trigger(); }},
+            {"open", [&] { ui.Open1->trigger(); }},  // the chooser is cancelled
+            {"close", [&] { ui.Close1->trigger(); }},
+            {"settings", [&] { ui.OpenSettings(); }},
+            {"about", [&] { ui.AboutClick(); }},
+        };
         QSignalSpy cleared(w.get(), &Tmain::clipProgressCleared);
         QVERIFY(w->StartClip(BuiltInClip(3), 0));
         cleared.clear();
         Tick(*w, 300);
-        w->Undo1Click();
+        dialogs_->answers = {QMessageBox::No};  // the built circuit may go
+        commands.at(command)();
         QVERIFY(!w->Clips().Active());
         QCOMPARE(w->Clips().Index(), 0);
         QVERIFY(!w->Clips().Playing());
         QCOMPARE(cleared.count(), 1);
-        QVERIFY(w->InnerPanel->isEnabled());
+        QVERIFY(ui.InnerPanel->isEnabled());
     }
 
     void wizardCommandLeavesTheClip() {
@@ -333,7 +350,7 @@ private slots:
         QSignalSpy requested(w.get(), &Tmain::wizardRequested);
         QVERIFY(w->StartClip(BuiltInClip(4), 0));
         Tick(*w, 77);
-        w->Master1->trigger();
+        Inside(w).Master1->trigger();
         QCOMPARE(halted.count(), 1);
         QCOMPARE(halted.at(0).at(0).toInt(), 4);
         QCOMPARE(halted.at(0).at(1).toInt(), 77);
@@ -342,7 +359,7 @@ private slots:
         QVERIFY(!w->Clips().Active());
         // With no clip the command only asks for the wizard.
         w->setEnabled(true);
-        w->Master1Click();
+        Inside(w).Master1Click();
         QCOMPARE(halted.count(), 1);
         QCOMPARE(requested.count(), 2);
     }
@@ -351,19 +368,20 @@ private slots:
     void recorderSavesTheLog() {
         QTemporaryDir folder;
         auto w = PlayerWindow();
-        w->RecordClip->trigger();
+        auto ui = Inside(w);
+        ui.RecordClip->trigger();
         QVERIFY(w->Clips().Recording());
-        w->CuSoClick();
+        ui.CuSoClick();
         QCOMPARE(w->State().CurrentTool, static_cast<int>(ToolSource));  // no lock-out while recording
-        w->Image3MouseDown(Qt::LeftButton, Qt::NoModifier, 48, 72);
-        w->Image3MouseUp(Qt::LeftButton, Qt::NoModifier, 49, 73);
-        w->Run2Click();
-        w->Run2Click();
+        ui.Image3MouseDown(Qt::LeftButton, Qt::NoModifier, 48, 72);
+        ui.Image3MouseUp(Qt::LeftButton, Qt::NoModifier, 49, 73);
+        ui.Run2Click();
+        ui.Run2Click();
         QCOMPARE(w->Document().Cells().at(2, 3), SourceOff);
 
         const QString name = folder.filePath(QStringLiteral("clip.txt"));
         dialogs_->fileNames = {name};
-        w->RecordClip->trigger();
+        ui.RecordClip->trigger();
         QVERIFY(!w->Clips().Recording());
         QVERIFY(!w->Clips().Active());
         QFile file(name);
@@ -374,10 +392,10 @@ private slots:
 
         // Commands that stop clips leave a recording going; playing a clip
         // ends it and offers it for saving first.
-        w->RecordClip->trigger();
-        w->Undo1Click();
+        ui.RecordClip->trigger();
+        ui.Undo1Click();
         QVERIFY(w->Clips().Recording());
-        w->WireClick();
+        ui.WireClick();
         dialogs_->fileNames = {folder.filePath(QStringLiteral("before-play.txt"))};
         dialogs_->answers = {QMessageBox::No};  // the drawn source may go
         QVERIFY(w->StartClip(BuiltInClip(2), 0));
@@ -388,8 +406,8 @@ private slots:
         w->StopClip();
 
         // Closing the window offers a recording for saving too.
-        w->RecordClip->trigger();
-        w->DelClick();
+        ui.RecordClip->trigger();
+        ui.DelClick();
         dialogs_->fileNames = {folder.filePath(QStringLiteral("at-close.txt"))};
         dialogs_->answers = {QMessageBox::No};
         QVERIFY(w->close());
@@ -399,10 +417,10 @@ private slots:
 
         // A file that cannot be written gives a message, and the log stays.
         dialogs_->messages.clear();
-        w->RecordClip->trigger();
-        w->WireClick();
+        ui.RecordClip->trigger();
+        ui.WireClick();
         dialogs_->fileNames = {folder.filePath(QStringLiteral("missing/clip.txt"))};
-        w->RecordClip->trigger();
+        ui.RecordClip->trigger();
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages.first().startsWith(QStringLiteral("Не удалось записать ролик")));
         QCOMPARE(w->Clips().LogText(), QStringLiteral("(-1,-1,-1),"));

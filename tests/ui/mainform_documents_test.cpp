@@ -25,6 +25,7 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -81,9 +82,10 @@ private:
 
 void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
     auto w = Window();
+    auto ui = Inside(w);
     Edit(*w);
     dialogs_->fileNames = {Path("first")};
-    w->Save1->trigger();  // a new document has no file yet: Save asks for one
+    ui.Save1->trigger();  // a new document has no file yet: Save asks for one
     QVERIFY(QFile::exists(Path("first.vfl")));
     QCOMPARE(w->Document().FileName(), Path("first.vfl"));
     QCOMPARE(w->windowTitle(), "Vorn v1.1 - [" + Path("first.vfl") + "]");
@@ -91,9 +93,9 @@ void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
 
     // Upper case gets a lower-case extension of its own; 250 characters are too many.
     dialogs_->fileNames = {Path("UP.VFL"), Path(QString(250, 'a'))};
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     QVERIFY(QFile::exists(Path("UP.VFL.vfl")));
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     QVERIFY(dialogs_->messages.last().startsWith(QStringLiteral("Имя файла или его расширение")));
     QCOMPARE(w->Document().FileName(), Path("UP.VFL.vfl"));
 
@@ -103,23 +105,23 @@ void MainformDocumentsTest::saveAsNamesTheFileAndAsksBeforeOverwriting() {
     dialogs_->answers = {QMessageBox::No};
     dialogs_->fileNames = {Path("first.vfl")};
     QFile::copy(Path("first.vfl"), Path("UP.VFL.vfl"));
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     QCOMPARE(dialogs_->messages.last(), QStringLiteral("Файл с таким именем уже существует. Перезаписать?"));
     auto back = std::make_unique<NodeGrid>();
     ReadCircuit(Path("first.vfl").toStdString(), *back);
     QCOMPARE(back->at(9, 9), Empty);
-    w->Save1->trigger();
+    ui.Save1->trigger();
     ReadCircuit(Path("UP.VFL.vfl").toStdString(), *back);
     QCOMPARE(back->at(9, 9), Inverter);
 
     // Its own file is written without a question; a deleted one is asked for again.
     const int shown = dialogs_->messages.size();
     dialogs_->fileNames = {Path("UP.VFL.vfl")};
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     QCOMPARE(dialogs_->messages.size(), shown);
     QFile::remove(Path("UP.VFL.vfl"));
     dialogs_->fileNames = {Path("again.vfl")};
-    w->Save1->trigger();
+    ui.Save1->trigger();
     QVERIFY(QFile::exists(Path("again.vfl")));
 }
 
@@ -127,7 +129,7 @@ void MainformDocumentsTest::failedSaveNeverShowsSaved() {
     auto w = Window();
     Edit(*w);
     dialogs_->fileNames = {Path("missing-folder/circuit")};
-    w->SaveAs1->trigger();
+    Inside(w).SaveAs1->trigger();
     QCOMPARE(w->Document().State(), DocumentState::Modified);
     QVERIFY(w->Document().FileName().isEmpty());
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1 - [Новая схема]"));
@@ -144,17 +146,18 @@ void MainformDocumentsTest::failedSaveNeverShowsSaved() {
 
 void MainformDocumentsTest::promptGuardsNewAndClosingTheWindow() {
     auto w = Window();
+    auto ui = Inside(w);
     Edit(*w);
     dialogs_->answers = {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No};
-    w->New1->trigger();  // Cancel
-    w->New1->trigger();  // Yes, and the Save dialog cancelled
+    ui.New1->trigger();  // Cancel
+    ui.New1->trigger();  // Yes, and the Save dialog cancelled
     QCOMPARE(w->Document().Cells().at(3, 3), Lamp);
     QCOMPARE(w->Document().State(), DocumentState::Modified);
-    w->New1->trigger();  // No
+    ui.New1->trigger();  // No
     QCOMPARE(w->Document().Cells().at(3, 3), Empty);
     QCOMPARE(w->Document().State(), DocumentState::New);
     QCOMPARE(dialogs_->messages, QStringList({kPrompt, kPrompt, kPrompt}));
-    w->New1->trigger();  // not modified: no question
+    ui.New1->trigger();  // not modified: no question
     QCOMPARE(dialogs_->messages.size(), 3);
 
     Edit(*w);
@@ -169,16 +172,17 @@ void MainformDocumentsTest::promptGuardsNewAndClosingTheWindow() {
 
 void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
     auto w = Window();
+    auto ui = Inside(w);
     w->Document().Cells().at(4, 5) = SourceOn;
     dialogs_->fileNames = {Path("good")};
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     WriteFile(Path("bad.vfl"), "not a circuit\r\n");
 
-    w->New1->trigger();
+    ui.New1->trigger();
     Edit(*w);
     dialogs_->answers = {QMessageBox::No};
     dialogs_->fileNames = {Path("bad.vfl")};
-    w->Open1->trigger();
+    ui.Open1->trigger();
     QCOMPARE(dialogs_->messages.last(), kBadFile);
     QCOMPARE(w->Document().Cells().at(3, 3), Lamp);  // everything as it was
     QCOMPARE(w->Document().State(), DocumentState::Modified);
@@ -186,12 +190,12 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
 
     dialogs_->answers = {QMessageBox::No};
     dialogs_->fileNames = {Path("good")};  // typed without its extension
-    w->Open1->trigger();
+    ui.Open1->trigger();
     QCOMPARE(w->Document().Cells().at(4, 5), SourceOn);
     QCOMPARE(w->Document().Cells().at(3, 3), Empty);
     QCOMPARE(w->Document().State(), DocumentState::Opened);
     QCOMPARE(w->Document().FileName(), Path("good.vfl"));
-    QVERIFY(!w->Undo1->isEnabled());
+    QVERIFY(!ui.Undo1->isEnabled());
 
     QCOMPARE(ResolveCircuitName(Path("good.VfL")), QString());  // no such file
     QCOMPARE(ResolveCircuitName(QStringLiteral("ab")), QStringLiteral("ab.vfl"));
@@ -211,43 +215,46 @@ void MainformDocumentsTest::openResolvesNamesAndRefusesBadFiles() {
 
 void MainformDocumentsTest::choosersStartWhereTheyWereLastUsed() {
     auto w = Window();
+    auto ui = Inside(w);
     const QString documents = ResolveChooserFolder(QString());
     QVERIFY(documents != QCoreApplication::applicationDirPath());
     QVERIFY(QDir(folder_->path()).mkdir("circuits"));
     dialogs_->fileNames = {Path("circuits/first"), Path("circuits/first")};
-    w->SaveAs1->trigger();
-    w->Open1->trigger();
-    Window()->Open1->trigger();  // the next run remembers it too
+    ui.SaveAs1->trigger();
+    ui.Open1->trigger();
+    Inside(Window()).Open1->trigger();  // the next run remembers it too
     QVERIFY(QDir(Path("circuits")).removeRecursively());
-    w->Open1->trigger();
+    ui.Open1->trigger();
     QCOMPARE(dialogs_->chooserFolders, (QStringList{documents, Path("circuits"), Path("circuits"), documents}));
 }
 
 void MainformDocumentsTest::closeLeavesNoDocumentUntilNew() {
     auto w = Window();
+    auto ui = Inside(w);
     Edit(*w);
     dialogs_->answers = {QMessageBox::No};
-    w->Close1->trigger();
+    ui.Close1->trigger();
     QCOMPARE(w->Document().Cells().at(3, 3), Empty);
-    QVERIFY(!w->Save1->isEnabled() && !w->SaveAs1->isEnabled() && !w->Close1->isEnabled());
-    QVERIFY(!w->WorkPlace->isVisible() && !w->statusBar()->isVisible() && w->ToolbarHolder->isHidden());
-    QVERIFY(!w->Edit1->menuAction()->isVisible() && !w->Zoom2->isVisible() && !w->Showtoolkit1->isEnabled());
+    QVERIFY(!ui.Save1->isEnabled() && !ui.SaveAs1->isEnabled() && !ui.Close1->isEnabled());
+    QVERIFY(!ui.WorkPlace->isVisible() && !w->statusBar()->isVisible() && ui.ToolbarHolder->isHidden());
+    QVERIFY(!ui.Edit1->menuAction()->isVisible() && !ui.Zoom2->isVisible() && !ui.Showtoolkit1->isEnabled());
     QCOMPARE(w->windowTitle(), QStringLiteral("Vorn v1.1"));
     QCOMPARE(w->Document().State(), DocumentState::Closed);
 
-    w->New1->trigger();
-    QVERIFY(w->Save1->isEnabled() && w->WorkPlace->isVisible() && w->statusBar()->isVisible());
-    QVERIFY(w->Edit1->menuAction()->isVisible() && w->Showtoolkit1->isChecked() && !w->ToolbarHolder->isHidden());
+    ui.New1->trigger();
+    QVERIFY(ui.Save1->isEnabled() && ui.WorkPlace->isVisible() && w->statusBar()->isVisible());
+    QVERIFY(ui.Edit1->menuAction()->isVisible() && ui.Showtoolkit1->isChecked() && !ui.ToolbarHolder->isHidden());
     QCOMPARE(w->Document().State(), DocumentState::New);
 }
 
 void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     auto w = Window();
+    auto ui = Inside(w);
     w->Document().Cells().at(7, 7) = Inverter;
     dialogs_->fileNames = {Path("with space")};
-    w->SaveAs1->trigger();
+    ui.SaveAs1->trigger();
     WriteFile(Path("picture.bmp"), {});
-    w->New1->trigger();
+    ui.New1->trigger();
 
     // A drop of several files opens the last; a picture is refused and
     // changes nothing, and no click lands on the surface.
@@ -272,7 +279,7 @@ void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
     QCOMPARE(w->Document().State(), DocumentState::Opened);
 
     // The command line: the name as given, once; without its extension it is refused.
-    w->New1->trigger();
+    ui.New1->trigger();
     w->State().CommandLineFile = Path("with space");
     w->OpenCommandLineFile();
     QCOMPARE(dialogs_->messages.last(), QStringLiteral("Параметры командной строки заданы не верно."));
@@ -285,10 +292,10 @@ void MainformDocumentsTest::dropAndCommandLineOpenFiles() {
 void MainformDocumentsTest::errorDialogOpensItsHelpTopic() {
     auto w = Window();
     HelpViewer::SetHelpFile(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../help/help.hlp")));
-    w->ErrorDialogWithHelp(kNotFound, QStringLiteral("Вывести справку"));
+    Inside(w).ErrorDialogWithHelp(kNotFound, QStringLiteral("Вывести справку"));
     QVERIFY(!HelpViewer::Window() || !HelpViewer::Window()->isVisible());  // the box was not ticked
     dialogs_->tickHelp = true;
-    w->LoadDocument(Path("nothing.vfl"));
+    Inside(w).LoadDocument(Path("nothing.vfl"));
     QVERIFY(HelpViewer::Window() && HelpViewer::Window()->isVisible());
     QString topic = kNotFound;
     topic.remove(' ');

@@ -20,6 +20,7 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -63,17 +64,17 @@ private slots:
     void cleanup() { window_.reset(); Dialogs::Install(nullptr); }
 
     void exportTakesTheTypeOfTheChosenFilter() {
-        window_->Export1->trigger();
+        Inside(window_).Export1->trigger();
         QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("На поле нет схемы: рисовать нечего.")});
         EditDocument(*window_, 10, 10, SourceOff);
         dialogs_->filterAnswer = QStringLiteral("Рисунок SVG (*.svg)");
         dialogs_->nameAnswer = folder_.filePath(QStringLiteral("circuit"));
-        window_->Export1->trigger();
+        Inside(window_).Export1->trigger();
         QFile svg(dialogs_->nameAnswer + QStringLiteral(".svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<polyline"));
         // A PNG at the zoom chosen: 12 pixels per node at 50 %.
         dialogs_->nameAnswer = folder_.filePath(QStringLiteral("circuit.png"));
-        window_->Export1->trigger();
+        Inside(window_).Export1->trigger();
         QCOMPARE(QImage(dialogs_->nameAnswer).size(), QSize(3 * 12, 3 * 12));
     }
 
@@ -93,7 +94,7 @@ private slots:
         EditDocument(*window_, 41, 20, Lamp);
         window_->Document().Rename({41, 20}, "Выход");
         dialogs_->senderNames = {QStringLiteral("Учитель"), QStringLiteral("Учитель")};
-        window_->Print1->trigger();
+        Inside(window_).Print1->trigger();
         // The preview shows the fitted layout: the whole picture across its width.
         const QImage preview = dialogs_->nameRequests.value(0).preview;
         const auto [previewLeft, previewRight] = InkColumns(preview, 0, preview.height());
@@ -138,7 +139,7 @@ private slots:
                  qPrintable(words));
 
         // The choice is offered again next time.
-        window_->Print1->trigger();
+        Inside(window_).Print1->trigger();
         QCOMPARE(dialogs_->fitOffered, std::optional<bool>(true));
     }
 

@@ -13,22 +13,23 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
-QPoint Pixel(const Tmain& w, int x, int y) { return w.View().PixelOf({x, y}); }
-void Click(Tmain& w, int x, int y) { QTest::mouseClick(w.Image3, Qt::LeftButton, {}, Pixel(w, x, y)); }
+QPoint Pixel(const Tmain& w, int x, int y) { return Inside(w).View().PixelOf({x, y}); }
+void Click(Tmain& w, int x, int y) { QTest::mouseClick(Inside(w).Image3, Qt::LeftButton, {}, Pixel(w, x, y)); }
 // As Qt delivers it: a click, then a double-click event in place of the
 // second press, then its release.
 void DoubleClick(Tmain& w, int x, int y) {
     Click(w, x, y);
-    QTest::mouseDClick(w.Image3, Qt::LeftButton, {}, Pixel(w, x, y));
-    QTest::mouseRelease(w.Image3, Qt::LeftButton, {}, Pixel(w, x, y));
+    QTest::mouseDClick(Inside(w).Image3, Qt::LeftButton, {}, Pixel(w, x, y));
+    QTest::mouseRelease(Inside(w).Image3, Qt::LeftButton, {}, Pixel(w, x, y));
 }
-void Popup(Tmain& w, int x, int y, QAction* Tmain::*command) {
-    QTest::mousePress(w.Image3, Qt::RightButton, {}, Pixel(w, x, y));
-    w.PopupMenu1->hide();
-    (w.*command)->trigger();
+void Popup(Tmain& w, int x, int y, QAction* command) {
+    QTest::mousePress(Inside(w).Image3, Qt::RightButton, {}, Pixel(w, x, y));
+    Inside(w).PopupMenu1->hide();
+    command->trigger();
 }
 void Tool(Tmain& w, int tool) { QTest::keyClick(&w, Qt::Key(Qt::Key_0 + tool)); }
 void Place(Tmain& w, int tool, std::initializer_list<QPoint> nodes) {
@@ -109,7 +110,7 @@ private slots:
         QFETCH(QStringList, typed);
         dialogs_.elementNames = typed;
         QFETCH(bool, doubleClick);
-        doubleClick ? DoubleClick(*w, node.x(), node.y()) : Popup(*w, node.x(), node.y(), &Tmain::objname);
+        doubleClick ? DoubleClick(*w, node.x(), node.y()) : Popup(*w, node.x(), node.y(), Inside(*w).objname);
 
         QCOMPARE(dialogs_.elementNameRequests.size(), 1);
         const auto& request = dialogs_.elementNameRequests.front();
@@ -134,15 +135,16 @@ private slots:
     void namesAreDrawnBesideTheirElementsAtEveryZoom() {
         QFETCH(int, zoom);
         auto w = vorn::test::ShownWindow();
+        auto ui = Inside(w);
         Place(*w, 2, {{6, 4}});
         Place(*w, 3, {{12, 4}});
         QTest::keyClick(w.get(), Qt::Key(Qt::Key_0 + zoom), Qt::AltModifier);
-        const QImage plain = w->Image3->Picture().copy();
+        const QImage plain = ui.Image3->Picture().copy();
         w->Document().Rename({6, 4}, "Вход");
-        const QImage sourceNamed = w->Image3->Picture().copy();
+        const QImage sourceNamed = ui.Image3->Picture().copy();
         w->Document().Rename({12, 4}, "F_выход");
 
-        const QRect source = Changed(plain, sourceNamed), lamp = Changed(sourceNamed, w->Image3->Picture());
+        const QRect source = Changed(plain, sourceNamed), lamp = Changed(sourceNamed, ui.Image3->Picture());
         const QPoint s = Pixel(*w, 6, 4), l = Pixel(*w, 12, 4);
         // Left of the source's upper lead and above its box; right of the
         // lamp's centre and above its circle; below the row above.
@@ -152,7 +154,7 @@ private slots:
         // Default names are not drawn.
         w->Document().Rename({6, 4}, "");
         w->Document().Rename({12, 4}, "");
-        QCOMPARE(w->Image3->Picture(), plain);
+        QCOMPARE(ui.Image3->Picture(), plain);
     }
 
     void printShowsTheWholeName() {
@@ -161,7 +163,7 @@ private slots:
         const QString name = QStringLiteral("Длинное_имя");
         w->Document().Rename({0, 5}, name.toStdString());
         dialogs_.printerSetup = [](QPrinter&) { return true; };
-        w->PrintClick();  // the sender-name dialog is cancelled: nothing printed
+        Inside(w).PrintClick();  // the sender-name dialog is cancelled: nothing printed
         QImage plain(400, 400, QImage::Format_RGB32);
         PrintCircuit(plain, w->Document().Cells(), w->State().ZoomFactor);
         QVERIFY(dialogs_.nameRequests.value(0).preview != plain);
@@ -186,24 +188,25 @@ private slots:
 
     void namesFollowMovesDeletesUndoAndRedo() {
         auto w = vorn::test::ShownWindow();
+        auto ui = Inside(w);
         Place(*w, 3, {{4, 4}, {9, 9}});
         w->Document().Rename({4, 4}, "Лампа");
         Tool(*w, 1);
-        Popup(*w, 4, 4, &Tmain::objmove);
+        Popup(*w, 4, 4, ui.objmove);
         Click(*w, 6, 2);  // placed with the lamp tool the move chose
         QCOMPARE(NameAt(*w, 6, 2), "Лампа");
-        Popup(*w, 9, 9, &Tmain::objmove);  // an unnamed lamp moves without a name
+        Popup(*w, 9, 9, ui.objmove);  // an unnamed lamp moves without a name
         Click(*w, 9, 12);
-        Popup(*w, 6, 2, &Tmain::objdel);
+        Popup(*w, 6, 2, ui.objdel);
         QVERIFY(w->Document().Names().empty());
         // Each undo step brings back the names of its state, and redo again:
         // the delete, the unnamed move (two steps), the placing, the pick-up.
         for (const QPoint& named : {QPoint(6, 2), QPoint(6, 2), QPoint(6, 2), QPoint(), QPoint(4, 4)}) {
-            w->Undo1->trigger();
+            ui.Undo1->trigger();
             QCOMPARE(w->Document().Names().size(), std::size_t(!named.isNull()));
             if (!named.isNull()) QCOMPARE(NameAt(*w, named.x(), named.y()), "Лампа");
         }
-        for (int step = 0; step < 4; ++step) w->Rendo1->trigger();
+        for (int step = 0; step < 4; ++step) ui.Rendo1->trigger();
         QCOMPARE(NameAt(*w, 6, 2), "Лампа");
 
         // Running, a double-click switches a source twice and names nothing.

@@ -30,6 +30,7 @@
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -80,14 +81,14 @@ private slots:
         QVERIFY(SettingsStore(settings).WriteAll(QStringLiteral("Vorn"), QString(), QStringLiteral("/opt/vorn"), stored));
         TOpt options(window_->CurrentSettings(), window_->State().ProgramFolder, settings);
         LinkSettings(*window_, options);
-        QVERIFY(!window_->State().WriteUserName);
+        QVERIFY(!window_->State().Settings.writeUserName);
         window_->Document().Cells().at(10, 10) = SourceOff;
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QVERIFY(dialogs_->nameRequests.isEmpty());
         QVERIFY(QFile::exists(pdf_));
 
         options.WriteNameBox->setChecked(true);
-        QVERIFY(window_->State().WriteUserName);
+        QVERIFY(window_->State().Settings.writeUserName);
     }
 
     void sourceIsPrintedAtScreenScale_data() {
@@ -98,14 +99,14 @@ private slots:
     }
     void sourceIsPrintedAtScreenScale() {
         QFETCH(int, zoom);
-        if (zoom == 1) window_->Zoom1Click();
-        if (zoom == 2) window_->Zoom2Click();
-        if (zoom == 3) window_->Zoom3Click();
+        if (zoom == 1) Inside(window_).Zoom1Click();
+        if (zoom == 2) Inside(window_).Zoom2Click();
+        if (zoom == 3) Inside(window_).Zoom3Click();
         QCOMPARE(window_->State().ZoomFactor, zoom);
         window_->Document().Cells().at(10, 10) = SourceOff;
-        window_->State().WriteUserName = false;
+        window_->State().Settings.writeUserName = false;
 
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QVERIFY(printerResolution_ > 96);  // the drawing must be scaled up to stay screen-sized
         const QImage page = PageImage();
         const int o = kMarginPixels, p = 12 * zoom;
@@ -133,8 +134,8 @@ private slots:
     }
 
     void emptyCircuitPrintsOnlyTheHeader() {
-        window_->State().WriteUserName = false;
-        window_->Print1->trigger();
+        window_->State().Settings.writeUserName = false;
+        Inside(window_).Print1->trigger();
         QVERIFY(dialogs_->nameRequests.isEmpty());
         const QImage page = PageImage();
         QRect ink;
@@ -157,13 +158,13 @@ private slots:
         for (int x = 11; x < 15; ++x) cells.at(x, 10) = WireE;
         cells.at(16, 10) = Lamp;
         cells.at(10, 11) = WireS;
-        window_->State().WriteUserName = false;
-        window_->Run2Click();
+        window_->State().Settings.writeUserName = false;
+        Inside(window_).Run2Click();
         QVERIFY(window_->State().RunMode);
         // On screen the circuit shows its signal in colour.
-        QVERIFY(CountColoured(window_->Image3->Picture()) > 0);
+        QVERIFY(CountColoured(Inside(window_).Image3->Picture()) > 0);
 
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         const QImage page = PageImage();
         QCOMPARE(CountColoured(page), 0);
         // The wire from the source to the lamp is there, in black.
@@ -174,9 +175,9 @@ private slots:
 
     void senderNameHeadsThePageAndIsRemembered() {
         window_->Document().Cells().at(10, 10) = SourceOff;
-        window_->SenderName = QStringLiteral("Старое");
+        Inside(window_).SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("Иванов"));
-        window_->PrintClick();
+        Inside(window_).PrintClick();
 
         QCOMPARE(dialogs_->nameRequests.size(), 1);
         const ScriptedDialogs::NameRequest& request = dialogs_->nameRequests.first();
@@ -185,7 +186,7 @@ private slots:
         QCOMPARE(request.preview.size(), QSize(400, 400));
         // The preview holds the circuit as printed: the source box at 24 z, 36 z.
         QCOMPARE(request.preview.pixel(48 - 10, 72), qRgb(0, 0, 0));
-        QCOMPARE(window_->SenderName, QStringLiteral("Иванов"));
+        QCOMPARE(Inside(window_).SenderName, QStringLiteral("Иванов"));
         QCOMPARE(PageText(), QStringLiteral("Иванов. ") + ProgramTitleText());
     }
 
@@ -199,12 +200,12 @@ private slots:
         QFETCH(std::optional<QString>, answer);
         QFETCH(QString, remembered);
         window_->Document().Cells().at(10, 10) = SourceOff;
-        window_->SenderName = QStringLiteral("Старое");
+        Inside(window_).SenderName = QStringLiteral("Старое");
         dialogs_->senderNames << answer;
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QCOMPARE(dialogs_->nameRequests.size(), 1);
         QVERIFY(!QFile::exists(pdf_));
-        QCOMPARE(window_->SenderName, remembered);
+        QCOMPARE(Inside(window_).SenderName, remembered);
     }
 
     void cancelledSetUpPrintsNothing() {
@@ -215,7 +216,7 @@ private slots:
             return false;
         };
         QSignalSpy cleared(window_.get(), &Tmain::clipProgressCleared);
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QCOMPARE(dialogs_->printerSetups, 1);
         QVERIFY(dialogs_->nameRequests.isEmpty());
         QVERIFY(!QFile::exists(pdf_));
@@ -231,7 +232,7 @@ private slots:
             return true;
         };
         dialogs_->senderNames << QStringLiteral("Иван");
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages.first().startsWith(QStringLiteral("Не удалось начать печать")));
     }
@@ -241,9 +242,9 @@ private slots:
         cells.at(10, 10) = SourceOff;
         cells.at(14, 12) = Lamp;  // node (6, 5) of the first area
         dialogs_->senderNames << std::optional<QString>(QStringLiteral("А")) << std::optional<QString>();
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         cells.at(14, 12) = Empty;
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QCOMPARE(dialogs_->nameRequests.size(), 2);
         const QImage first = dialogs_->nameRequests.at(0).preview, second = dialogs_->nameRequests.at(1).preview;
         const QRect lamp(6 * 24 - 8, 5 * 24 - 8, 16, 16);
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(DarkPixels(second, lamp), 0);
         QCOMPARE(second.pixel(48 - 10, 72), qRgb(0, 0, 0));  // the source is still there
         // The second answer was a cancel: the name stays.
-        QCOMPARE(window_->SenderName, QStringLiteral("А"));
+        QCOMPARE(Inside(window_).SenderName, QStringLiteral("А"));
     }
 
     void playingClipIsPausedAndResumed() {
@@ -264,7 +265,7 @@ private slots:
             return false;
         };
         QSignalSpy cleared(window_.get(), &Tmain::clipProgressCleared);
-        window_->PrintClick();
+        Inside(window_).PrintClick();
         QVERIFY(!playingDuringSetUp);
         QVERIFY(window_->Clips().Playing());
         QCOMPARE(cleared.count(), 0);

@@ -14,6 +14,7 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -62,8 +63,8 @@ private slots:
         LeaveCopy(999999, original);
         auto w = Window();
         dialogs_->answers = {QMessageBox::Yes};
-        w->OfferRecovery();
-        w->OfferRecovery();  // once a run
+        Inside(w).OfferRecovery();
+        Inside(w).OfferRecovery();  // once a run
         QCOMPARE(dialogs_->messages.size(), 1);
         QVERIFY(dialogs_->messages[0].startsWith("Восстановить несохранённую схему «" + original + "» от "));
         QCOMPARE(w->Document().State(), DocumentState::Modified);
@@ -81,7 +82,7 @@ private slots:
         LeaveCopy(999998, QString());
         auto w = Window();
         dialogs_->answers = {QMessageBox::No};
-        w->OfferRecovery();
+        Inside(w).OfferRecovery();
         QVERIFY(dialogs_->messages.last().contains("«Новая схема»"));
         QCOMPARE(w->Document().State(), DocumentState::New);
         test::EditDocument(*w, 2, 2, Lamp);
@@ -127,20 +128,21 @@ private slots:
     // the limit); a vanished one is dropped with a message.
     void recentFilesFollowOpeningAndSavingAndLoseVanishedOnes() {
         auto w = Window();
+        auto ui = Inside(w);
         const QStringList names{Path("R&D.vfl"), Path("b.vfl"), Path("c.vfl")};
         for (const QString& name : names) w->Document().Save(name);
-        QVERIFY(w->LoadDocument(names[0]));
-        QCOMPARE(w->RecentFiles(), (QStringList{names[0], names[2], names[1]}));
-        emit w->File1->aboutToShow();
-        QCOMPARE(w->RecentItems.size(), 4u);  // a separator and three files
-        QCOMPARE(w->RecentItems[1]->text(), "&1 " + QString(names[0]).replace("&", "&&"));
+        QVERIFY(ui.LoadDocument(names[0]));
+        QCOMPARE(ui.RecentFiles(), (QStringList{names[0], names[2], names[1]}));
+        emit ui.File1->aboutToShow();
+        QCOMPARE(ui.RecentItems.size(), 4u);  // a separator and three files
+        QCOMPARE(ui.RecentItems[1]->text(), "&1 " + QString(names[0]).replace("&", "&&"));
         QFile::remove(names[2]);
-        w->OpenRecentFile(names[2]);
+        ui.OpenRecentFile(names[2]);
         QVERIFY(dialogs_->messages.last().contains("убран из списка последних файлов"));
-        QCOMPARE(w->RecentFiles(), (QStringList{names[0], names[1]}));
-        w->OpenRecentFile(names[1]);
+        QCOMPARE(ui.RecentFiles(), (QStringList{names[0], names[1]}));
+        ui.OpenRecentFile(names[1]);
         QCOMPARE(w->Document().FileName(), names[1]);
-        QCOMPARE(w->RecentFiles(), (QStringList{names[1], names[0]}));
+        QCOMPARE(ui.RecentFiles(), (QStringList{names[1], names[0]}));
     }
 };
 

@@ -15,21 +15,22 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
 QPoint Pixel(NodePos n) { return {24 * n.x, 24 * n.y}; }
 
 void PointAt(Tmain& w, NodePos n, Qt::MouseButtons held = Qt::NoButton) {
-    QCursor::setPos(w.Image3->mapToGlobal(Pixel(n)));
-    QMouseEvent move(QEvent::MouseMove, Pixel(n), w.Image3->mapToGlobal(Pixel(n)), Qt::NoButton, held, {});
-    QApplication::sendEvent(w.Image3, &move);
+    QCursor::setPos(Inside(w).Image3->mapToGlobal(Pixel(n)));
+    QMouseEvent move(QEvent::MouseMove, Pixel(n), Inside(w).Image3->mapToGlobal(Pixel(n)), Qt::NoButton, held, {});
+    QApplication::sendEvent(Inside(w).Image3, &move);
 }
 void DragNodes(Tmain& w, NodePos from, NodePos to) {
     PointAt(w, from);
-    QTest::mousePress(w.Image3, Qt::LeftButton, {}, Pixel(from));
+    QTest::mousePress(Inside(w).Image3, Qt::LeftButton, {}, Pixel(from));
     PointAt(w, to, Qt::LeftButton);
-    QTest::mouseRelease(w.Image3, Qt::LeftButton, {}, Pixel(to));
+    QTest::mouseRelease(Inside(w).Image3, Qt::LeftButton, {}, Pixel(to));
 }
 void Key(Tmain& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&w, key, mods); }
 
@@ -75,12 +76,13 @@ private slots:
 
 void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
     auto w = vorn::test::ShownWindow();
+    auto ui = Inside(w);
     DrawScene(*w);
     const Snapshot scene(*w);
     Key(*w, Qt::Key_8);
     DragNodes(*w, {7, 5}, {1, 1});  // the lamps' column left out: the junction's east line is cut
-    QCOMPARE(w->Selection().Selection(), (NodeRect{1, 1, 7, 5}));
-    QVERIFY(w->Copy1->isEnabled());
+    QCOMPARE(ui.Selection().Selection(), (NodeRect{1, 1, 7, 5}));
+    QVERIFY(ui.Copy1->isEnabled());
     Key(*w, Qt::Key_C, Qt::ControlModifier);
     const CircuitBlock block = CopyBlock(*scene.cells, scene.names, {1, 1, 7, 5});
     QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), BlockText(block));
@@ -90,16 +92,16 @@ void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
     PointAt(*w, {4, 2});
     Key(*w, Qt::Key_V, Qt::ControlModifier);
     DragNodes(*w, {4, 2}, {4, 2});
-    QVERIFY(w->Selection().Floating() && !w->Selection().ShownBlockFits() && scene.Shown(*w));
+    QVERIFY(ui.Selection().Floating() && !ui.Selection().ShownBlockFits() && scene.Shown(*w));
     const int undos = w->Document().UndoCount();
     DragNodes(*w, {20, 10}, {20, 10});
     const Snapshot pasted = scene.After([&](CellGrid& c, NameTable& n) { return PasteBlock(c, n, block, {20, 10}); }).first;
-    QVERIFY(pasted.Shown(*w) && !pasted.names.contains({21, 11}) && !w->Selection().Floating());
-    QCOMPARE(w->Selection().Selection(), (NodeRect{20, 10, 26, 14}));
+    QVERIFY(pasted.Shown(*w) && !pasted.names.contains({21, 11}) && !ui.Selection().Floating());
+    QCOMPARE(ui.Selection().Selection(), (NodeRect{20, 10, 26, 14}));
     QCOMPARE(w->Document().UndoCount(), undos + 1);
-    w->Undo1->trigger();
+    ui.Undo1->trigger();
     QVERIFY(scene.Shown(*w));
-    w->Rendo1->trigger();
+    ui.Rendo1->trigger();
     QVERIFY(pasted.Shown(*w));
 
     // Esc drops a floating block; text that is no block floats nothing; a
@@ -108,7 +110,7 @@ void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
     Key(*w, Qt::Key_Escape);
     QGuiApplication::clipboard()->setText(QStringLiteral("Hallo\n"));
     Key(*w, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(!w->Selection().Floating() && pasted.Shown(*w));
+    QVERIFY(!ui.Selection().Floating() && pasted.Shown(*w));
     QGuiApplication::clipboard()->setText(QStringLiteral("; any header\n; name 0 1 Q\n 1 0 6\n"));
     Key(*w, Qt::Key_V, Qt::ControlModifier);
     DragNodes(*w, {40, 40}, {40, 40});
@@ -117,7 +119,7 @@ void MainformSelectionTest::copyThenPasteFloatsUntilItFits() {
     // A running circuit is not edited: the selection goes and Delete does nothing.
     const Snapshot before(*w);
     Key(*w, Qt::Key_F9);
-    QVERIFY(!w->Selection().HasSelection() && !w->Copy1->isEnabled());
+    QVERIFY(!ui.Selection().HasSelection() && !ui.Copy1->isEnabled());
     PointAt(*w, {8, 3});
     Key(*w, Qt::Key_Delete);
     QVERIFY(before.Shown(*w));
@@ -155,13 +157,13 @@ void MainformSelectionTest::cutDeleteAndMovesAreOneUndoStepEach() {
         DrawScene(*w);
         const Snapshot scene(*w);
         const int undos = w->Document().UndoCount();
-        w->ToolButtons[7]->trigger();
+        Inside(w).ToolButtons[7]->trigger();
         if (!c.selected.IsEmpty()) DragNodes(*w, {c.selected.left, c.selected.top}, {c.selected.right, c.selected.bottom});
         c.action(*w);
         const auto [expected, changes] = scene.After(c.model);
         const QByteArray row = "row " + QByteArray::number(&c - cases);
         QVERIFY2(expected.Shown(*w) && w->Document().UndoCount() == undos + (changes ? 1 : 0), row);
-        w->Undo1->trigger();
+        Inside(w).Undo1->trigger();
         QVERIFY2(changes == scene.Shown(*w), row);
     }
 }

@@ -20,6 +20,7 @@
 #include "taskwindow.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -38,7 +39,7 @@ QAction* PopupCheckup(Tmain& w) { return Action(w, "&Проверить"); }
 
 QString Verdict(Tmain& w) {
     Checkup(w)->trigger();
-    return w.TaskWindow1->VerdictView->toPlainText();
+    return Inside(w).TaskWindow1->VerdictView->toPlainText();
 }
 
 // The task dialog answers with a choice, or cancels without one; it records
@@ -62,49 +63,51 @@ class MainformTasksTest : public QObject {
 private slots:
     void aTaskFileShowsItsTaskAndChecksTheCircuit() {
         const auto w = test::ShownWindow();
+        auto ui = Inside(w);
         QVERIFY(!Checkup(*w)->isVisible() && !PopupCheckup(*w)->isVisible());
-        QVERIFY(w->LoadDocument(Example("03-xor.vfl")));
+        QVERIFY(ui.LoadDocument(Example("03-xor.vfl")));
         QVERIFY(Checkup(*w)->isVisible() && PopupCheckup(*w)->isVisible());
-        QVERIFY(w->TaskWindow1->isVisible());
-        QCOMPARE(w->TaskWindow1->TitleLabel->text(), QStringLiteral("Исключающее ИЛИ"));
+        QVERIFY(ui.TaskWindow1->isVisible());
+        QCOMPARE(ui.TaskWindow1->TitleLabel->text(), QStringLiteral("Исключающее ИЛИ"));
         QVERIFY(Verdict(*w).startsWith(QStringLiteral("Схема работает неверно: правильных строк таблицы 2 из 4.\n")));
         QCOMPARE(Checkup(*w)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
 
         // The task allows inverters and gates only: the source and lamp tools are off.
         const bool enabled[] = {true, false, false, true, true, true, true};
         for (int i = 0; i < 7; ++i) {
-            QCOMPARE(w->ToolButtons[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
-            QCOMPARE(w->ToolItems[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
+            QCOMPARE(ui.ToolButtons[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
+            QCOMPARE(ui.ToolItems[static_cast<std::size_t>(i)]->isEnabled(), enabled[i]);
         }
-        w->CuSoClick();
+        ui.CuSoClick();
         QCOMPARE(w->State().CurrentTool, int(ToolWire));
 
         // The solution, opened with its task lines, is right; the pop-up's copy checks too.
-        QVERIFY(w->LoadDocument(Example("03-xor-solution.vfl")));
+        QVERIFY(ui.LoadDocument(Example("03-xor-solution.vfl")));
         PopupCheckup(*w)->trigger();
-        QVERIFY(w->TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
+        QVERIFY(ui.TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
 
         // New: no task, every tool, no check command.
         QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(!Checkup(*w)->isVisible() && !w->TaskWindow1->isVisible());
-        QVERIFY(w->ToolButtons[1]->isEnabled());
+        QVERIFY(!Checkup(*w)->isVisible() && !ui.TaskWindow1->isVisible());
+        QVERIFY(ui.ToolButtons[1]->isEnabled());
     }
 
     void lockedElementsRefuseTheEraserAndSavingKeepsTheTask() {
         const auto w = test::ShownWindow();
-        QVERIFY(w->LoadDocument(Example("03-xor.vfl")));
+        auto ui = Inside(w);
+        QVERIFY(ui.LoadDocument(Example("03-xor.vfl")));
         const NodePos a = w->Document().CurrentTask().sources.at(0).node;
         const CellGrid before = w->Document().Cells();
-        w->DelClick();
-        QTest::mouseClick(w->Image3, Qt::LeftButton, {}, QPoint(24 * a.x, 24 * a.y));
+        ui.DelClick();
+        QTest::mouseClick(ui.Image3, Qt::LeftButton, {}, QPoint(24 * a.x, 24 * a.y));
         QVERIFY(w->Document().Cells() == before);
         QCOMPARE(w->statusBar()->currentMessage(),
                  QStringLiteral("Источник «A» дан в задании: его нельзя стереть, передвинуть или переименовать."));
         QCOMPARE(w->Document().UndoCount(), 0);
-        w->WireClick();
-        QTest::mousePress(w->Image3, Qt::RightButton, {}, QPoint(24 * a.x, 24 * a.y));
-        w->PopupMenu1->hide();
-        w->PopupMenu1->actions().at(0)->trigger();  // move the object
+        ui.WireClick();
+        QTest::mousePress(ui.Image3, Qt::RightButton, {}, QPoint(24 * a.x, 24 * a.y));
+        ui.PopupMenu1->hide();
+        ui.PopupMenu1->actions().at(0)->trigger();  // move the object
         QVERIFY(w->Document().Cells() == before);
         QVERIFY(!w->State().MovePending);
         QCOMPARE(w->State().CurrentTool, int(ToolWire));
@@ -124,7 +127,7 @@ private slots:
         Dialogs::Install(&dialogs);
         const auto restore = qScopeGuard([] { Dialogs::Install(nullptr); });
         const auto w = test::ShownWindow();
-        QVERIFY(w->LoadDocument(Example("06-half-adder-solution.vfl")));
+        QVERIFY(Inside(w).LoadDocument(Example("06-half-adder-solution.vfl")));
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("task.vfl"));
 
@@ -146,7 +149,7 @@ private slots:
             dialogs.answer = c.answer;
             dialogs.answers = c.answers;
             dialogs.fileNames = {dir.filePath(QStringLiteral("task"))};
-            w->SaveTask1Click();
+            Inside(w).SaveTask1Click();
             QVERIFY((dialogs.startedWith == std::vector<std::string>{"Перенос", "Сумма"}));
             QVERIFY2(QFileInfo::exists(file) == c.written, c.what);
         }
@@ -186,9 +189,9 @@ private slots:
         const auto restore = qScopeGuard([] { Dialogs::Install(nullptr); });
         const auto w = test::ShownWindow();
         dialogs.fileNames = {Example("01-inverter.vfl")};
-        w->ReadyTasks1->trigger();
+        Inside(w).ReadyTasks1->trigger();
         QCOMPARE(dialogs.chooserFolders, QStringList{w->State().DataFolder + QStringLiteral("/examples/tasks")});
-        QCOMPARE(w->TaskWindow1->TitleLabel->text(), QStringLiteral("Инвертор"));
+        QCOMPARE(Inside(w).TaskWindow1->TitleLabel->text(), QStringLiteral("Инвертор"));
     }
 };
 

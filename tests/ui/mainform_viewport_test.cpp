@@ -17,6 +17,7 @@
 #include "shown_window.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -24,20 +25,21 @@ namespace {
 std::unique_ptr<Tmain> ShownWindow() {
     QApplication::setWheelScrollLines(3);
     auto window = vorn::test::ShownWindow();
-    window->State().km = 3;
-    window->State().kmiddles = 5;
+    window->State().Settings.km = 3;
+    window->State().Settings.kmiddles = 5;
     return window;
 }
 
 void Zoom(Tmain& w, int z) {
-    void (Tmain::*const zoomTo[])() = {&Tmain::Zoom1Click, &Tmain::Zoom2Click, &Tmain::Zoom3Click};
-    (w.*zoomTo[z - 1])();
+    if (z == 1) Inside(w).Zoom1Click();
+    if (z == 2) Inside(w).Zoom2Click();
+    if (z == 3) Inside(w).Zoom3Click();
 }
 
-int SeenWidth(const Tmain& w) { return w.WorkPlace->width() - 17; }
-int SeenHeight(const Tmain& w) { return w.WorkPlace->height() - 17; }
-QPoint At(const Tmain& w) { return {w.HorzScroll->value(), w.VertScroll->value()}; }
-bool IsInk(const Tmain& w, int x, int y) { return w.Image3->Picture().pixelColor(x, y) == QColor(Qt::black); }
+int SeenWidth(const Tmain& w) { return Inside(w).WorkPlace->width() - 17; }
+int SeenHeight(const Tmain& w) { return Inside(w).WorkPlace->height() - 17; }
+QPoint At(const Tmain& w) { return {Inside(w).HorzScroll->value(), Inside(w).VertScroll->value()}; }
+bool IsInk(const Tmain& w, int x, int y) { return Inside(w).Image3->Picture().pixelColor(x, y) == QColor(Qt::black); }
 
 void Wheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers = {}) {
     const QPointF at(10, 10);
@@ -48,8 +50,8 @@ void Wheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers = {}) {
 
 // Zoom level z is checked in the menu bar and the pop-up, and named in panel 4.
 bool ZoomShows(const Tmain& w, int z, const char* level) {
-    const QAction* items[] = {w.Zoom1, w.Zoom2, w.Zoom3, w.Zoom11, w.Zoom12, w.Zoom13};
-    bool right = w.StatusPanel(4)->text() == QLatin1String(level);
+    const QAction* items[] = {Inside(w).Zoom1, Inside(w).Zoom2, Inside(w).Zoom3, Inside(w).Zoom11, Inside(w).Zoom12, Inside(w).Zoom13};
+    bool right = Inside(w).StatusPanel(4)->text() == QLatin1String(level);
     for (int i = 0; i < 6; ++i) right = right && items[i]->isChecked() == (i % 3 + 1 == z);
     return right;
 }
@@ -70,18 +72,19 @@ private slots:
 
 void MainformViewportTest::zoomSetsRangesStepsChecksAndKeepsTheView() {
     auto w = ShownWindow();
+    auto ui = Inside(w);
     for (int z : {2, 1, 3}) {  // 100% at start
         Zoom(*w, z);
         QCOMPARE(w->State().ZoomFactor, z);
-        QCOMPARE(QPoint(w->HorzScroll->singleStep(), w->VertScroll->singleStep()), QPoint(12 * z, 12 * z));
-        QCOMPARE(w->VertScroll->maximum(), 3072 * z - SeenHeight(*w));
-        QCOMPARE(w->HorzScroll->maximum(), 3072 * z - SeenWidth(*w));
+        QCOMPARE(QPoint(ui.HorzScroll->singleStep(), ui.VertScroll->singleStep()), QPoint(12 * z, 12 * z));
+        QCOMPARE(ui.VertScroll->maximum(), 3072 * z - SeenHeight(*w));
+        QCOMPARE(ui.HorzScroll->maximum(), 3072 * z - SeenWidth(*w));
     }
     QTest::keyClick(w.get(), Qt::Key_3, Qt::AltModifier);
     QVERIFY(ZoomShows(*w, 3, "150%"));
-    w->Zoom11->trigger();
+    ui.Zoom11->trigger();
     QVERIFY(ZoomShows(*w, 1, "50%"));
-    w->Zoom1->trigger();  // chosen again, it stays checked
+    ui.Zoom1->trigger();  // chosen again, it stays checked
     QVERIFY(ZoomShows(*w, 1, "50%"));
 
     // The same part of the field stays in view, rounded to nearest and held
@@ -96,63 +99,65 @@ void MainformViewportTest::zoomSetsRangesStepsChecksAndKeepsTheView() {
     };
     for (const auto& c : cases) {
         Zoom(*w, c.from);
-        w->HorzScroll->setValue(c.h);
-        w->VertScroll->setValue(c.v);
-        const int oldEnd = w->VertScroll->maximum();
+        ui.HorzScroll->setValue(c.h);
+        ui.VertScroll->setValue(c.v);
+        const int oldEnd = ui.VertScroll->maximum();
         Zoom(*w, c.to);
         QCOMPARE(At(*w), QPoint(c.at.x(), c.at.y() < 0 ? oldEnd : c.at.y()));
-        if (c.h == 480) QCOMPARE(QPoint(w->OriginX(), w->OriginY()), QPoint(20, 10));  // whole nodes of 12
+        if (c.h == 480) QCOMPARE(QPoint(ui.OriginX(), ui.OriginY()), QPoint(20, 10));  // whole nodes of 12
     }
 }
 
 void MainformViewportTest::surfaceFollowsTheWindowAndTheToolbarToggle() {
     auto w = ShownWindow();
-    QVERIFY(w->VertScroll->width() == 17 && w->HorzScroll->height() == 17);
+    auto ui = Inside(w);
+    QVERIFY(ui.VertScroll->width() == 17 && ui.HorzScroll->height() == 17);
     // The surface fills the inner panel, 2 pixels in, at every window size.
     for (QSize size : {QSize(700, 500), QSize(1000, 700)}) {
         w->resize(size);
         QTRY_COMPARE(w->size(), size);
-        QCOMPARE(w->InnerPanel->geometry(), QRect(2, 2, w->WorkPlace->width() - 20, w->WorkPlace->height() - 20));
-        QCOMPARE(w->Image3->Picture().size(), w->InnerPanel->size());
-        QCOMPARE(w->VertScroll->maximum(), 6144 - SeenHeight(*w));
+        QCOMPARE(ui.InnerPanel->geometry(), QRect(2, 2, ui.WorkPlace->width() - 20, ui.WorkPlace->height() - 20));
+        QCOMPARE(ui.Image3->Picture().size(), ui.InnerPanel->size());
+        QCOMPARE(ui.VertScroll->maximum(), 6144 - SeenHeight(*w));
         QVERIFY(IsInk(*w, 24, 24) && !IsInk(*w, 25, 24));  // the grid dots are painted
     }
 
-    const int shownWidth = w->Image3->width();
-    const int holderWidth = w->ToolbarHolder->width();
+    const int shownWidth = ui.Image3->width();
+    const int holderWidth = ui.ToolbarHolder->width();
     QTest::keyClick(w.get(), Qt::Key_F11);
-    QVERIFY(w->ToolbarHolder->isHidden() && !w->Showtoolkit1->isChecked());
-    QVERIFY(w->Image3->width() >= shownWidth + holderWidth);
-    QCOMPARE(w->Image3->Picture().width(), w->Image3->width());
-    QCOMPARE(w->HorzScroll->maximum(), 6144 - SeenWidth(*w));
-    w->Showtoolkit1->trigger();
-    QVERIFY(!w->ToolbarHolder->isHidden() && w->Showtoolkit1->isChecked());
-    QCOMPARE(w->Image3->width(), shownWidth);
+    QVERIFY(ui.ToolbarHolder->isHidden() && !ui.Showtoolkit1->isChecked());
+    QVERIFY(ui.Image3->width() >= shownWidth + holderWidth);
+    QCOMPARE(ui.Image3->Picture().width(), ui.Image3->width());
+    QCOMPARE(ui.HorzScroll->maximum(), 6144 - SeenWidth(*w));
+    ui.Showtoolkit1->trigger();
+    QVERIFY(!ui.ToolbarHolder->isHidden() && ui.Showtoolkit1->isChecked());
+    QCOMPARE(ui.Image3->width(), shownWidth);
     // Closed by the user with its own button: the item follows.
-    w->ToolbarHolder->close();
-    QVERIFY(!w->Showtoolkit1->isChecked());
-    QTRY_VERIFY(w->Image3->width() > shownWidth);
+    ui.ToolbarHolder->close();
+    QVERIFY(!ui.Showtoolkit1->isChecked());
+    QTRY_VERIFY(ui.Image3->width() > shownWidth);
     QTest::keyClick(w.get(), Qt::Key_F11);
-    QVERIFY(w->Showtoolkit1->isChecked() && !w->ToolbarHolder->isHidden());
+    QVERIFY(ui.Showtoolkit1->isChecked() && !ui.ToolbarHolder->isHidden());
 }
 
 void MainformViewportTest::originIsPositionDivPitchAndArrowsRepaintDuringGesture() {
     auto w = ShownWindow();
+    auto ui = Inside(w);
     w->Document().Cells().at(2, 1) = WireE;  // at origin 0 it runs from x 48 to 72
-    w->reloadcanvas();
+    ui.reloadcanvas();
     QVERIFY(IsInk(*w, 60, 24) && !IsInk(*w, 36, 24));
-    w->HorzScroll->setValue(47);  // origin 1: 47 div 24, not rounded; one whole node west
-    QCOMPARE(w->OriginX(), 1);
+    ui.HorzScroll->setValue(47);  // origin 1: 47 div 24, not rounded; one whole node west
+    QCOMPARE(ui.OriginX(), 1);
     QVERIFY(IsInk(*w, 36, 24) && !IsInk(*w, 60, 24));
-    w->HorzScroll->setValue(0);
-    w->VertScroll->setValue(24);
-    QCOMPARE(w->OriginY(), 1);
+    ui.HorzScroll->setValue(0);
+    ui.VertScroll->setValue(24);
+    QCOMPARE(ui.OriginY(), 1);
     QVERIFY(IsInk(*w, 60, 0));
 
     // A gesture holds the view; the arrows and Home still repaint, other keys do not.
-    w->VertScroll->setValue(48);
+    ui.VertScroll->setValue(48);
     w->State().GestureActive = true;
-    Wheel(w->Image3, -120, Qt::ControlModifier);
+    Wheel(ui.Image3, -120, Qt::ControlModifier);
     w->Document().Cells().at(1, 3) = WireE;  // put in behind the picture's back: only a repaint shows it
     QVERIFY(!IsInk(*w, 36, 24));
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
@@ -169,7 +174,8 @@ void MainformViewportTest::originIsPositionDivPitchAndArrowsRepaintDuringGesture
 
 void MainformViewportTest::wheelStepsWithCtrlShiftAndMiddleButtonFromEveryControl() {
     auto w = ShownWindow();
-    QWidget* area = w->Image3;
+    auto ui = Inside(w);
+    QWidget* area = ui.Image3;
     const auto ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
     const struct {
         int angle;
@@ -186,19 +192,19 @@ void MainformViewportTest::wheelStepsWithCtrlShiftAndMiddleButtonFromEveryContro
     }
     // With the middle button held, wheel-up keeps the fast step; wheel-down
     // without Ctrl goes back to the plain one, and wheel-up keeps that.
-    w->VertScroll->setValue(1000);
+    ui.VertScroll->setValue(1000);
     QTest::mousePress(area, Qt::MiddleButton, {}, QPoint(30, 30));
     for (auto [angle, y] : {std::pair{120, 640}, {-120, 712}, {120, 640}}) {
         Wheel(area, angle);
-        QCOMPARE(w->VertScroll->value(), y);
+        QCOMPARE(ui.VertScroll->value(), y);
     }
     QTest::mouseRelease(area, Qt::MiddleButton, {}, QPoint(30, 30));
     QVERIFY(!w->State().MiddleButtonHeld && w->State().ScrollMultiplier == 1);
     // Every control passes the wheel on at our step, not a scroll bar's 3 lines.
-    w->State().km = 1;
+    w->State().Settings.km = 1;
     int y = 640;
-    for (QWidget* target : {static_cast<QWidget*>(w->VertScroll), static_cast<QWidget*>(w->HorzScroll),
-                            w->ToolbarHolder->widget(), static_cast<QWidget*>(w->StatusPanel(1))}) {
+    for (QWidget* target : {static_cast<QWidget*>(ui.VertScroll), static_cast<QWidget*>(ui.HorzScroll),
+                            ui.ToolbarHolder->widget(), static_cast<QWidget*>(ui.StatusPanel(1))}) {
         Wheel(target, -120);
         QCOMPARE(At(*w), QPoint(288, y += 24));
     }
@@ -206,6 +212,7 @@ void MainformViewportTest::wheelStepsWithCtrlShiftAndMiddleButtonFromEveryContro
 
 void MainformViewportTest::keysScrollByTheirStepsAndHugeSettingsStopAtTheEnds() {
     auto w = ShownWindow();
+    auto ui = Inside(w);
     const auto ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
     const struct {
         Qt::Key key;
@@ -224,43 +231,44 @@ void MainformViewportTest::keysScrollByTheirStepsAndHugeSettingsStopAtTheEnds() 
     }
     Zoom(*w, 3);  // 360 becomes 540; the steps grow with the zoom
     QTest::keyClick(w.get(), Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(w->VertScroll->value(), 540 + 192);
+    QCOMPARE(ui.VertScroll->value(), 540 + 192);
     QTest::keyClick(w.get(), Qt::Key_Down);
-    QCOMPARE(w->VertScroll->value(), 540 + 228);
+    QCOMPARE(ui.VertScroll->value(), 540 + 228);
 
     // Settings far too large for the field move to its ends, without overflow.
     for (int km : {INT_MAX, INT_MIN + 1}) {
-        w->State().km = km;
-        w->State().kmiddles = INT_MAX;
-        const int end = w->VertScroll->maximum();
-        w->VertScroll->setValue(500);
-        Wheel(w->Image3, -120, ctrl);
-        QCOMPARE(w->VertScroll->value(), km > 0 ? end : 0);
-        Wheel(w->Image3, 120, ctrl);
-        QCOMPARE(w->VertScroll->value(), km > 0 ? 0 : end);
-        w->HorzScroll->setValue(500);
+        w->State().Settings.km = km;
+        w->State().Settings.kmiddles = INT_MAX;
+        const int end = ui.VertScroll->maximum();
+        ui.VertScroll->setValue(500);
+        Wheel(ui.Image3, -120, ctrl);
+        QCOMPARE(ui.VertScroll->value(), km > 0 ? end : 0);
+        Wheel(ui.Image3, 120, ctrl);
+        QCOMPARE(ui.VertScroll->value(), km > 0 ? 0 : end);
+        ui.HorzScroll->setValue(500);
         QTest::keyClick(w.get(), Qt::Key_PageDown, ctrl | shift);
-        QCOMPARE(w->HorzScroll->value(), km > 0 ? w->HorzScroll->maximum() : 0);
+        QCOMPARE(ui.HorzScroll->value(), km > 0 ? ui.HorzScroll->maximum() : 0);
     }
 }
 
 void MainformViewportTest::playingClipOwnsTheView() {
     auto w = ShownWindow();
+    auto ui = Inside(w);
     Zoom(*w, 1);
-    w->VertScroll->setValue(240);
+    ui.VertScroll->setValue(240);
     w->Clips().Play(BuiltInClip(1), 0);
     w->Clips().Pause();
-    w->Zoom3->trigger();
-    w->Zoom12->trigger();
+    ui.Zoom3->trigger();
+    ui.Zoom12->trigger();
     QTest::keyClick(w.get(), Qt::Key_2, Qt::AltModifier);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Home, Qt::Key_PageDown}) QTest::keyClick(w.get(), key);
-    Wheel(w->Image3, -120);
+    Wheel(ui.Image3, -120);
     QTest::keyClick(w.get(), Qt::Key_F11);  // the tool bar and its check stay too
     QCOMPARE(w->State().ZoomFactor, 1);
     QCOMPARE(At(*w), QPoint(0, 240));
-    QCOMPARE(w->VertScroll->singleStep(), 12);
+    QCOMPARE(ui.VertScroll->singleStep(), 12);
     QVERIFY(ZoomShows(*w, 1, "50%"));
-    QVERIFY(!w->ToolbarHolder->isHidden() && w->Showtoolkit1->isChecked());
+    QVERIFY(!ui.ToolbarHolder->isHidden() && ui.Showtoolkit1->isChecked());
 }
 
 QTEST_MAIN(MainformViewportTest)

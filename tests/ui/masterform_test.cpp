@@ -23,6 +23,7 @@
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -271,14 +272,14 @@ private slots:
             emit window_->clipHalted(2, 570);
             emit window_->clipHalted(4, 300);
             window_->setEnabled(false);
-            window_->InnerPanel->setEnabled(false);
+            Inside(window_).InnerPanel->setEnabled(false);
             QVERIFY(w.isVisible());
         };
         const auto expectClosed = [&] {
             QVERIFY(!w.isVisible());
             for (int clip = 1; clip <= 4; ++clip) QCOMPARE(Bar(clip), 0);
             QVERIFY(window_->isEnabled());
-            QVERIFY(window_->InnerPanel->isEnabled());
+            QVERIFY(Inside(window_).InnerPanel->isEnabled());
         };
         haltTwoAndDisable();
         w.CloseButton->click();
@@ -303,9 +304,9 @@ private slots:
         QVERIFY(window_->Clips().Active());
         QVERIFY(!w.isVisible());
         QVERIFY(window_->isEnabled());
-        QCOMPARE(window_->StatusPanel(1)->text(), QStringLiteral("Ролик ") + WizardClipLabel(1));
+        QCOMPARE(Inside(window_).StatusPanel(1)->text(), QStringLiteral("Ролик ") + WizardClipLabel(1));
         for (int i = 0; i < 25; ++i) window_->Clips().Tick();
-        window_->LeaveClip();  // Esc
+        Inside(window_).LeaveClip();  // Esc
         QVERIFY(w.isVisible());
         QVERIFY(!window_->isEnabled());
         QCOMPARE(Bar(1), 2);

@@ -31,6 +31,7 @@
 #include "windowlinks.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -124,16 +125,13 @@ private slots:
 
         dialog.SaveSettings();
         const StoredSettings saved = ReadBack(Path());
-        QCOMPARE(saved.co.value_or("<absent>"), QStringLiteral("clBlack"));
-        QCOMPARE(saved.bc.value_or("<absent>"), QStringLiteral("$00FFBC20"));
-        QCOMPARE(saved.gc.value_or("<absent>"), QStringLiteral("clRed"));
-        QCOMPARE(saved.ShowMaster.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.writeuname.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.tbp.value_or("<absent>"), QStringLiteral("1"));
-        QCOMPARE(saved.km.value_or("<absent>"), QString::number(wheelLines));
-        QCOMPARE(saved.kmiddles.value_or("<absent>"), QStringLiteral("5"));
-        QCOMPARE(saved.UndoSteps.value_or("<absent>"), QStringLiteral("5"));
-        QCOMPARE(saved.RecoverySeconds.value_or("<absent>"), QStringLiteral("30"));
+        const std::pair<std::optional<QString> StoredSettings::*, QString> written[] = {
+            {&StoredSettings::co, "clBlack"},   {&StoredSettings::bc, "$00FFBC20"}, {&StoredSettings::gc, "clRed"},
+            {&StoredSettings::ShowMaster, "1"}, {&StoredSettings::writeuname, "1"}, {&StoredSettings::tbp, "1"},
+            {&StoredSettings::km, QString::number(wheelLines)}, {&StoredSettings::kmiddles, "5"},
+            {&StoredSettings::UndoSteps, "5"},  {&StoredSettings::RecoverySeconds, "30"},
+        };
+        for (const auto& [field, value] : written) QCOMPARE((saved.*field).value_or("<absent>"), value);
     }
 
     void storedValuesAreReadClampedOrIgnoredWhenDamaged() {
@@ -244,7 +242,7 @@ private slots:
 
         dialog.ShiftFactorEdit->setValue(9);
         QCOMPARE(ReadBack(Path()).kmiddles.value_or("<absent>"), QStringLiteral("9"));
-        QCOMPARE(window->State().kmiddles, 9);
+        QCOMPARE(window->State().Settings.kmiddles, 9);
 
         // The user-name box is not among the saving controls.
         QTest::mouseClick(dialog.WriteNameBox, Qt::LeftButton);
@@ -321,18 +319,18 @@ private slots:
             offered = initial;
             return std::optional<QColor>(QColor(0, 200, 0));
         };
-        window->OpenSettings();
+        Inside(window).OpenSettings();
         QVERIFY(dialog.isVisible());
         QVERIFY(!window->isEnabled());
         QVERIFY(dialog.isEnabled());
-        const QImage before = window->Image3->Picture().copy();
+        const QImage before = Inside(window).Image3->Picture().copy();
 
         dialog.PageTree->setCurrentItem(dialog.PageTree->topLevelItem(1));
         QTest::mousePress(dialog.SwatchLabels[2], Qt::LeftButton);
         QCOMPARE(offered, QColor(255, 0, 0));
         QCOMPARE(dialog.SwatchColour(2), QColor(0, 200, 0));
-        QCOMPARE(window->State().Colors.one, QColor(255, 0, 0));
-        QCOMPARE(window->Image3->Picture(), before);
+        QCOMPARE(window->State().Settings.colors.one, QColor(255, 0, 0));
+        QCOMPARE(Inside(window).Image3->Picture(), before);
 
         // Cancelling keeps the swatch.
         dialogs_.colour = [](const QColor&) { return std::optional<QColor>(); };
@@ -342,8 +340,8 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(window->isEnabled());
-        QCOMPARE(window->State().Colors.one, QColor(0, 200, 0));
-        QCOMPARE(window->State().Colors.zero, QColor(32, 188, 255));
+        QCOMPARE(window->State().Settings.colors.one, QColor(0, 200, 0));
+        QCOMPARE(window->State().Settings.colors.zero, QColor(32, 188, 255));
     }
 
     void pagesShareOnePlaceAndTheTreeSwitchesThem() {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -26,6 +27,7 @@ public:
     QStringList fileNames;                       // next names the file choosers return
     QStringList chooserFolders;                  // the folder each file chooser started in
     bool tickHelp = false;
+    QList<QUrl> openedLinks;                     // the links handed to the desktop
 
     // The printer set-up: how often it was shown, and what it does with the
     // printer; true prints. Without one it cancels.
@@ -86,6 +88,11 @@ public:
             elementNameRequests.last().refusals << refusal;
         }
         return false;
+    }
+
+    bool OpenLink(const QUrl& link) override {
+        openedLinks << link;
+        return true;
     }
 
 private:

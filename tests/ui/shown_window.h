@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "mainform.h"
+#include "window_internals.h"
 
 namespace vorn::test {
 

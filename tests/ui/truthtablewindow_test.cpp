@@ -15,6 +15,7 @@
 #include "truthtablewindow.h"
 
 using namespace vorn;
+using vorn::test::Inside;
 
 namespace {
 
@@ -32,7 +33,7 @@ std::unique_ptr<Tmain> NamedConjunction() {
 
 TruthTableWindow* OpenTable(Tmain& w) {
     QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
-    TruthTableWindow* table = w.TableWindow();
+    TruthTableWindow* table = Inside(w).TableWindow();
     if (table && !QTest::qWaitFor([&] { return table->Ready(); }, 10000)) return nullptr;
     return table;
 }
@@ -61,7 +62,7 @@ QStringList WarningTexts(const TruthTableWindow& t) {
     return texts;
 }
 
-void ClickSurface(Tmain& w, int x, int y) { QTest::mouseClick(w.Image3, Qt::LeftButton, {}, QPoint(24 * x, 24 * y)); }
+void ClickSurface(Tmain& w, int x, int y) { QTest::mouseClick(Inside(w).Image3, Qt::LeftButton, {}, QPoint(24 * x, 24 * y)); }
 
 void ClickRow(TruthTableWindow& t, int row) {
     const QRect cell = t.Table->visualRect(t.Table->model()->index(row, 0));
@@ -94,7 +95,7 @@ private slots:
         auto w = NamedConjunction();
         TruthTableWindow* t = OpenTable(*w);
         QVERIFY(t);
-        w->Run2->trigger();
+        Inside(w).Run2->trigger();
         QCOMPARE(t->HighlightedRow(), 0);
         const int clicks[][3] = {{2, 2, 2}, {2, 4, 3}, {2, 2, 1}};  // node, then the row it leads to
         for (const auto& c : clicks) {
@@ -115,7 +116,7 @@ private slots:
         auto w = NamedConjunction();
         TruthTableWindow* t = OpenTable(*w);
         QVERIFY(t);
-        if (running) w->Run2->trigger();
+        if (running) Inside(w).Run2->trigger();
         const int undoBefore = w->Document().UndoCount();
         ClickRow(*t, 3);
         QCOMPARE(w->Document().Cells().at(2, 2), std::int32_t{SourceOn});
@@ -140,13 +141,13 @@ private slots:
         QCOMPARE(t->MarkedNodes(), (std::vector<NodePos>{{10, 10}}));
         // The ring around node (10, 10) lies over the picture, which stays
         // as the renderer drew it, and goes with the window.
-        const QImage picture = w->Image3->Picture();
+        const QImage picture = Inside(w).Image3->Picture();
         const QPoint ring(24 * 10 + 12, 24 * 10);
-        auto shown = [&] { return w->Image3->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(ring); };
+        auto shown = [&] { return Inside(w).Image3->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(ring); };
         QVERIFY(shown() != picture.pixel(ring));
         t->hide();
-        w->reloadcanvas();
-        QCOMPARE(w->Image3->Picture(), picture);
+        Inside(w).reloadcanvas();
+        QCOMPARE(Inside(w).Image3->Picture(), picture);
         QCOMPARE(shown(), picture.pixel(ring));
     }
 

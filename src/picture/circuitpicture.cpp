@@ -17,8 +17,6 @@ namespace vorn {
 namespace {
 
 constexpr double kHalfPitch = kPitchUnits / 2.0;
-// The label of a source or gate as tall as on screen: its points at 96 dpi.
-constexpr double kLabelUnits = kScreenLabelPoints * 96.0 / 72.0;
 // Names a little larger than labels, so that they can be read on paper.
 constexpr double kNameUnits = 7.0;
 // Names stand where the window draws them: above the element's body, a
@@ -114,9 +112,13 @@ private:
     void DrawWires(int x, int y) {
         const std::int32_t c = Cell(x, y);
         const QPointF centre = At(x, y), east = At(x + 1, y), south = At(x, y + 1);
-        if (c == Empty) {  // the grid dot: on an image, the pixel right of and below the centre, as on screen
+        if (c == Empty) {
+            // The grid dot: a square of the line width centred on the node
+            // as lines are; drawn pixel-sharp, the pixel right of and below
+            // the centre, where a line's pixels lie.
             const double side = style_.lineWidth;
-            painter_.fillRect(QRectF(centre, QSizeF(side, side)), WireColor());
+            const QPointF corner = style_.antialiased ? centre - QPointF(side, side) / 2 : centre;
+            painter_.fillRect(QRectF(corner, QSizeF(side, side)), WireColor());
             return;
         }
         SetSignalPen(x, y);
@@ -220,7 +222,7 @@ private:
     // The label of a source or gate, centred on its node in the pen colour.
     void Label(QPointF centre, const QString& text) {
         const QRectF field(centre - QPointF(kLabelHalf, kLabelHalf), QSizeF(2 * kLabelHalf, 2 * kLabelHalf));
-        DrawUnitText(painter_, field, Qt::AlignCenter, text, kLabelUnits);
+        DrawUnitText(painter_, field, Qt::AlignCenter, text, style_.labelUnits);
     }
 
     void DrawNames() {

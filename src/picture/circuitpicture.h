@@ -14,6 +14,7 @@
 #include "cellgrid.h"
 #include "circuitcolors.h"
 #include "elementnames.h"
+#include "glyphgeometry.h"
 #include "usedarea.h"
 
 class QPainter;
@@ -31,6 +32,9 @@ struct PictureStyle {
     // Smooth edges; off draws lines, boxes and dots pixel-sharp on an image
     // whose pixels are whole units or multiples of them.
     bool antialiased = true;
+    // The height of the font of the sources' and gates' labels, in units:
+    // by default as tall as the window's at 100 %.
+    double labelUnits = kScreenLabelPoints * 96.0 / 72.0;
 };
 
 // The circuit a picture is made of.

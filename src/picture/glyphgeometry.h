@@ -26,5 +26,14 @@ inline constexpr int kSolderDotUnits = 3;
 // The label font in points per zoom step: on screen, and on paper.
 inline constexpr int kScreenLabelPoints = 5;
 inline constexpr int kPrintLabelPoints = 3;
+// The smallest label font on screen, in pixels: at 50 % the points above
+// give under seven pixels, too few for a "0" to be told from a "1".
+inline constexpr int kMinScreenLabelPixels = 9;
+// The screen label's font in pixels at zoom z (a 96 dpi pixel per point
+// times 96 / 72), never below the smallest.
+inline constexpr double ScreenLabelPixels(int zoom) {
+    const double pixels = kScreenLabelPoints * zoom * 96.0 / 72.0;
+    return pixels < kMinScreenLabelPixels ? kMinScreenLabelPixels : pixels;
+}
 
 }  // namespace vorn

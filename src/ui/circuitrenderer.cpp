@@ -34,6 +34,7 @@ public:
           originX_(view.originX),
           originY_(view.originY),
           runMode_(view.runMode && !view.printStyle),
+          printStyle_(view.printStyle),
           labelPoints_((view.printStyle ? kPrintLabelPoints : kScreenLabelPoints) * zoom_),
           columns_(view.columns),
           rows_(view.rows),
@@ -67,6 +68,10 @@ public:
 
         QFont font;
         font.setPointSize(labelPoints_);
+        // Where the points give too few pixels on screen, the smallest
+        // legible size holds instead.
+        if (!printStyle_ && labelPoints_ * 96.0 / 72.0 < kMinScreenLabelPixels)
+            font.setPixelSize(kMinScreenLabelPixels);
         canvas_.SetFont(font);
 
         // Elements: leads and bodies, then the bodies once more so that no
@@ -286,6 +291,7 @@ private:
     const int zoom_;
     const int originX_, originY_;
     const bool runMode_;
+    const bool printStyle_;
     const int labelPoints_;
     const int columns_, rows_;
     const QRgb wire_, zero_, one_, lit_;

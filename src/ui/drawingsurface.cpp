@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStatusTipEvent>
 
+#include <utility>
+
 namespace vorn {
 
 namespace {
@@ -32,9 +34,38 @@ void DrawingSurface::SetHint(const QString& hint) {
     }
 }
 
+void DrawingSurface::SetSharpPainter(SharpPainter painter) {
+    sharpPainter_ = std::move(painter);
+    sharp_ = QImage();
+    update();
+}
+
+const QImage& DrawingSurface::Shown(qreal ratio) {
+    if (ratio <= 1 || !sharpPainter_ || picture_.isNull()) return picture_;
+    // Every change of the picture changes its cache key, so the sharp copy
+    // follows every repaint and every stroke drawn straight onto it.
+    if (sharp_.isNull() || sharpOf_ != picture_.cacheKey() || sharp_.devicePixelRatio() != ratio) {
+        const QSize size = (QSizeF(picture_.size()) * ratio).toSize();
+        if (sharp_.size() != size) sharp_ = QImage(size, QImage::Format_RGB32);
+        sharp_.setDevicePixelRatio(ratio);
+        sharp_.fill(Qt::white);
+        QPainter painter(&sharp_);
+        sharpPainter_(painter);
+        sharpOf_ = picture_.cacheKey();
+    }
+    return sharp_;
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    const QRect area = event->rect();
+    const QImage& shown = Shown(devicePixelRatioF());
+    if (&shown == &picture_) {
+        painter.drawImage(area, picture_, area);
+        return;
+    }
+    const qreal ratio = shown.devicePixelRatio();
+    painter.drawImage(QRectF(area), shown, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {

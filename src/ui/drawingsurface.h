@@ -3,15 +3,24 @@
 // floats over it.
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 namespace vorn {
 
 // Shows one QImage at its own size and passes the mouse on as signals. The
 // picture always has the widget's size; a resize makes a new white one.
+//
+// On a screen with more device pixels than the widget has pixels (a device
+// pixel ratio above 1) the picture would be shown enlarged and blocky; given
+// a sharp painter, the surface shows what that painter draws instead, at the
+// screen's own resolution, and draws it again whenever the picture changes.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +28,11 @@ public:
 
     QImage& Picture() { return picture_; }
     const QImage& Picture() const { return picture_; }
+
+    // Draws the picture's content on a white painter in the picture's own
+    // pixels (the painter's device may have finer ones).
+    using SharpPainter = std::function<void(QPainter&)>;
+    void SetSharpPainter(SharpPainter painter);
 
     // The hint of the work area: the name of the object under the pointer.
     // When the pointer is over the surface the new hint is announced at once.
@@ -42,7 +56,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The picture as a screen of that device pixel ratio shows it.
+    const QImage& Shown(qreal ratio);
+
     QImage picture_;
+    SharpPainter sharpPainter_;
+    QImage sharp_;            // drawn by the sharp painter at the screen's resolution
+    qint64 sharpOf_ = 0;      // the cache key of the picture sharp_ was drawn for
 };
 
 // The marker's pictures: the anchor dot of the wire tool, the light-green

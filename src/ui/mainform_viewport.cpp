@@ -16,6 +16,7 @@
 #include "drawingsurface.h"
 #include "mainform.h"
 #include "namelabels.h"
+#include "sharpcircuit.h"
 
 namespace vorn {
 
@@ -61,6 +62,14 @@ void Tmain::CreateWorkArea() {
     Image2->resize(5, 5);
     connect(Image3, &DrawingSurface::pictureResized, this, [this] {
         if (repaintHold_ == 0) reloadcanvas();
+    });
+    // A screen with finer pixels than the window's gets the circuit of the
+    // picture drawn at its own resolution.
+    Image3->SetSharpPainter([this](QPainter& painter) {
+        const ViewGeometry view = View();
+        DrawSharpCircuit(painter, Image3->Picture().size(), document_->Cells(), document_->Signals(),
+                         document_->Names(), CircuitView{view.zoom, view.originX, view.originY, state_->RunMode},
+                         state_->Colors);
     });
     connect(Image3, &DrawingSurface::mousePressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {

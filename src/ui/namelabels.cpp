@@ -32,8 +32,15 @@ QRect NameLabelRect(QPoint centre, bool lamp, const QString& text, int zoom) {
 void DrawElementNames(QImage& image, const CellGrid& cells, const NameTable& names, const CircuitView& view,
                       const QColor& colour) {
     if (names.empty() || image.isNull()) return;
-    const int zoom = std::clamp(view.zoom, 1, 3);
     QPainter painter(&image);
+    DrawElementNames(painter, cells, names, view, colour);
+}
+
+void DrawElementNames(QPainter& painter, const CellGrid& cells, const NameTable& names, const CircuitView& view,
+                      const QColor& colour) {
+    if (names.empty()) return;
+    const int zoom = std::clamp(view.zoom, 1, 3);
+    painter.save();
     painter.setFont(NameFont(zoom));
     painter.setPen(view.printStyle ? QColor(Qt::black) : colour);
     ForEachNameLabel(cells, names, zoom, view.originX, view.originY,
@@ -43,6 +50,7 @@ void DrawElementNames(QImage& image, const CellGrid& cells, const NameTable& nam
                          if (view.rows > 0 && (j < 0 || j >= view.rows)) return;
                          painter.drawText(place, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, text);
                      });
+    painter.restore();
 }
 
 }  // namespace vorn

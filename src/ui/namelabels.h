@@ -13,6 +13,8 @@
 #include "circuitrenderer.h"
 #include "elementnames.h"
 
+class QPainter;
+
 namespace vorn {
 
 // The smallest font a name is drawn in, in pixels, so that it stays legible
@@ -38,6 +40,9 @@ void ForEachNameLabel(const CellGrid& cells, const NameTable& names, int zoom, i
 // columns or rows set, only those of the elements inside them) in `colour`,
 // or in black for the paper look.
 void DrawElementNames(QImage& image, const CellGrid& cells, const NameTable& names, const CircuitView& view,
+                      const QColor& colour);
+// The same on a painter whose coordinates are the image's pixels.
+void DrawElementNames(QPainter& painter, const CellGrid& cells, const NameTable& names, const CircuitView& view,
                       const QColor& colour);
 
 // ---- template definition ----------------------------------------------------------

@@ -236,6 +236,7 @@ private slots:
             QCOMPARE(Extent(image, inner, color), Extent(image, label.adjusted(2 * z, 0, 0, 0), color));
             QVERIFY(!Extent(image, inner, color).isNull());
             QCOMPARE(Colors(image, inner), (QSet<QRgb>{color, kWhite}));
+            QVERIFY(Extent(image, label, color).height() >= 6);  // a font of 9 pixels or more, legible at 50 %
             labels[k] = Ink(image, label, color);
         }
 

@@ -493,11 +493,11 @@ to check what you have learnt, and shows how things work and how to build and te
     </message>
     <message>
         <source>Файл с таким именем не найден или не является файлом схем. Повторите попытку.</source>
-        <translation>No file with this name was found, or it is not a circuit file. Please try again.</translation>
+        <translation>No file of that name was found, or it is not a circuit file. Please try again.</translation>
     </message>
     <message>
         <source>Ошибка в файле: программа не может открыть файл.</source>
-        <translation>Error in the file: the program cannot open the file.</translation>
+        <translation>Error in the file: the program cannot open it.</translation>
     </message>
     <message>
         <source>Параметры командной строки заданы не верно.</source>

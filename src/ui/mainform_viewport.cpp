@@ -69,7 +69,7 @@ void Tmain::CreateWorkArea() {
         const ViewGeometry view = View();
         DrawSharpCircuit(painter, Image3->Picture().size(), document_->Cells(), document_->Signals(),
                          document_->Names(), CircuitView{view.zoom, view.originX, view.originY, state_->RunMode},
-                         state_->Colors);
+                         state_->Settings.colors);
     });
     connect(Image3, &DrawingSurface::mousePressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) {

@@ -14,7 +14,7 @@ using namespace vorn;
 namespace {
 
 QImage Shown(Tmain& w) {  // in device pixels
-    QImage image = w.Image3->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image = test::Inside(w).Image3->grab().toImage().convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
     return image;
 }
@@ -23,7 +23,7 @@ QImage Shown(Tmain& w) {  // in device pixels
 // centred on the middle of window pixel (0, 0), names where the window puts them.
 QImage Reference(Tmain& w, bool run) {
     const int z = w.State().ZoomFactor;
-    const QSize size = w.Image3->size();
+    const QSize size = test::Inside(w).Image3->size();
     QImage image(size * 2, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -68,15 +68,15 @@ private slots:
         QFETCH(int, zoom);
         QFETCH(bool, run);
         auto w = test::ShownWindow();
-        w->State().Colors = CircuitColors{};
-        QCOMPARE(w->Image3->devicePixelRatioF(), 2.0);
+        w->State().Settings.colors = CircuitColors{};
+        QCOMPARE(test::Inside(w).Image3->devicePixelRatioF(), 2.0);
         const QImage empty = Shown(*w);
         for (const auto& [x, code] : {std::pair{1, SourceOn}, {2, WireE}, {3, Inverter}, {4, WireE}, {5, Lamp}})
             test::EditDocument(*w, x, 2, code);
         QVERIFY(w->Document().Rename({1, 2}, "Икс") == RenameResult::Renamed);
         w->State().ZoomFactor = zoom;
         if (run) QTest::keyClick(w.get(), Qt::Key_F9);
-        w->reloadcanvas();
+        test::Inside(w).reloadcanvas();
         const QImage shown = Shown(*w);
         QVERIFY(shown != empty);
         QCOMPARE(shown, Reference(*w, run));

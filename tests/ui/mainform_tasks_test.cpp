@@ -170,16 +170,16 @@ private slots:
 
         // A learner's solution saved with the task's lines, opened again: its
         // gates are not given, and Ctrl+F9 finds it right.
-        QVERIFY(w->LoadDocument(file));
+        QVERIFY(Inside(w).LoadDocument(file));
         const std::string mine = QFile::encodeName(dir.filePath(QStringLiteral("mine.vfl"))).toStdString();
         auto solution = std::make_unique<CellGrid>();
         NameTable names;
         ReadCircuit(QFile::encodeName(Example("06-half-adder-solution.vfl")).toStdString(), *solution, names);
         WriteCircuit(mine, *solution, names, w->Document().TaskLinesOfFile());
-        QVERIFY(w->LoadDocument(QFile::decodeName(mine.c_str())));
+        QVERIFY(Inside(w).LoadDocument(QFile::decodeName(mine.c_str())));
         QCOMPARE(w->Document().CurrentTask().given.size(), std::size_t{4});
         QTest::keyClick(w.get(), Qt::Key_F9, Qt::ControlModifier);
-        QVERIFY(w->TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
+        QVERIFY(Inside(w).TaskWindow1->VerdictView->toPlainText().startsWith(QStringLiteral("Всё верно")));
     }
 
     // The ready tasks open from the data folder.

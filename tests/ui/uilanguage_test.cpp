@@ -78,9 +78,11 @@ private slots:
                  return TaskChecker().CheckFile(ReadTaskFile(task), task).Text();
              },
              "The circuit does not work correctly: 1 of 2 rows of the table are right.\n"
-             "With A = 0, lamp F should be lit, but no signal reaches it.\n",
+             "With A = 0, lamp F should be lit, but no signal reaches it.\n"
+             "Warnings:\nThe lamp at node (10, 2) gets no signal, whatever the positions of the sources.\n",
              "Схема работает неверно: правильных строк таблицы 1 из 2.\n"
-             "При A = 0 лампочка F должна гореть, а до неё не доходит сигнал.\n"},
+             "При A = 0 лампочка F должна гореть, а до неё не доходит сигнал.\n"
+             "Предупреждения:\nЛампочка в узле (10, 2) не получает сигнала ни при каком положении источников.\n"},
             {[] { return ParseFormula("A+").error; },
              "Position 3: the formula is not finished: a variable, 0, 1 or “(” is expected.",
              "Позиция 3: формула не закончена: ожидается переменная, 0, 1 или «(»."},

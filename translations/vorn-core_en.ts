@@ -93,6 +93,13 @@
     </message>
 </context>
 <context>
+    <name>Formula</name>
+    <message>
+        <source>не </source>
+        <translation>¬</translation>
+    </message>
+</context>
+<context>
     <name>FormulaParser</name>
     <message>
         <source>«%1»</source>

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "translate.h"
+
 namespace vorn {
 
 namespace {
@@ -16,16 +18,20 @@ int CheckedVariables(const std::vector<bool>& column, const std::vector<std::str
 
 bool HasBit(std::uint32_t row, int n, int variable) { return (row >> (n - 1 - variable)) & 1u; }
 
+// The negation as the formula shows it: "не " in Russian, which the formula
+// reader takes back; the English "¬" is read back too.
+std::string Negation() { return Tr("Formula", "не "); }
+
 // Literals joined by `sign`; a negated variable stands in parentheses unless
 // it is the whole formula.
 std::string Join(const std::vector<std::string>& plain, const std::vector<bool>& negated, const char* sign,
-                 bool whole) {
+                 bool whole, const std::string& no) {
     std::string text;
     for (std::size_t i = 0; i < plain.size(); ++i) {
         if (i > 0) text += sign;
         if (!negated[i]) text += plain[i];
-        else if (whole && plain.size() == 1) text += "не " + plain[i];
-        else text += "(не " + plain[i] + ")";
+        else if (whole && plain.size() == 1) text += no + plain[i];
+        else text += "(" + no + plain[i] + ")";
     }
     return text;
 }
@@ -38,11 +44,12 @@ std::string PerfectForm(const std::vector<bool>& column, const std::vector<std::
         if (column[row] == ones) rows.push_back(row);
     if (rows.empty()) return ones ? "0" : "1";
     if (n == 0) return ones ? "1" : "0";
+    const std::string no = Negation();
     std::string text;
     for (std::uint32_t row : rows) {
         std::vector<bool> negated;
         for (int v = 0; v < n; ++v) negated.push_back(HasBit(row, n, v) != ones);
-        const std::string part = Join(names, negated, ones ? "*" : "+", rows.size() == 1);
+        const std::string part = Join(names, negated, ones ? "*" : "+", rows.size() == 1, no);
         if (!text.empty()) text += ones ? "+" : "*";
         // A sum of several variables inside a product needs parentheses.
         text += !ones && rows.size() > 1 && n > 1 ? "(" + part + ")" : part;
@@ -68,6 +75,7 @@ std::string MinimalDnf(const std::vector<bool>& column, const std::vector<std::s
 std::string FormatSumOfProducts(const std::vector<Implicant>& products, const std::vector<std::string>& names) {
     const int n = static_cast<int>(names.size());
     if (products.empty()) return "0";
+    const std::string no = Negation();
     std::string text;
     for (const Implicant& p : products) {
         if (p.care == 0) return "1";
@@ -79,7 +87,7 @@ std::string FormatSumOfProducts(const std::vector<Implicant>& products, const st
             negated.push_back(!HasBit(p.value, n, v));
         }
         if (!text.empty()) text += "+";
-        text += Join(plain, negated, "*", products.size() == 1);
+        text += Join(plain, negated, "*", products.size() == 1, no);
     }
     return text;
 }

@@ -11,6 +11,7 @@
 
 #include "cellgrid.h"
 #include "formulaparser.h"
+#include "normalforms.h"
 #include "quiz.h"
 #include "savefailure.h"
 #include "taskcheck.h"
@@ -83,6 +84,8 @@ private slots:
              "Схема работает неверно: правильных строк таблицы 1 из 2.\n"
              "При A = 0 лампочка F должна гореть, а до неё не доходит сигнал.\n"
              "Предупреждения:\nЛампочка в узле (10, 2) не получает сигнала ни при каком положении источников.\n"},
+            {[] { return PerfectDnf({true, false, true, false}, {"A", "B"}); }, "(¬A)*(¬B)+A*(¬B)",
+             "(не A)*(не B)+A*(не B)"},
             {[] { return ParseFormula("A+").error; },
              "Position 3: the formula is not finished: a variable, 0, 1 or “(” is expected.",
              "Позиция 3: формула не закончена: ожидается переменная, 0, 1 или «(»."},

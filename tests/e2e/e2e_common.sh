@@ -205,6 +205,13 @@ find_surface() {
 }
 px() { echo $((left + pitch * $1)); }  # px I: the screen column of node column I
 py() { echo $((top + pitch * $1)); }   # py J: the screen row of node row J
+park() { xdotool mousemove "$(px 30)" "$(py 25)"; }  # the pointer away from the circuit
+click_node() {  # click_node I J
+    xdotool mousemove "$(px "$1")" "$(py "$2")"
+    sleep 0.1
+    xdotool click 1
+    sleep 0.1
+}
 
 # ---- the tutorial wizard ---------------------------------------------------------
 

@@ -50,7 +50,6 @@ find_surface start
 # far from it while screenshots are taken.
 row=5
 cy=$(py $row)
-park() { xdotool mousemove "$(px 30)" "$(py 25)"; }
 pointer() { xdotool getmouselocation | awk '{ sub("x:", "", $1); sub("y:", "", $2); print $1, $2 }'; }
 
 # surface_box A B: the changed box "W H X Y" of the work area in screen
@@ -117,12 +116,6 @@ drag_east() {
     done
     sleep 0.1
     xdotool mouseup 1
-    sleep 0.1
-}
-click_node() {  # click_node I J
-    xdotool mousemove "$(px "$1")" "$(py "$2")"
-    sleep 0.1
-    xdotool click 1
     sleep 0.1
 }
 # place KEY I: the tool of KEY clicked on node (I, row); the wire tool is

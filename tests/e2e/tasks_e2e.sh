@@ -40,13 +40,6 @@ focus_main() { xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windo
 focus_main
 find_surface opened
 
-park() { xdotool mousemove "$(px 30)" "$(py 25)"; }
-click_node() {  # click_node I J
-    xdotool mousemove "$(px "$1")" "$(py "$2")"
-    sleep 0.1
-    xdotool click 1
-    sleep 0.1
-}
 # wire FROM TO: a wire-tool drag along the row, node by node.
 wire() {
     local k

@@ -1,35 +1,15 @@
 #include "storedcolours.h"
 
-#include <cstdint>
-#include <optional>
-
-#include "colortext.h"
-
 namespace vorn {
-
-namespace {
-
-void ReadColour(const std::optional<QString>& text, QColor& colour) {
-    if (!text) return;
-    if (const std::optional<std::uint32_t> value = ColorFromText(text->toStdString()))
-        colour = QColor(RedOf(*value), GreenOf(*value), BlueOf(*value));
-}
-
-// A stored flag is "1" or "0"; anything else leaves the default.
-void ReadFlag(const std::optional<QString>& text, bool& flag) {
-    if (text && (*text == QLatin1String("1") || *text == QLatin1String("0"))) flag = *text == QLatin1String("1");
-}
-
-}  // namespace
 
 CircuitColors ColoursOfSettings(const StoredSettings& values) {
     CircuitColors colours;
-    ReadColour(values.co, colours.wire);
-    ReadColour(values.bc, colours.zero);
-    ReadColour(values.gc, colours.one);
-    ReadColour(values.LampColour, colours.lit);
-    ReadFlag(values.LampFill, colours.fillLitLamps);
-    ReadFlag(values.ThickOnes, colours.thickOnes);
+    colours.wire = StoredColour(values.co).value_or(colours.wire);
+    colours.zero = StoredColour(values.bc).value_or(colours.zero);
+    colours.one = StoredColour(values.gc).value_or(colours.one);
+    colours.lit = StoredColour(values.LampColour).value_or(colours.lit);
+    colours.fillLitLamps = StoredFlag(values.LampFill, colours.fillLitLamps);
+    colours.thickOnes = StoredFlag(values.ThickOnes, colours.thickOnes);
     return colours;
 }
 

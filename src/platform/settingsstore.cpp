@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include "colortext.h"
+
 namespace vorn {
 
 namespace {
@@ -83,6 +85,19 @@ bool Flush(QSettings& settings, const QByteArray& bytesBefore) {
 }
 
 }  // namespace
+
+bool StoredFlag(const std::optional<QString>& text, bool fallback) {
+    if (text && *text == QLatin1String("1")) return true;
+    if (text && *text == QLatin1String("0")) return false;
+    return fallback;
+}
+
+std::optional<QColor> StoredColour(const std::optional<QString>& text) {
+    if (!text) return std::nullopt;
+    const std::optional<std::uint32_t> value = ColorFromText(text->toStdString());
+    if (!value) return std::nullopt;
+    return QColor(RedOf(*value), GreenOf(*value), BlueOf(*value));
+}
 
 SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
 

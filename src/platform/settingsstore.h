@@ -15,6 +15,7 @@
 
 #include <optional>
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,13 @@ struct StoredSettings {
     std::optional<QString> LampColour, LampFill, ThickOnes;  // a lit lamp's colour and fill; thick "1" wires
     bool operator==(const StoredSettings&) const = default;
 };
+
+// A stored flag: "1" on, "0" off, anything else (or nothing) the fallback.
+bool StoredFlag(const std::optional<QString>& text, bool fallback);
+
+// A stored colour ("$00BBGGRR" as the colour texts are written); nothing when
+// absent or unreadable.
+std::optional<QColor> StoredColour(const std::optional<QString>& text);
 
 class SettingsStore {
 public:

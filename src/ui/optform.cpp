@@ -120,7 +120,6 @@ NameTable ExampleNames(const CellGrid& cells) {
     return names;
 }
 
-QColor ColourOf(std::uint32_t value) { return QColor(RedOf(value), GreenOf(value), BlueOf(value)); }
 std::uint32_t ValueOf(const QColor& colour) {
     return ColorFromRgb(static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
                         static_cast<std::uint8_t>(colour.blue()));
@@ -401,10 +400,9 @@ void TOpt::LoadSettings() {
     const std::array<QColor*, 4> targets{&colours.wire, &colours.zero, &colours.one, &colours.lit};
     bool coloursChanged = false;
     for (std::size_t i = 0; i < colourTexts.size(); ++i) {
-        if (!*colourTexts[i]) continue;
-        const std::optional<std::uint32_t> value = ColorFromText((*colourTexts[i])->toStdString());
-        if (!value) continue;
-        SetSwatch(static_cast<int>(i), ColourOf(*value));
+        const std::optional<QColor> stored = StoredColour(*colourTexts[i]);
+        if (!stored) continue;
+        SetSwatch(static_cast<int>(i), *stored);
         *targets[i] = swatchColours_[i];
         coloursChanged = true;
     }

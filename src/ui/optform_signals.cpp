@@ -21,13 +21,6 @@ const QColor kColourBlindOne{0xE6, 0x9F, 0x00};
 
 constexpr int kCueRowHeight = 24;
 
-// A stored flag: "1" on, "0" off, anything else the default.
-bool StoredFlag(const std::optional<QString>& text, bool fallback) {
-    if (text && *text == QLatin1String("1")) return true;
-    if (text && *text == QLatin1String("0")) return false;
-    return fallback;
-}
-
 }  // namespace
 
 void TOpt::BuildSignalCueRows() {
